@@ -1,0 +1,112 @@
+#include "spielfeld.h"
+
+#include "zufallsquelle.h"
+
+#include <cmath>
+
+void Spielfeld::allesZuruecksetzen()
+{
+    m_zyklus = 0;
+    for (int i = 0; i < groesse; ++i) {
+        for (int j = 0; j < groesse; ++j) {
+            m_feldBesetzt[idx(i)][idx(j)] = 0;
+            m_feldStatus[idx(i)][idx(j)] = 0;
+        }
+    }
+}
+
+int Spielfeld::zufallskoordinate(Zufallsquelle& zufall)
+{
+    // u < 1 keeps this below 50; the clamp only guards against a faulty source.
+    const int koordinate = static_cast<int>(std::floor(50.0f * zufall.naechsteZahl()));
+    return koordinate < 0 ? 0 : (koordinate > groesse - 1 ? groesse - 1 : koordinate);
+}
+
+std::vector<Zelle> Spielfeld::startSpielerSetzen(int anzahl, Zufallsquelle& zufall)
+{
+    std::vector<Zelle> gesetzt;
+    // More players than cells could never all be placed.
+    if (anzahl > zellenAnzahl)
+        anzahl = zellenAnzahl;
+    for (int spieler = 0; spieler < anzahl; ++spieler) {
+        Zelle zelle;
+        do {
+            zelle.x = zufallskoordinate(zufall);
+            zelle.y = zufallskoordinate(zufall);
+        } while (m_feldBesetzt[idx(zelle.x)][idx(zelle.y)] != 0);
+        m_feldBesetzt[idx(zelle.x)][idx(zelle.y)] = 1;
+        gesetzt.push_back(zelle);
+    }
+    return gesetzt;
+}
+
+int Spielfeld::spielerZaehlen()
+{
+    m_anzahlSpieler = 0;
+    for (int i = 0; i < groesse; ++i)
+        for (int j = 0; j < groesse; ++j)
+            if (m_feldBesetzt[idx(i)][idx(j)] == 1)
+                ++m_anzahlSpieler;
+    return m_anzahlSpieler;
+}
+
+Werbeversuch Spielfeld::zielVersuch(Zelle werber, float quadratgroesse, Zufallsquelle& zufall)
+{
+    Werbeversuch versuch;
+    versuch.werber = werber;
+    versuch.quadratgroesse = quadratgroesse;
+    versuch.ziel.x = zufallskoordinate(zufall);
+    versuch.ziel.y = zufallskoordinate(zufall);
+    std::int32_t& status = m_feldStatus[idx(versuch.ziel.x)][idx(versuch.ziel.y)];
+    if (m_feldBesetzt[idx(versuch.ziel.x)][idx(versuch.ziel.y)] == 1)
+        versuch.zustand = Zielzustand::spieltSchon;
+    else
+        versuch.zustand = status == 0 ? Zielzustand::ersteWerbung : Zielzustand::doppelwerbung;
+    status = 1;
+    return versuch;
+}
+
+Zielsuchergebnis Spielfeld::zielsuche(double p, Zufallsquelle& zufall)
+{
+    const double rate = p / 10.0;
+    const double sichereVersuche = std::floor(rate);
+    const float zusatzchance = static_cast<float>(rate - sichereVersuche);
+
+    Zielsuchergebnis ergebnis;
+    for (int i = 0; i < groesse; ++i) {
+        for (int j = 0; j < groesse; ++j) {
+            if (m_feldBesetzt[idx(i)][idx(j)] != 1)
+                continue;
+            const Zelle werber{i, j};
+            for (int k = 1; k <= sichereVersuche; ++k)
+                ergebnis.versuche.push_back(zielVersuch(werber, 0.9f, zufall));
+            const float u = zufall.naechsteZahl();
+            if (u < zusatzchance)
+                ergebnis.versuche.push_back(zielVersuch(werber, 1.0f, zufall));
+        }
+    }
+    for (int i = 0; i < groesse; ++i)
+        for (int j = 0; j < groesse; ++j)
+            if (m_feldBesetzt[idx(i)][idx(j)] != 1 && m_feldStatus[idx(i)][idx(j)] == 1)
+                ergebnis.neuGeworbene.push_back(Zelle{i, j});
+    return ergebnis;
+}
+
+Zyklusergebnis Spielfeld::ergebnis()
+{
+    for (int i = 0; i < groesse; ++i) {
+        for (int j = 0; j < groesse; ++j) {
+            if (m_feldBesetzt[idx(i)][idx(j)] == 1 || m_feldStatus[idx(i)][idx(j)] == 1) {
+                m_feldBesetzt[idx(i)][idx(j)] = 1;
+                m_feldStatus[idx(i)][idx(j)] = 0;
+            }
+        }
+    }
+    Zyklusergebnis ergebnis;
+    ergebnis.anzahlSpieler = spielerZaehlen();
+    ergebnis.zyklus = ++m_zyklus;
+    ergebnis.gespeichert = m_zyklus <= verlaufGrenze;
+    if (ergebnis.gespeichert)
+        m_anzahlVerlauf[idx(m_zyklus)] = m_anzahlSpieler;
+    return ergebnis;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Number texts of the window and the two ways of reading numbers back.
+// All of them are independent of the C library's locale.
+
+// Plain form for number boxes and scroll-bar values: the decimal digits alone,
+// "-" in front of a negative value, no blank, no grouping ("37").
+std::string klartext(long long wert);
+std::string klartext(double wert);
+
+// Help-line form, for numbers joined to a literal: one blank in front of a
+// value of 0 or more, "-" in front of a negative one, the point as decimal
+// separator, no 0 before the point between -1 and 1, at most 15 significant
+// digits and no trailing zeros (" 10", "-3", " .5", " 1.5"). Values of 1E+15
+// and more, or below 1E-4, are written with an exponent (" 1E+20").
+std::string hilfetext(double wert);
+
+// Strict conversion: blanks around the number are allowed, the decimal
+// separator is the one given (the user's locale), an exponent E[sign]digits
+// may follow. Anything else, the empty text and a value beyond the double
+// range included, is an error (no value).
+std::optional<double> strengUmwandeln(std::string_view text, char dezimaltrenner);
+
+// Lenient conversion: skips leading blanks and reads the longest number at
+// the start of the text (optional sign, digits with at most one point, an
+// optional exponent E[sign]digits); the point is the only decimal separator,
+// so a comma ends the number. A text without a leading number gives 0. It
+// never fails: a number beyond the double range gives the largest finite
+// value of its sign, one too small to represent gives 0.
+double nachsichtigUmwandeln(std::string_view text);

@@ -1,0 +1,202 @@
+#include "controls.h"
+
+#include "drawingsurface.h"
+#include "picturewidget.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+int toPixels(double twips, double zoom)
+{
+    return static_cast<int>(std::lround(twips * zoom / twipsPerPixel));
+}
+
+QColor rgb(int value)
+{
+    return QColor((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
+}
+
+QFont fontFor(const ControlSpec& spec, double zoom)
+{
+    QFont font;
+    switch (spec.face) {
+    case FontFace::Serif:
+    case FontFace::Symbol:
+        font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+        font.setStyleHint(QFont::Serif);
+        break;
+    case FontFace::Sans:
+        font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+        font.setStyleHint(QFont::SansSerif);
+        break;
+    }
+    // Design sizes are points at 96 dots per inch.
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.points * 96.0 / 72.0 * zoom))));
+    return font;
+}
+
+QSize pictureSize(const ControlSpec& spec)
+{
+    // Picture faces as designed: 43x45 for the large buttons, 22x22 for the small ones.
+    return spec.width > 400 ? QSize(43, 45) : QSize(22, 22);
+}
+
+QScrollBar* createScrollBar(const ControlSpec& spec, QWidget* parent)
+{
+    auto* bar = new QScrollBar(spec.kind == ControlKind::VScrollBar ? Qt::Vertical : Qt::Horizontal, parent);
+    bar->setRange(spec.minimum, spec.maximum);
+    bar->setSingleStep(spec.step);
+    bar->setPageStep(spec.step);
+    bar->setValue(spec.value);
+    if (spec.kind == ControlKind::VScrollBar) {
+        // The larger value at the top: the thumb up raises the value, and so
+        // does the upper arrow.
+        bar->setInvertedAppearance(true);
+        bar->setInvertedControls(true);
+    }
+    return bar;
+}
+
+QLineEdit* createTextBox(const ControlSpec& spec, QWidget* parent)
+{
+    auto* box = new QLineEdit(QString::fromUtf8(spec.text), parent);
+    box->setReadOnly(spec.readOnly);
+    box->setFrame(spec.kind != ControlKind::BorderlessTextBox);
+    box->setCursorPosition(0);
+    return box;
+}
+
+QPushButton* createButton(const ControlSpec& spec, QWidget* parent)
+{
+    auto* button = new QPushButton(QString::fromUtf8(spec.text), parent);
+    button->setFocusPolicy(Qt::StrongFocus);
+    if (spec.kind == ControlKind::PictureButton) {
+        button->setIcon(QIcon(QString::fromLatin1(spec.picture)));
+        button->setIconSize(pictureSize(spec));
+    }
+    return button;
+}
+
+QLabel* createLabel(const ControlSpec& spec, QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAutoFillBackground(spec.backColour >= 0);
+    return label;
+}
+
+QWidget* createLine(QWidget* parent)
+{
+    auto* line = new QWidget(parent);
+    line->setAutoFillBackground(true);
+    // A decoration: the pointer passes through to the panel below.
+    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return line;
+}
+
+PictureWidget* createPicture(const ControlSpec& spec, QWidget* parent)
+{
+    auto* picture = new PictureWidget(parent);
+    picture->setPicture(QString::fromLatin1(spec.picture));
+    return picture;
+}
+
+QWidget* createPanel(QWidget* parent)
+{
+    auto* panel = new QWidget(parent);
+    panel->setAutoFillBackground(true);
+    panel->setMouseTracking(true);
+    return panel;
+}
+
+} // namespace
+
+QRect pixelRect(const ControlSpec& spec, double zoom)
+{
+    if (spec.kind == ControlKind::Line) {
+        const int x1 = toPixels(spec.left, zoom), y1 = toPixels(spec.top, zoom);
+        const int x2 = toPixels(spec.left + spec.width, zoom), y2 = toPixels(spec.top + spec.height, zoom);
+        const int thickness = std::max(1, static_cast<int>(std::lround(zoom)));
+        return QRect(std::min(x1, x2), std::min(y1, y2), std::max(std::abs(x2 - x1), thickness),
+                     std::max(std::abs(y2 - y1), thickness));
+    }
+    const int left = toPixels(spec.left, zoom);
+    const int top = toPixels(spec.top, zoom);
+    return QRect(left, top, toPixels(spec.left + spec.width, zoom) - left,
+                 toPixels(spec.top + spec.height, zoom) - top);
+}
+
+Controls::Controls(QWidget* client)
+    : m_client(client)
+{
+    for (const ControlSpec& spec : controlTable()) {
+        QWidget* parent = *spec.parent ? m_widgets.value(QString::fromLatin1(spec.parent)) : client;
+        QWidget* widget = create(spec, parent);
+        widget->setObjectName(QString::fromLatin1(spec.name));
+        if (*spec.toolTip)
+            widget->setToolTip(QString::fromUtf8(spec.toolTip));
+        widget->setVisible(spec.visibleAtStart);
+        m_widgets.insert(widget->objectName(), widget);
+    }
+    applyZoom(1.0);
+}
+
+QWidget* Controls::create(const ControlSpec& spec, QWidget* parent)
+{
+    switch (spec.kind) {
+    case ControlKind::Panel:
+        return createPanel(parent);
+    case ControlKind::Surface:
+        return new DrawingSurface(parent);
+    case ControlKind::Button:
+    case ControlKind::PictureButton:
+        return createButton(spec, parent);
+    case ControlKind::TextBox:
+    case ControlKind::BorderlessTextBox:
+        return createTextBox(spec, parent);
+    case ControlKind::Label:
+        return createLabel(spec, parent);
+    case ControlKind::VScrollBar:
+    case ControlKind::HScrollBar:
+        return createScrollBar(spec, parent);
+    case ControlKind::Line:
+        return createLine(parent);
+    case ControlKind::Picture:
+        return createPicture(spec, parent);
+    }
+    return new QWidget(parent);
+}
+
+void Controls::applyZoom(double zoom)
+{
+    for (const ControlSpec& spec : controlTable()) {
+        QWidget* widget = m_widgets.value(QString::fromLatin1(spec.name));
+        widget->setGeometry(pixelRect(spec, zoom));
+        applyLook(spec, widget, zoom);
+    }
+}
+
+void Controls::applyLook(const ControlSpec& spec, QWidget* widget, double zoom)
+{
+    QPalette palette = widget->palette();
+    if (spec.backColour >= 0) {
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            palette.setColor(role, rgb(spec.backColour));
+    }
+    const QColor text = spec.textColour >= 0 ? rgb(spec.textColour) : QColor(Qt::black);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    widget->setPalette(palette);
+    widget->setFont(fontFor(spec, zoom));
+    if (auto* surface = qobject_cast<DrawingSurface*>(widget); surface && spec.backColour >= 0)
+        surface->setBackColour(rgb(spec.backColour));
+    if (auto* picture = qobject_cast<PictureWidget*>(widget))
+        picture->setZoom(zoom);
+}

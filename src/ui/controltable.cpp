@@ -1,0 +1,132 @@
+#include "controltable.h"
+
+#include <array>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+constexpr int white = 0xFFFFFF;
+constexpr int grey = 0xC0C0C0;
+
+using K = ControlKind;
+using F = FontFace;
+
+// Picture1's children are listed bottom to top: the decorative picture lies
+// beneath the chart, and the field view above it.
+const std::array<ControlSpec, 46> table{{
+    {.name = "Picture1", .kind = K::Panel, .parent = "", .left = 120, .top = 60, .width = 13275, .height = 9195,
+     .backColour = grey},
+    {.name = "Picture3", .kind = K::Picture, .parent = "Picture1", .left = 7140, .top = 2880, .width = 5415,
+     .height = 4515, .backColour = grey, .visibleAtStart = false, .picture = ":/pictures/picture3.svg"},
+    {.name = "picHisto", .kind = K::Surface, .parent = "Picture1", .left = 6600, .top = 2400, .width = 25000,
+     .height = 6375, .backColour = white},
+    {.name = "image2", .kind = K::Picture, .parent = "picHisto", .left = 0, .top = -60, .width = 6615,
+     .height = 5595, .backColour = white, .visibleAtStart = false},
+    {.name = "Command8", .kind = K::Button, .parent = "image2", .left = 6120, .top = 120, .width = 375,
+     .height = 315, .text = "X", .backColour = white, .visibleAtStart = false},
+    {.name = "txtskala2", .kind = K::BorderlessTextBox, .parent = "picHisto", .left = 2100, .top = 6120,
+     .width = 495, .height = 225, .text = "10", .face = F::Serif, .points = 8.4},
+    {.name = "Text3", .kind = K::BorderlessTextBox, .parent = "picHisto", .left = 10425, .top = 6120,
+     .width = 315, .height = 285, .text = "50", .face = F::Serif, .points = 8.4},
+    {.name = "Label8", .kind = K::Label, .parent = "picHisto", .left = 240, .top = 1020, .width = 390,
+     .height = 195, .text = "2000", .backColour = white, .face = F::Serif, .points = 8.4},
+    {.name = "Label2", .kind = K::Label, .parent = "picHisto", .left = 240, .top = 3600, .width = 390,
+     .height = 195, .text = "1000", .backColour = white, .face = F::Serif, .points = 8.4},
+    {.name = "Command4", .kind = K::Button, .parent = "Picture1", .left = 6420, .top = 3060, .width = 990,
+     .height = 690, .text = "clear"},
+    {.name = "txtHilfe", .kind = K::TextBox, .parent = "Picture1", .left = -60, .top = 8760, .width = 13575,
+     .height = 435, .backColour = 0xE0E0E0, .textColour = 0x800000, .face = F::Serif, .points = 14.4},
+    {.name = "Picture2", .kind = K::Panel, .parent = "Picture1", .left = -60, .top = -120, .width = 13575,
+     .height = 2355, .backColour = grey},
+    {.name = "Command3", .kind = K::Button, .parent = "Picture2", .left = 11160, .top = 1620, .width = 1905,
+     .height = 450, .text = "Exponent t initialisieren", .backColour = white},
+    {.name = "Text4", .kind = K::TextBox, .parent = "Picture2", .left = 10320, .top = 1620, .width = 795,
+     .height = 465, .text = "1", .face = F::Serif, .points = 14.4},
+    {.name = "Command2", .kind = K::PictureButton, .parent = "Picture2", .left = 5580, .top = 1320,
+     .width = 765, .height = 825, .toolTip = "Schnelldurchlauf 10 Iterationen",
+     .picture = ":/pictures/command2.svg"},
+    {.name = "Command1", .kind = K::PictureButton, .parent = "Picture2", .left = 7020, .top = 1320,
+     .width = 765, .height = 810, .toolTip = "Vergleich mit Verhulst", .picture = ":/pictures/command1.svg"},
+    {.name = "Text1", .kind = K::TextBox, .parent = "Picture2", .left = 3060, .top = 780, .width = 810,
+     .height = 405, .backColour = white, .textColour = 0x000000, .face = F::Serif, .points = 14.4,
+     .readOnly = true},
+    {.name = "cmdStart", .kind = K::Button, .parent = "Picture2", .left = 4320, .top = 780, .width = 2040,
+     .height = 345, .text = "Monte-Carlo initialisieren", .backColour = white},
+    {.name = "vscStart", .kind = K::VScrollBar, .parent = "Picture2", .left = 1800, .top = 720, .width = 315,
+     .height = 465, .minimum = 1, .maximum = 50, .value = 10},
+    {.name = "txtStart", .kind = K::TextBox, .parent = "Picture2", .left = 960, .top = 780, .width = 840,
+     .height = 405, .text = "10", .face = F::Serif, .points = 15.6, .readOnly = true},
+    {.name = "vscFaktor", .kind = K::VScrollBar, .parent = "Picture2", .left = 1800, .top = 1260, .width = 315,
+     .height = 465, .minimum = 1, .maximum = 15, .value = 5},
+    {.name = "Text2", .kind = K::TextBox, .parent = "Picture2", .left = 960, .top = 1650, .width = 855,
+     .height = 405, .text = "10", .backColour = white, .face = F::Serif, .points = 15.6, .readOnly = true},
+    {.name = "cmdErgebnis", .kind = K::Button, .parent = "Picture2", .left = 4320, .top = 1800, .width = 900,
+     .height = 345, .text = "Ergebnis", .backColour = white},
+    {.name = "cmdZielsuche", .kind = K::Button, .parent = "Picture2", .left = 4320, .top = 1320, .width = 900,
+     .height = 345, .text = "Zielsuche", .backColour = white},
+    {.name = "txtExponent", .kind = K::TextBox, .parent = "Picture2", .left = 8760, .top = 1740, .width = 1155,
+     .height = 315, .text = "t = 1", .points = 10.8, .readOnly = true},
+    {.name = "Text5", .kind = K::TextBox, .parent = "Picture2", .left = 8760, .top = 1440, .width = 1155,
+     .height = 375, .readOnly = true},
+    {.name = "txtdelta", .kind = K::TextBox, .parent = "Picture2", .left = 3060, .top = 1260, .width = 810,
+     .height = 405, .backColour = white, .textColour = 0x0000C0, .face = F::Serif, .points = 14.4,
+     .readOnly = true},
+    {.name = "txtNeuSum", .kind = K::TextBox, .parent = "Picture2", .left = 3060, .top = 1740, .width = 810,
+     .height = 405, .backColour = white, .textColour = 0x0000C0, .face = F::Serif, .points = 14.4,
+     .readOnly = true},
+    {.name = "txtFaktor", .kind = K::TextBox, .parent = "Picture2", .left = 960, .top = 1260, .width = 840,
+     .height = 405, .text = "5", .face = F::Serif, .points = 15.6, .readOnly = true},
+    {.name = "Line1", .kind = K::Line, .parent = "Picture2", .left = 360, .top = 600, .width = 12660,
+     .height = 0, .backColour = white},
+    {.name = "Label1", .kind = K::Label, .parent = "Picture2", .left = 360, .top = 780, .width = 570,
+     .height = 405, .text = "A(0)", .face = F::Serif, .points = 14.4},
+    {.name = "lblFaktor", .kind = K::Label, .parent = "Picture2", .left = 660, .top = 1260, .width = 300,
+     .height = 465, .text = "p", .face = F::Serif, .points = 15.6},
+    {.name = "Label3", .kind = K::Label, .parent = "Picture2", .left = 2520, .top = 840, .width = 690,
+     .height = 405, .text = "A(n)", .face = F::Serif, .points = 14.4},
+    {.name = "Label4", .kind = K::Label, .parent = "Picture2", .left = 360, .top = 180, .width = 5175,
+     .height = 435, .text = "Stochastisches Modell, Monte-Carlo-Methode", .textColour = white,
+     .points = 10.8},
+    {.name = "Label5", .kind = K::Label, .parent = "Picture2", .left = 6720, .top = 180, .width = 3915,
+     .height = 375, .text = "Logistisches Modell nach Verhulst", .textColour = white, .points = 10.8},
+    {.name = "Line2", .kind = K::Line, .parent = "Picture2", .left = 6660, .top = 2160, .width = 0,
+     .height = -1380, .backColour = white},
+    {.name = "Image1", .kind = K::Picture, .parent = "Picture2", .left = 8760, .top = 780, .width = 3396,
+     .height = 540, .picture = ":/pictures/image1.svg"},
+    // The symbol font's "D" is a capital delta.
+    {.name = "Label6", .kind = K::Label, .parent = "Picture2", .left = 2700, .top = 1260, .width = 390,
+     .height = 405, .text = "Δ", .textColour = 0x0000FF, .face = F::Symbol, .points = 14.4},
+    {.name = "Label7", .kind = K::Label, .parent = "Picture2", .left = 2220, .top = 1800, .width = 810,
+     .height = 405, .text = "A(n+1)", .textColour = 0x0000C0, .face = F::Serif, .points = 14.4},
+    {.name = "HScroll2", .kind = K::HScrollBar, .parent = "Picture1", .left = 0, .top = 2220, .width = 13275,
+     .height = 195, .minimum = 0, .maximum = 24600, .value = 0},
+    {.name = "picAusgabe", .kind = K::Surface, .parent = "Picture1", .left = 0, .top = 2400, .width = 6630,
+     .height = 6375, .backColour = 0x000000},
+    {.name = "Command7", .kind = K::PictureButton, .parent = "", .left = 13380, .top = 3120, .width = 315,
+     .height = 315, .toolTip = "Histogramm in den Hintergrund", .picture = ":/pictures/command7.svg"},
+    {.name = "Command6", .kind = K::PictureButton, .parent = "", .left = 13380, .top = 2820, .width = 315,
+     .height = 315, .toolTip = "Histogramm in den Vordergrund", .picture = ":/pictures/command6.svg"},
+    {.name = "Command5", .kind = K::Button, .parent = "", .left = 13380, .top = 2520, .width = 315,
+     .height = 315, .text = "X"},
+    {.name = "txtSkala", .kind = K::TextBox, .parent = "", .left = 4800, .top = 60, .width = 495, .height = 225,
+     .text = "30"},
+    {.name = "HScroll1", .kind = K::HScrollBar, .parent = "", .left = 4320, .top = 60, .width = 495,
+     .height = 255, .minimum = 30, .maximum = 120, .value = 120, .step = 10},
+}};
+
+} // namespace
+
+std::span<const ControlSpec> controlTable()
+{
+    return table;
+}
+
+const ControlSpec& controlSpec(const char* name)
+{
+    for (const ControlSpec& spec : table)
+        if (std::strcmp(spec.name, name) == 0)
+            return spec;
+    throw std::out_of_range(std::string("no control named ") + name);
+}

@@ -1,0 +1,186 @@
+#include "drawingsurface.h"
+
+#include "oprasterizer.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+DrawingSurface::DrawingSurface(QWidget* parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+DrawingSurface::~DrawingSurface() = default;
+
+void DrawingSurface::setUserCoordinates(double left, double top, double right, double bottom)
+{
+    m_left = left;
+    m_top = top;
+    m_right = right;
+    m_bottom = bottom;
+    finishPainting();
+    m_picture = QImage();
+    update();
+}
+
+void DrawingSurface::setBackColour(QColor colour)
+{
+    m_backColour = colour;
+    finishPainting();
+    m_picture = QImage();
+    update();
+}
+
+void DrawingSurface::clear()
+{
+    m_log.clear();
+    finishPainting();
+    m_picture = QImage();
+    update();
+}
+
+void DrawingSurface::setPenWidth(int pixels)
+{
+    m_penWidth = std::clamp(pixels, 1, 255);
+}
+
+void DrawingSurface::line(double x1, double y1, double x2, double y2, QColor colour)
+{
+    record({DrawingOp::Kind::Line, 0, colour.rgb(), x1, y1, x2, y2});
+}
+
+void DrawingSurface::boxOutline(double x1, double y1, double x2, double y2, QColor colour)
+{
+    record({DrawingOp::Kind::BoxOutline, 0, colour.rgb(), x1, y1, x2, y2});
+}
+
+void DrawingSurface::filledBox(double x1, double y1, double x2, double y2, QColor colour)
+{
+    record({DrawingOp::Kind::FilledBox, 0, colour.rgb(), x1, y1, x2, y2});
+}
+
+void DrawingSurface::circle(double centreX, double centreY, double radius, QColor colour)
+{
+    record({DrawingOp::Kind::Circle, 0, colour.rgb(), centreX, centreY, radius, 0.0});
+}
+
+void DrawingSurface::record(DrawingOp op)
+{
+    if (std::isnan(op.x1) || std::isnan(op.y1) || std::isnan(op.x2) || std::isnan(op.y2))
+        return;
+    op.penWidth = static_cast<std::uint8_t>(m_penWidth);
+    // -0.0 and 0.0 draw alike; one spelling keeps repeats recognisable.
+    op.x1 += 0.0;
+    op.y1 += 0.0;
+    op.x2 += 0.0;
+    op.y2 += 0.0;
+    m_log.append(op);
+    ensurePicture();
+    const QRect touched = rasterize(painter(), m_mapping, op);
+    if (touched.isEmpty())
+        return;
+    m_dirtyDevice |= touched;
+    const double scale = m_mapping.deviceScale();
+    update(QRectF(m_dirtyDevice.x() / scale, m_dirtyDevice.y() / scale, m_dirtyDevice.width() / scale,
+                  m_dirtyDevice.height() / scale)
+               .toAlignedRect());
+}
+
+SurfaceMapping DrawingSurface::mappingFor(QSize devicePixels, double deviceScale) const
+{
+    return SurfaceMapping(m_left, m_top, m_right, m_bottom, devicePixels, deviceScale);
+}
+
+void DrawingSurface::ensurePicture()
+{
+    const double scale = devicePixelRatioF();
+    const QSize devicePixels(std::max(1, static_cast<int>(std::lround(width() * scale))),
+                             std::max(1, static_cast<int>(std::lround(height() * scale))));
+    if (!m_picture.isNull() && m_picture.size() == devicePixels && m_mapping.deviceScale() == scale)
+        return;
+    finishPainting();
+    // The picture stays at ratio 1: its pixels are addressed in device units
+    // and paintEvent maps them 1:1 onto the screen.
+    m_picture = QImage(devicePixels, QImage::Format_RGB32);
+    m_mapping = mappingFor(devicePixels, scale);
+    rasterizeAll();
+}
+
+void DrawingSurface::rasterizeAll()
+{
+    m_picture.fill(m_backColour);
+    QPainter& p = painter();
+    m_log.forEach([&](const DrawingOp& op) { rasterize(p, m_mapping, op); });
+    m_dirtyDevice = m_picture.rect();
+}
+
+QPainter& DrawingSurface::painter()
+{
+    if (!m_painter) {
+        m_painter = std::make_unique<QPainter>(&m_picture);
+        m_painter->setRenderHint(QPainter::Antialiasing, false);
+    }
+    return *m_painter;
+}
+
+void DrawingSurface::finishPainting()
+{
+    m_painter.reset();
+}
+
+QImage DrawingSurface::picture()
+{
+    ensurePicture();
+    finishPainting();
+    return m_picture;
+}
+
+QPointF DrawingSurface::toUser(QPointF widgetPosition) const
+{
+    const double scale = devicePixelRatioF();
+    const QSize devicePixels(std::max(1, static_cast<int>(std::lround(width() * scale))),
+                             std::max(1, static_cast<int>(std::lround(height() * scale))));
+    return mappingFor(devicePixels, scale).toUser(widgetPosition * scale);
+}
+
+QColor DrawingSurface::colourAt(double x, double y)
+{
+    const QImage image = picture();
+    const QPointF device = m_mapping.toDevice(QPointF(x, y));
+    const QPoint pixel(m_mapping.column(device.x()), m_mapping.row(device.y()));
+    if (!image.rect().contains(pixel))
+        return QColor();
+    return image.pixelColor(pixel);
+}
+
+void DrawingSurface::paintEvent(QPaintEvent* event)
+{
+    ensurePicture();
+    finishPainting();
+    QPainter widgetPainter(this);
+    widgetPainter.drawImage(event->rect(), m_picture,
+                            QRectF(event->rect().topLeft() * m_mapping.deviceScale(),
+                                   QSizeF(event->rect().size()) * m_mapping.deviceScale()));
+    m_dirtyDevice = QRect();
+}
+
+void DrawingSurface::mousePressEvent(QMouseEvent* event)
+{
+    emit pressed(toUser(event->position()));
+}
+
+void DrawingSurface::mouseMoveEvent(QMouseEvent* event)
+{
+    emit moved(toUser(event->position()));
+}
+
+void DrawingSurface::mouseReleaseEvent(QMouseEvent* event)
+{
+    emit released(toUser(event->position()));
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "drawinglog.h"
+#include "surfacemapping.h"
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+
+class QPainter;
+
+// A picture box that is drawn on in its own user coordinates and keeps what
+// is drawn (a retained picture that survives being covered).
+//
+// Every operation since the last clear is kept in user coordinates and
+// rasterised into a QImage at the current device scale; when the scale
+// changes (zoom, device pixel ratio) the picture is rasterised again, crisp,
+// without losing anything. paintEvent only copies the picture.
+class DrawingSurface : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DrawingSurface(QWidget* parent = nullptr);
+    ~DrawingSurface() override;
+
+    // The user coordinates of the left, top, right and bottom edges.
+    void setUserCoordinates(double left, double top, double right, double bottom);
+    void setBackColour(QColor colour);
+
+    // Fill with the back colour and forget all drawing.
+    void clear();
+    // Pen width in pixels for the following operations; stays set. 1..255.
+    void setPenWidth(int pixels);
+    int penWidth() const { return m_penWidth; }
+
+    void line(double x1, double y1, double x2, double y2, QColor colour);
+    void boxOutline(double x1, double y1, double x2, double y2, QColor colour);
+    void filledBox(double x1, double y1, double x2, double y2, QColor colour);
+    // Radius in horizontal user units.
+    void circle(double centreX, double centreY, double radius, QColor colour);
+
+    // The retained picture at the current device scale.
+    QImage picture();
+    // Operations the picture is made of (after dropping repeats).
+    std::size_t retainedOperations() const { return m_log.size(); }
+
+    // A position in logical widget pixels in user coordinates.
+    QPointF toUser(QPointF widgetPosition) const;
+    // The colour of the picture's pixel under a user point, for checks.
+    QColor colourAt(double x, double y);
+
+signals:
+    void pressed(QPointF user);
+    void moved(QPointF user);
+    void released(QPointF user);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void record(DrawingOp op);
+    // Makes the picture match the widget's size and device pixel ratio,
+    // rasterising everything again when it does not.
+    void ensurePicture();
+    void rasterizeAll();
+    QPainter& painter();
+    void finishPainting();
+    SurfaceMapping mappingFor(QSize devicePixels, double deviceScale) const;
+
+    double m_left = 0, m_top = 0, m_right = 1, m_bottom = 1;
+    QColor m_backColour = Qt::white;
+    int m_penWidth = 1;
+    DrawingLog m_log;
+    QImage m_picture;
+    SurfaceMapping m_mapping;
+    // Kept open between operations and closed before the picture is read.
+    std::unique_ptr<QPainter> m_painter;
+    QRect m_dirtyDevice;
+};

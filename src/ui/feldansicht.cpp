@@ -1,0 +1,69 @@
+#include "feldansicht.h"
+
+#include "drawingsurface.h"
+
+namespace {
+
+const QColor spielerFarbe(255, 0, 0);
+const QColor gitterFarbe(100, 100, 100);
+const QColor linienFarbe(0, 255, 255);
+const QColor kreisFarbe(255, 255, 0);
+const QColor spieltSchonFarbe(255, 255, 0);
+const QColor ersteWerbungFarbe(0, 0, 255);
+const QColor doppelwerbungFarbe(250, 250, 250);
+constexpr double kreisRadius = 0.9;
+constexpr double startSpielerGroesse = 0.9;
+
+} // namespace
+
+void Feldansicht::gitterzelle(int x, int y)
+{
+    m_surface.boxOutline(x, y, x + 1, y + 1, gitterFarbe);
+}
+
+void Feldansicht::feldgitterZeichnen()
+{
+    m_surface.clear();
+    for (int i = 0; i < Spielfeld::groesse; ++i)
+        for (int j = 0; j < Spielfeld::groesse; ++j)
+            gitterzelle(i, j);
+}
+
+void Feldansicht::startSpielerZeichnen(const std::vector<Zelle>& zellen)
+{
+    for (const Zelle& zelle : zellen)
+        m_surface.filledBox(zelle.x, zelle.y, zelle.x + startSpielerGroesse, zelle.y + startSpielerGroesse,
+                            spielerFarbe);
+}
+
+void Feldansicht::zielVersuchZeichnen(const Werbeversuch& versuch)
+{
+    const double zielX = versuch.ziel.x, zielY = versuch.ziel.y;
+    m_surface.setPenWidth(1);
+    m_surface.line(versuch.werber.x + 0.5, versuch.werber.y + 0.5, zielX + 0.5, zielY + 0.5, linienFarbe);
+    m_surface.circle(zielX + 0.5, zielY + 0.5, kreisRadius, kreisFarbe);
+    // A single-precision size, as the attempt was made with it.
+    const double s = versuch.quadratgroesse;
+    switch (versuch.zustand) {
+    case Zielzustand::spieltSchon:
+        m_surface.filledBox(zielX, zielY, zielX + 1, zielY + 1, spieltSchonFarbe);
+        break;
+    case Zielzustand::ersteWerbung:
+        m_surface.filledBox(zielX, zielY, zielX + s, zielY + s, ersteWerbungFarbe);
+        break;
+    case Zielzustand::doppelwerbung:
+        m_surface.filledBox(zielX, zielY, zielX + s, zielY + s, doppelwerbungFarbe);
+        break;
+    }
+}
+
+void Feldansicht::ergebnisZeichnen(const Spielfeld& spielfeld)
+{
+    for (int i = 0; i < Spielfeld::groesse; ++i) {
+        for (int j = 0; j < Spielfeld::groesse; ++j) {
+            if (spielfeld.feldBesetzt(i, j) == 1)
+                m_surface.filledBox(i, j, i + 1, j + 1, spielerFarbe);
+            gitterzelle(i, j);
+        }
+    }
+}

@@ -1,0 +1,399 @@
+#include "form1.h"
+
+#include "drawingsurface.h"
+#include "helpline.h"
+#include "zahltext.h"
+#include "zufallsquelle.h"
+
+#include <QApplication>
+#include <QLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <cmath>
+
+namespace {
+
+constexpr int panSchwelle = 36;
+constexpr int panGrenze = 18000;
+constexpr int panSchritt = 240;
+constexpr int histoLinksTwips = 6600;
+constexpr double verhulstVersatz = 0.3;
+constexpr int verhulstBreite = 2;
+constexpr double hoechstesT = 8.0;
+constexpr int schnelldurchlaufZyklen = 10;
+const QColor verhulstFarbe(15, 15, 200);
+const QColor verblassenFarbe(200, 200, 255);
+
+QString text(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+std::string utf8(const QString& text)
+{
+    return text.toStdString();
+}
+
+char dezimaltrenner()
+{
+    const QString trenner = QLocale().decimalPoint();
+    return trenner.size() == 1 && trenner.at(0).unicode() < 128 ? trenner.at(0).toLatin1() : '.';
+}
+
+} // namespace
+
+Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, QWidget* parent)
+    : QMainWindow(parent)
+    , m_zufall(zufall ? std::move(zufall) : std::make_unique<StandardZufallsquelle>())
+{
+    setWindowTitle(QStringLiteral("Nivra1.0"));
+    auto* client = new QWidget(this);
+    client->setFixedSize(clientWidthTwips / twipsPerPixel, std::lround(clientHeightTwips / double(twipsPerPixel)));
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_controls = std::make_unique<Controls>(client);
+    m_feld = std::make_unique<Feldansicht>(picAusgabe());
+    m_histo = std::make_unique<Histoansicht>(picHisto());
+    m_feldStift = std::make_unique<Freihandstift>(picAusgabe(), QColor(255, 255, 255), 1,
+                                                  Freihandstift::LetztesY::genau);
+    m_histoStift = std::make_unique<Freihandstift>(picHisto(), QColor(0, 0, 0), 2,
+                                                   Freihandstift::LetztesY::gerundet);
+    m_hilfe = new HelpLine(*textBox("txtHilfe"), this);
+
+    createMenus();
+    connectHandlers();
+    watchHelpTexts();
+    startUp();
+}
+
+Form1::~Form1() = default;
+
+DrawingSurface& Form1::picAusgabe() const
+{
+    return *m_controls->get<DrawingSurface>("picAusgabe");
+}
+
+DrawingSurface& Form1::picHisto() const
+{
+    return *m_controls->get<DrawingSurface>("picHisto");
+}
+
+QLineEdit* Form1::textBox(const char* name) const
+{
+    return m_controls->get<QLineEdit>(name);
+}
+
+QScrollBar* Form1::scrollBar(const char* name) const
+{
+    return m_controls->get<QScrollBar>(name);
+}
+
+double Form1::parameter(const char* textBoxName) const
+{
+    // Only the scroll bars write these texts, so the strict reading succeeds;
+    // should it ever not, the leading number still gives a sound value.
+    const std::string wert = utf8(textBox(textBoxName)->text());
+    return strengUmwandeln(wert, dezimaltrenner()).value_or(nachsichtigUmwandeln(wert));
+}
+
+void Form1::startUp()
+{
+    m_exponentT = 1.0;
+    picHisto().setUserCoordinates(0, 2500, 120, 0);
+    picAusgabe().setUserCoordinates(0, 0, 50, 50);
+    scrollBar("HScroll1")->hide();
+    textBox("txtSkala")->hide();
+    cmdStartClick();
+    m_controls->get("Command4")->hide();
+}
+
+void Form1::createMenus()
+{
+    QMenuBar* leiste = menuBar();
+    leiste->addAction(QStringLiteral("Programm &beenden"), this, &Form1::cmdEndeClick);
+    leiste->addAction(QStringLiteral("&Erläuterung"), this, &Form1::cmdStochClick);
+    leiste->addAction(QStringLiteral("&Information"), this, &Form1::cmdInfoClick);
+}
+
+void Form1::connectHandlers()
+{
+    const auto click = [this](const char* name, void (Form1::*handler)()) {
+        connect(m_controls->get<QPushButton>(name), &QPushButton::clicked, this, handler);
+    };
+    click("cmdStart", &Form1::cmdStartClick);
+    click("cmdZielsuche", &Form1::cmdZielsucheClick);
+    click("cmdErgebnis", &Form1::cmdErgebnisClick);
+    click("Command1", &Form1::command1Click);
+    click("Command2", &Form1::command2Click);
+    click("Command3", &Form1::command3Click);
+    click("Command5", &Form1::command5Click);
+    click("Command6", &Form1::command6Click);
+    click("Command7", &Form1::command7Click);
+    click("Command8", &Form1::command8Click);
+
+    // The vertical bars report a value once it is set (arrow, page, or the
+    // thumb released); the chart's bar follows the thumb live.
+    scrollBar("vscStart")->setTracking(false);
+    scrollBar("vscFaktor")->setTracking(false);
+    connect(scrollBar("vscStart"), &QScrollBar::valueChanged, this, &Form1::vscStartChange);
+    connect(scrollBar("vscFaktor"), &QScrollBar::valueChanged, this, &Form1::vscFaktorChange);
+    connect(scrollBar("HScroll2"), &QScrollBar::valueChanged, this, &Form1::hScroll2Change);
+
+    connect(textBox("txtStart"), &QLineEdit::textChanged, this, [this] { m_hilfe->show(txtStartHilfetext()); });
+    connect(textBox("txtFaktor"), &QLineEdit::textChanged, this, [this] { m_hilfe->show(txtFaktorHilfetext()); });
+
+    connect(&picAusgabe(), &DrawingSurface::pressed, this, [this](QPointF p) { m_feldStift->druecken(p); });
+    connect(&picAusgabe(), &DrawingSurface::moved, this, &Form1::picAusgabeMouseMove);
+    connect(&picAusgabe(), &DrawingSurface::released, this, [this] { m_feldStift->loslassen(); });
+    connect(&picHisto(), &DrawingSurface::pressed, this, [this](QPointF p) { m_histoStift->druecken(p); });
+    connect(&picHisto(), &DrawingSurface::moved, this, &Form1::picHistoMouseMove);
+    connect(&picHisto(), &DrawingSurface::released, this, [this] { m_histoStift->loslassen(); });
+}
+
+void Form1::watchHelpTexts()
+{
+    for (const FixedHelpText& eintrag : fixedHelpTexts())
+        m_hilfe->watch(m_controls->get(eintrag.control), QString::fromUtf8(eintrag.text));
+    m_hilfe->watch(textBox("txtStart"), [this] { return txtStartHilfetext(); });
+    m_hilfe->watch(textBox("txtFaktor"), [this] { return txtFaktorHilfetext(); });
+}
+
+QString Form1::txtStartHilfetext() const
+{
+    const double a0 = nachsichtigUmwandeln(utf8(textBox("txtStart")->text()));
+    return QStringLiteral("Startwert A(0) =") + text(hilfetext(a0)) + QStringLiteral(" Spieler");
+}
+
+QString Form1::txtFaktorHilfetext() const
+{
+    const double p = nachsichtigUmwandeln(utf8(textBox("txtFaktor")->text()));
+    return QStringLiteral("Wachstumsrate p =") + text(hilfetext(10 * p)) + QStringLiteral("%");
+}
+
+// ---- Monte-Carlo initialisation and the field ----
+
+void Form1::allesZuruecksetzen()
+{
+    m_histo->spaltenMitGeisterbalken(m_spielfeld);
+    m_spielfeld.allesZuruecksetzen();
+    m_feld->feldgitterZeichnen();
+    m_histo->histoGitterZeichnen(scrollBar("HScroll1")->value());
+}
+
+void Form1::cmdStartClick()
+{
+    allesZuruecksetzen();
+    const double a0 = parameter("txtStart");
+    const int startzahl = std::isfinite(a0) && a0 > 0 ? static_cast<int>(std::min(a0, 2500.0)) : 0;
+    m_feld->startSpielerZeichnen(m_spielfeld.startSpielerSetzen(startzahl, *m_zufall));
+    m_histo->startbalkenZeichnen(nachsichtigUmwandeln(utf8(textBox("txtStart")->text())));
+    textBox("Text1")->setText(textBox("txtStart")->text());
+    command7Click();
+}
+
+void Form1::picAusgabeMouseMove(QPointF punkt)
+{
+    const float x = static_cast<float>(punkt.x());
+    const float y = static_cast<float>(punkt.y());
+    const float individuum = std::floor(y) * 50.0f + std::floor(x) + 1.0f;
+    m_hilfe->show(QStringLiteral("50x50 Zellen stellen 2500 Individuen dar      ") + text(hilfetext(individuum)));
+    m_feldStift->bewegen(punkt);
+}
+
+void Form1::command7Click()
+{
+    picAusgabe().raise();
+}
+
+// ---- Parameter inputs ----
+
+void Form1::vscStartChange(int wert)
+{
+    textBox("txtStart")->setText(text(klartext(static_cast<long long>(wert))));
+    textBox("Text1")->setText(textBox("txtStart")->text());
+    cmdStartClick();
+}
+
+void Form1::vscFaktorChange(int wert)
+{
+    textBox("txtFaktor")->setText(text(klartext(static_cast<long long>(wert))));
+}
+
+// ---- One cycle: recruitment pass and commit ----
+
+void Form1::cmdZielsucheClick()
+{
+    const Zielsuchergebnis ergebnis = m_spielfeld.zielsuche(parameter("txtFaktor"), *m_zufall);
+    for (const Werbeversuch& versuch : ergebnis.versuche)
+        m_feld->zielVersuchZeichnen(versuch);
+
+    // The count of new recruits is raised through its own box, one at a time.
+    QLineEdit* delta = textBox("txtdelta");
+    delta->setText(QStringLiteral("0"));
+    for (std::size_t i = 0; i < ergebnis.neuGeworbene.size(); ++i)
+        delta->setText(text(klartext(nachsichtigUmwandeln(utf8(delta->text())) + 1)));
+    const double summe = nachsichtigUmwandeln(utf8(textBox("Text1")->text()))
+                         + nachsichtigUmwandeln(utf8(delta->text()));
+    textBox("txtNeuSum")->setText(text(klartext(summe)));
+}
+
+void Form1::cmdErgebnisClick()
+{
+    m_feld->feldgitterZeichnen();
+    textBox("txtdelta")->clear();
+    textBox("txtNeuSum")->clear();
+    const Zyklusergebnis ergebnis = m_spielfeld.ergebnis();
+    m_feld->ergebnisZeichnen(m_spielfeld);
+    textBox("Text1")->setText(text(klartext(static_cast<long long>(ergebnis.anzahlSpieler))));
+    QScrollBar* schieber = scrollBar("HScroll2");
+    if (ergebnis.zyklus > panSchwelle && schieber->value() < panGrenze)
+        schieber->setValue(schieber->value() + panSchritt);
+    m_histo->balkenZeichnen(ergebnis.zyklus, ergebnis.anzahlSpieler);
+}
+
+bool Form1::wartendeEreignisseVerarbeiten()
+{
+    if (!m_beendet)
+        QCoreApplication::processEvents();
+    return !m_beendet;
+}
+
+void Form1::command2Click()
+{
+    if (!wartendeEreignisseVerarbeiten())
+        return;
+    for (int wiederholung = 1; wiederholung <= schnelldurchlaufZyklen; ++wiederholung) {
+        if (!wartendeEreignisseVerarbeiten())
+            return;
+        cmdZielsucheClick();
+        if (!wartendeEreignisseVerarbeiten())
+            return;
+        cmdErgebnisClick();
+    }
+}
+
+// ---- The chart ----
+
+void Form1::hScroll2Change(int wert)
+{
+    const ControlSpec& spec = controlSpec("picHisto");
+    QRect lage = pixelRect(spec, 1.0);
+    lage.moveLeft(static_cast<int>(std::lround((histoLinksTwips - wert) / double(twipsPerPixel))));
+    picHisto().move(lage.topLeft());
+}
+
+void Form1::command5Click()
+{
+    m_histo->loeschen();
+    m_histo->histoGitterZeichnen(scrollBar("HScroll1")->value());
+}
+
+void Form1::command6Click()
+{
+    picHisto().raise();
+}
+
+void Form1::picHistoMouseMove(QPointF punkt)
+{
+    const float x = static_cast<float>(punkt.x());
+    const float y = static_cast<float>(punkt.y());
+    const double n = std::floor(x);
+    const float a = static_cast<float>(std::floor(y / 10.0f) * 10.0f);
+    m_hilfe->show(QStringLiteral("Balkendiagramme zur Gesamtzahl der Mitspieler.    n = ") + text(hilfetext(n))
+                  + QStringLiteral("   A(n)= ") + text(hilfetext(a)));
+    m_histoStift->bewegen(punkt);
+}
+
+// ---- The Verhulst model ----
+
+bool Form1::verhulstKurve(QColor farbe)
+{
+    const double a0 = parameter("txtStart");
+    const int letzterZyklus = scrollBar("HScroll1")->value();
+    const VerhulstFolge folge = verhulstFolge(a0, parameter("txtFaktor"), m_exponentT, letzterZyklus);
+    DrawingSurface& histo = picHisto();
+    for (std::size_t i = 0; i < folge.werte.size(); ++i) {
+        histo.setPenWidth(verhulstBreite);
+        histo.line(i + verhulstVersatz, 0, i + verhulstVersatz, folge.werte[i], farbe);
+    }
+    if (folge.fehler == VerhulstFehler::keiner)
+        return true;
+    verhulstFehlerMelden(folge.fehler, folge.fehlerZyklus);
+    return false;
+}
+
+void Form1::verhulstFehlerMelden(VerhulstFehler fehler, int zyklus)
+{
+    emit verhulstFehlerGemeldet(fehler, zyklus);
+    const QString art = fehler == VerhulstFehler::ueberlauf ? QStringLiteral("Überlauf")
+                                                             : QStringLiteral("Ungültiges Argument");
+    const QString grund = fehler == VerhulstFehler::ueberlauf
+                              ? QStringLiteral("der nächste Wert ist zu groß für die Rechnung")
+                              : QStringLiteral("die nächste Potenz hat keinen reellen Wert");
+    const QString meldung = QStringLiteral("%1\n\nDie Verhulst-Kurve endet bei Zyklus %2: %3.")
+                                .arg(art)
+                                .arg(zyklus)
+                                .arg(grund);
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Kettenbrief"), meldung, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void Form1::command1Click()
+{
+    verhulstKurve(verhulstFarbe);
+}
+
+void Form1::command3Click()
+{
+    if (!verhulstKurve(verblassenFarbe))
+        return;
+    QLineEdit* eingabe = textBox("Text4");
+    double t = nachsichtigUmwandeln(utf8(eingabe->text()));
+    if (t > hoechstesT) {
+        t = hoechstesT;
+        eingabe->setText(QStringLiteral("8"));
+    }
+    m_exponentT = t;
+    textBox("txtExponent")->setText(QStringLiteral("t =") + text(hilfetext(t)));
+    m_histo->senkrechteGitterlinien();
+}
+
+// ---- Menus and the explanation panel ----
+
+void Form1::cmdEndeClick()
+{
+    m_beendet = true;
+    // Nothing of the window may run any more, also not inside a quick run.
+    hide();
+    QCoreApplication::exit(0);
+}
+
+void Form1::cmdStochClick()
+{
+    m_controls->get("image2")->show();
+    m_controls->get("Command8")->show();
+}
+
+void Form1::command8Click()
+{
+    m_controls->get("image2")->hide();
+    m_controls->get("Command8")->hide();
+}
+
+void Form1::cmdInfoClick()
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
+                    QStringLiteral("Kettenbrief – Nivra1.0\n\n"
+                                   "Ein Kettenbrief breitet sich unter 2500 Individuen aus: Das Programm "
+                                   "spielt ihn als Monte-Carlo-Simulation Zyklus für Zyklus durch und "
+                                   "vergleicht den Verlauf mit dem logistischen Wachstumsmodell nach "
+                                   "Verhulst."),
+                    QMessageBox::Ok, this);
+    box.exec();
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "controls.h"
+#include "feldansicht.h"
+#include "freihandstift.h"
+#include "histoansicht.h"
+#include "spielfeld.h"
+#include "verhulst.h"
+#include "zufallsquelle.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class DrawingSurface;
+class HelpLine;
+
+// The program's one window: its controls, the state of the game and the
+// handlers of every control. Handlers are named after control and event.
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // The window draws from `zufall` for the whole run; the default is the
+    // program's fixed-seed generator.
+    explicit Form1(std::unique_ptr<Zufallsquelle> zufall = nullptr, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    const Spielfeld& spielfeld() const { return m_spielfeld; }
+    double exponentT() const { return m_exponentT; }
+    const Controls& controls() const { return *m_controls; }
+    DrawingSurface& picAusgabe() const;
+    DrawingSurface& picHisto() const;
+
+    // Handlers, also called directly by other handlers.
+    void cmdStartClick();
+    void cmdZielsucheClick();
+    void cmdErgebnisClick();
+    void command1Click();
+    void command2Click();
+    void command3Click();
+    void command5Click();
+    void command6Click();
+    void command7Click();
+    void command8Click();
+    void vscStartChange(int wert);
+    void vscFaktorChange(int wert);
+    void hScroll2Change(int wert);
+    void cmdEndeClick();
+    void cmdStochClick();
+    void cmdInfoClick();
+
+    // True once "Programm beenden" was chosen: nothing more runs.
+    bool beendet() const { return m_beendet; }
+
+signals:
+    // A Verhulst step failed; the message box is about to be shown.
+    void verhulstFehlerGemeldet(VerhulstFehler fehler, int zyklus);
+
+private:
+    void startUp();
+    void createMenus();
+    void connectHandlers();
+    void watchHelpTexts();
+    void allesZuruecksetzen();
+    // Draws the Verhulst curve in `farbe`; false when a step failed (the
+    // error has been reported and the lines before it stay).
+    bool verhulstKurve(QColor farbe);
+    void verhulstFehlerMelden(VerhulstFehler fehler, int zyklus);
+    // Lets the waiting window events run; false once the program is ending.
+    bool wartendeEreignisseVerarbeiten();
+
+    void picAusgabeMouseMove(QPointF punkt);
+    void picHistoMouseMove(QPointF punkt);
+    QString txtStartHilfetext() const;
+    QString txtFaktorHilfetext() const;
+
+    QLineEdit* textBox(const char* name) const;
+    QScrollBar* scrollBar(const char* name) const;
+    // A parameter as the program wrote it into its text box.
+    double parameter(const char* textBoxName) const;
+
+    std::unique_ptr<Zufallsquelle> m_zufall;
+    Spielfeld m_spielfeld;
+    double m_exponentT = 1.0;
+    std::unique_ptr<Controls> m_controls;
+    std::unique_ptr<Feldansicht> m_feld;
+    std::unique_ptr<Histoansicht> m_histo;
+    std::unique_ptr<Freihandstift> m_feldStift;
+    std::unique_ptr<Freihandstift> m_histoStift;
+    HelpLine* m_hilfe = nullptr;
+    bool m_beendet = false;
+};

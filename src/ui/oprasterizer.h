@@ -1,0 +1,15 @@
+#pragma once
+
+#include "drawingop.h"
+#include "surfacemapping.h"
+
+#include <QRect>
+
+class QPainter;
+
+// Paints one operation, aliased and opaque, into a picture of the mapping's
+// size. Axis-parallel lines and boxes are filled as whole-pixel rectangles so
+// that a 3-pixel bar is exactly 3 pixels and a 1-pixel grid line exactly one;
+// everything is clipped in floating point before it reaches the painter.
+// Returns the device pixels touched (empty when nothing is visible).
+QRect rasterize(QPainter& painter, const SurfaceMapping& mapping, const DrawingOp& op);

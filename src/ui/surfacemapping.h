@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPointF>
+#include <QRect>
+#include <QSize>
+#include <QTransform>
+
+// The one transform between a surface's user coordinates and the pixels of
+// its retained picture, and the rules that turn a user point into a pixel.
+//
+// A pixel index is floor() of the device coordinate; a point exactly on the
+// right or bottom edge belongs to the last pixel, so a line along that edge
+// (the chart's y = 0) stays visible.
+class SurfaceMapping
+{
+public:
+    SurfaceMapping() = default;
+    // left/top/right/bottom: the user coordinates of the surface's edges.
+    // devicePixels: size of the picture; deviceScale: device pixels per
+    // logical pixel (zoom times the screen's device pixel ratio).
+    SurfaceMapping(double left, double top, double right, double bottom, QSize devicePixels,
+                   double deviceScale);
+
+    QPointF toDevice(QPointF user) const { return m_toDevice.map(user); }
+    QPointF toUser(QPointF device) const { return m_toUser.map(device); }
+
+    QSize devicePixels() const { return m_devicePixels; }
+    double deviceScale() const { return m_deviceScale; }
+
+    int column(double deviceX) const { return pixelIndex(deviceX, m_devicePixels.width()); }
+    int row(double deviceY) const { return pixelIndex(deviceY, m_devicePixels.height()); }
+
+    // A pen width of logical pixels in whole device pixels, at least 1.
+    int penPixels(int logicalWidth) const;
+    // A length along x in user units as device pixels.
+    double horizontalPixels(double userLength) const;
+
+private:
+    static int pixelIndex(double device, int size);
+
+    QTransform m_toDevice;
+    QTransform m_toUser;
+    QSize m_devicePixels;
+    double m_deviceScale = 1.0;
+};

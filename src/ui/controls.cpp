@@ -2,6 +2,7 @@
 
 #include "drawingsurface.h"
 #include "picturewidget.h"
+#include "tophighscrollbar.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -50,17 +51,13 @@ QSize pictureSize(const ControlSpec& spec)
 
 QScrollBar* createScrollBar(const ControlSpec& spec, QWidget* parent)
 {
-    auto* bar = new QScrollBar(spec.kind == ControlKind::VScrollBar ? Qt::Vertical : Qt::Horizontal, parent);
+    if (spec.kind == ControlKind::VScrollBar)
+        return new TopHighScrollBar(spec.minimum, spec.maximum, spec.value, parent);
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
     bar->setRange(spec.minimum, spec.maximum);
     bar->setSingleStep(spec.step);
     bar->setPageStep(spec.step);
     bar->setValue(spec.value);
-    if (spec.kind == ControlKind::VScrollBar) {
-        // The larger value at the top: the thumb up raises the value, and so
-        // does the upper arrow.
-        bar->setInvertedAppearance(true);
-        bar->setInvertedControls(true);
-    }
     return bar;
 }
 

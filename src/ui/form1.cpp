@@ -2,6 +2,7 @@
 
 #include "drawingsurface.h"
 #include "helpline.h"
+#include "tophighscrollbar.h"
 #include "zahltext.h"
 #include "zufallsquelle.h"
 
@@ -139,10 +140,12 @@ void Form1::connectHandlers()
 
     // The vertical bars report a value once it is set (arrow, page, or the
     // thumb released); the chart's bar follows the thumb live.
-    scrollBar("vscStart")->setTracking(false);
-    scrollBar("vscFaktor")->setTracking(false);
-    connect(scrollBar("vscStart"), &QScrollBar::valueChanged, this, &Form1::vscStartChange);
-    connect(scrollBar("vscFaktor"), &QScrollBar::valueChanged, this, &Form1::vscFaktorChange);
+    for (const char* name : {"vscStart", "vscFaktor"})
+        scrollBar(name)->setTracking(false);
+    connect(m_controls->get<TopHighScrollBar>("vscStart"), &TopHighScrollBar::wertGeaendert, this,
+            &Form1::vscStartChange);
+    connect(m_controls->get<TopHighScrollBar>("vscFaktor"), &TopHighScrollBar::wertGeaendert, this,
+            &Form1::vscFaktorChange);
     connect(scrollBar("HScroll2"), &QScrollBar::valueChanged, this, &Form1::hScroll2Change);
 
     connect(textBox("txtStart"), &QLineEdit::textChanged, this, [this] { m_hilfe->show(txtStartHilfetext()); });

@@ -16,9 +16,12 @@ SurfaceMapping::SurfaceMapping(double left, double top, double right, double bot
 
 int SurfaceMapping::pixelIndex(double device, int size)
 {
-    // Clamp first: far-away values must never reach an int conversion.
+    // Clamp first: far-away values must never reach an int conversion. The
+    // small nudge lets a pixel's own corner, passed through single precision
+    // (a pointer position kept as a float), land in that pixel again.
+    constexpr double nudge = 1e-4;
     const double clamped = std::clamp(device, -8.0, size + 8.0);
-    const int index = static_cast<int>(std::floor(clamped));
+    const int index = static_cast<int>(std::floor(clamped + nudge));
     const double edgeTolerance = 1e-9 * std::max(1, size);
     if (index == size && clamped <= size + edgeTolerance)
         return size - 1;

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "drawingsurface.h"
+#include "form1.h"
+#include "tophighscrollbar.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+
+// Helpers for tests of the window, reading its state the way a pupil sees it.
+namespace fenster {
+
+inline QLineEdit* textBox(const Form1& form, const char* name)
+{
+    return form.controls().get<QLineEdit>(name);
+}
+
+inline QString text(const Form1& form, const char* name)
+{
+    return textBox(form, name)->text();
+}
+
+inline QScrollBar* scrollBar(const Form1& form, const char* name)
+{
+    return form.controls().get<QScrollBar>(name);
+}
+
+inline TopHighScrollBar* hochBalken(const Form1& form, const char* name)
+{
+    return form.controls().get<TopHighScrollBar>(name);
+}
+
+inline void klick(const Form1& form, const char* name)
+{
+    QTest::mouseClick(form.controls().get<QPushButton>(name), Qt::LeftButton);
+}
+
+// The colour of the field picture at a point inside cell (x, y) that no
+// grid line crosses.
+inline QColor zellfarbe(const Form1& form, int x, int y)
+{
+    return form.picAusgabe().colourAt(x + 0.45, y + 0.45);
+}
+
+inline int roteZellen(const Form1& form)
+{
+    int anzahl = 0;
+    for (int x = 0; x < 50; ++x)
+        for (int y = 0; y < 50; ++y)
+            if (zellfarbe(form, x, y) == QColor(255, 0, 0))
+                ++anzahl;
+    return anzahl;
+}
+
+// Height in players of the bar at x, read off the chart picture: the
+// topmost pixel of `farbe` in that column, mapped back to user units.
+inline double balkenhoehe(const Form1& form, double x, QColor farbe)
+{
+    DrawingSurface& chart = form.picHisto();
+    const QImage bild = chart.picture();
+    const int spalte = static_cast<int>(std::floor(x * bild.width() / 120.0));
+    for (int zeile = 0; zeile < bild.height(); ++zeile)
+        if (bild.pixelColor(spalte, zeile) == farbe)
+            return 2500.0 * (bild.height() - zeile) / bild.height();
+    return 0.0;
+}
+
+// Answers the next modal message box with OK and hands back its text.
+inline void naechsteMeldungBestaetigen(QString* text, QString* titel = nullptr)
+{
+    QTimer::singleShot(0, [text, titel] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        if (text)
+            *text = box->text();
+        if (titel)
+            *titel = box->windowTitle();
+        box->accept();
+    });
+}
+
+} // namespace fenster

@@ -1,0 +1,283 @@
+#include "drawingsurface.h"
+#include "lineclip.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double inf = std::numeric_limits<double>::infinity();
+const QColor rot(200, 20, 20);
+const QColor gitter(240, 240, 240);
+
+// A chart-like surface: x 0..120 across, y 2500 at the top to 0 at the bottom.
+struct Chart
+{
+    DrawingSurface surface;
+    Chart()
+    {
+        surface.resize(1667, 425);
+        surface.setBackColour(Qt::white);
+        surface.setUserCoordinates(0, 2500, 120, 0);
+    }
+};
+
+// The columns of one picture row that have the given colour.
+QList<int> columnsOf(const QImage& image, int row, QColor colour)
+{
+    QList<int> columns;
+    for (int x = 0; x < image.width(); ++x)
+        if (image.pixelColor(x, row) == colour)
+            columns.append(x);
+    return columns;
+}
+
+QList<int> rowsOf(const QImage& image, int column, QColor colour)
+{
+    QList<int> rows;
+    for (int y = 0; y < image.height(); ++y)
+        if (image.pixelColor(column, y) == colour)
+            rows.append(y);
+    return rows;
+}
+
+} // namespace
+
+class TestDrawingSurface : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void penWidthGivesWholePixels_data();
+    void penWidthGivesWholePixels();
+    void gridLineIsOnePixelOfItsColour();
+    void bottomEdgeLineIsVisible();
+    void barHeightFollowsUserUnits();
+    void farCoordinatesAreClipped_data();
+    void farCoordinatesAreClipped();
+    void slantedLineTowardsInfinityKeepsDirection();
+    void clipKeepsPrecisionOfNearEnd();
+    void filledBoxCoversBothCorners();
+    void clearForgetsEverything();
+    void repeatedDrawingDoesNotGrowTheLog();
+    void rescaleKeepsEverythingAndComesBackExactly();
+    void penWidthStaysSet();
+    void mouseReportsUserCoordinates();
+};
+
+void TestDrawingSurface::penWidthGivesWholePixels_data()
+{
+    QTest::addColumn<int>("pen");
+    QTest::newRow("one") << 1;
+    QTest::newRow("two") << 2;
+    QTest::newRow("three") << 3;
+}
+
+void TestDrawingSurface::penWidthGivesWholePixels()
+{
+    QFETCH(int, pen);
+    Chart chart;
+    chart.surface.setPenWidth(pen);
+    chart.surface.line(10, 0, 10, 1000, rot);
+    const QImage image = chart.surface.picture();
+    const QList<int> columns = columnsOf(image, 400, rot);
+    QCOMPARE(columns.size(), pen);
+    // Contiguous, around the pixel of x = 10.
+    const int centre = static_cast<int>(std::floor(10 * 1667.0 / 120));
+    QVERIFY(columns.contains(centre));
+    QCOMPARE(columns.last() - columns.first(), pen - 1);
+}
+
+void TestDrawingSurface::gridLineIsOnePixelOfItsColour()
+{
+    Chart chart;
+    chart.surface.setPenWidth(1);
+    chart.surface.line(7, 0, 7, 2500, gitter);
+    const QImage image = chart.surface.picture();
+    for (int row : {0, 100, 424}) {
+        const QList<int> columns = columnsOf(image, row, gitter);
+        QCOMPARE(columns.size(), 1);
+        // Its neighbours keep the back colour: no blending.
+        QCOMPARE(image.pixelColor(columns[0] - 1, row), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(columns[0] + 1, row), QColor(Qt::white));
+    }
+}
+
+void TestDrawingSurface::bottomEdgeLineIsVisible()
+{
+    Chart chart;
+    chart.surface.line(0, 0, 120, 0, QColor(100, 100, 255));
+    chart.surface.line(0, 2500, 120, 2500, QColor(1, 2, 3));
+    chart.surface.line(120, 0, 120, 2500, QColor(4, 5, 6));
+    const QImage image = chart.surface.picture();
+    QCOMPARE(image.pixelColor(500, 424), QColor(100, 100, 255));
+    QCOMPARE(image.pixelColor(500, 0), QColor(1, 2, 3));
+    QCOMPARE(image.pixelColor(1666, 200), QColor(4, 5, 6));
+}
+
+void TestDrawingSurface::barHeightFollowsUserUnits()
+{
+    Chart chart;
+    chart.surface.setPenWidth(3);
+    chart.surface.line(5, 0, 5, 1250, rot);
+    const QImage image = chart.surface.picture();
+    const int column = static_cast<int>(std::floor(5 * 1667.0 / 120));
+    const QList<int> rows = rowsOf(image, column, rot);
+    QCOMPARE(rows.last(), 424);
+    QVERIFY(std::abs(rows.first() - 212) <= 1);
+    QCOMPARE(rows.size(), rows.last() - rows.first() + 1);
+}
+
+void TestDrawingSurface::farCoordinatesAreClipped_data()
+{
+    QTest::addColumn<double>("x1");
+    QTest::addColumn<double>("y1");
+    QTest::addColumn<double>("x2");
+    QTest::addColumn<double>("y2");
+    QTest::addColumn<bool>("reachesTop");
+    QTest::newRow("bar of 1e300") << 3.0 << 0.0 << 3.0 << 1e300 << true;
+    QTest::newRow("bar of infinity") << 3.0 << 0.0 << 3.0 << inf << true;
+    QTest::newRow("bar of -1e300") << 3.0 << 0.0 << 3.0 << -1e300 << false;
+    QTest::newRow("bar of -infinity") << 3.0 << 0.0 << 3.0 << -inf << false;
+    QTest::newRow("slanted to 1e300") << 3.0 << 0.0 << 1e300 << 1e300 << true;
+    QTest::newRow("both ends far away") << -1e300 << -1e300 << 1e300 << 1e300 << true;
+    QTest::newRow("infinite both ways") << -inf << 3.0 << inf << 3.0 << false;
+    QTest::newRow("not a number") << 3.0 << 0.0 << 3.0 << std::nan("") << false;
+}
+
+void TestDrawingSurface::farCoordinatesAreClipped()
+{
+    QFETCH(double, x1);
+    QFETCH(double, y1);
+    QFETCH(double, x2);
+    QFETCH(double, y2);
+    QFETCH(bool, reachesTop);
+    Chart chart;
+    chart.surface.setPenWidth(2);
+    chart.surface.line(x1, y1, x2, y2, rot);
+    chart.surface.boxOutline(x1, y1, x2, y2, rot);
+    chart.surface.filledBox(x1, y1, x2, y2, rot);
+    chart.surface.circle(x2, y2, 1e300, rot);
+    const QImage image = chart.surface.picture();
+    QCOMPARE(image.size(), QSize(1667, 425));
+    QCOMPARE(!columnsOf(image, 0, rot).isEmpty(), reachesTop);
+}
+
+void TestDrawingSurface::slantedLineTowardsInfinityKeepsDirection()
+{
+    // From (0, 0) towards (1e300, 2e300): the slope 2 must survive clipping.
+    const auto clipped = clipLine(QLineF(0, 0, 1e300, 2e300), QRectF(0, 0, 100, 100));
+    QVERIFY(clipped.has_value());
+    QCOMPARE(clipped->p1(), QPointF(0, 0));
+    QVERIFY(std::fabs(clipped->x2() - 50) < 1e-9);
+    QVERIFY(std::fabs(clipped->y2() - 100) < 1e-9);
+}
+
+void TestDrawingSurface::clipKeepsPrecisionOfNearEnd()
+{
+    const auto clipped = clipLine(QLineF(1e300, 1e300, 10, 20), QRectF(0, 0, 100, 100));
+    QVERIFY(clipped.has_value());
+    QVERIFY(std::fabs(clipped->x2() - 10) < 1e-9 && std::fabs(clipped->y2() - 20) < 1e-9);
+    QVERIFY(std::fabs(clipped->x1() - 90) < 1e-6 && std::fabs(clipped->y1() - 100) < 1e-6);
+    QVERIFY(!clipLine(QLineF(-5, -5, -1, 200), QRectF(0, 0, 100, 100)).has_value());
+}
+
+void TestDrawingSurface::filledBoxCoversBothCorners()
+{
+    DrawingSurface field;
+    field.resize(442, 425);
+    field.setBackColour(Qt::black);
+    field.setUserCoordinates(0, 0, 50, 50);
+    field.filledBox(49, 49, 50, 50, Qt::red);
+    field.filledBox(0, 0, 0.9, 0.9, Qt::blue);
+    const QImage image = field.picture();
+    QCOMPARE(image.pixelColor(441, 424), QColor(Qt::red));
+    QCOMPARE(image.pixelColor(0, 0), QColor(Qt::blue));
+    // 0.9 cells end before the next cell's first pixel.
+    QCOMPARE(image.pixelColor(8, 4), QColor(Qt::black));
+    QCOMPARE(image.pixelColor(7, 4), QColor(Qt::blue));
+}
+
+void TestDrawingSurface::clearForgetsEverything()
+{
+    Chart chart;
+    chart.surface.line(10, 0, 10, 2500, rot);
+    chart.surface.clear();
+    QCOMPARE(chart.surface.retainedOperations(), std::size_t(0));
+    QVERIFY(columnsOf(chart.surface.picture(), 100, rot).isEmpty());
+}
+
+void TestDrawingSurface::repeatedDrawingDoesNotGrowTheLog()
+{
+    Chart chart;
+    for (int klick = 0; klick < 50; ++klick) {
+        chart.surface.setPenWidth(2);
+        for (int i = 0; i <= 120; ++i)
+            chart.surface.line(i + 0.3, 0, i + 0.3, 10.0 * i, QColor(15, 15, 200));
+    }
+    QCOMPARE(chart.surface.retainedOperations(), std::size_t(121));
+    // A repeat moved to the end still paints over what came between.
+    chart.surface.setPenWidth(3);
+    chart.surface.line(5, 0, 5, 2500, rot);
+    chart.surface.line(5, 0, 5, 2500, QColor(1, 1, 1));
+    chart.surface.line(5, 0, 5, 2500, rot);
+    QCOMPARE(chart.surface.retainedOperations(), std::size_t(123));
+    chart.surface.resize(1668, 425);
+    QCOMPARE(chart.surface.colourAt(5, 100), rot);
+}
+
+void TestDrawingSurface::rescaleKeepsEverythingAndComesBackExactly()
+{
+    Chart chart;
+    chart.surface.setPenWidth(1);
+    for (int i = 1; i <= 120; ++i)
+        chart.surface.line(i, 0, i, 2500, i % 10 ? gitter : QColor(220, 220, 220));
+    chart.surface.setPenWidth(3);
+    chart.surface.line(12, 0, 12, 777, rot);
+    const QImage before = chart.surface.picture();
+
+    chart.surface.resize(2 * 1667, 2 * 425);
+    const QImage doubled = chart.surface.picture();
+    QCOMPARE(doubled.size(), QSize(2 * 1667, 2 * 425));
+    QCOMPARE(chart.surface.colourAt(12, 700), rot);
+    QCOMPARE(chart.surface.colourAt(12, 800), gitter);
+    QCOMPARE(chart.surface.colourAt(12.5, 800), QColor(Qt::white));
+    // Grid lines stay pure colours: nothing in between.
+    for (int x = 0; x < doubled.width(); ++x) {
+        const QColor c = doubled.pixelColor(x, 10);
+        QVERIFY(c == Qt::white || c == gitter || c == QColor(220, 220, 220));
+    }
+
+    chart.surface.resize(1667, 425);
+    QCOMPARE(chart.surface.picture(), before);
+}
+
+void TestDrawingSurface::penWidthStaysSet()
+{
+    Chart chart;
+    QCOMPARE(chart.surface.penWidth(), 1);
+    chart.surface.setPenWidth(3);
+    chart.surface.line(1, 0, 1, 10, rot);
+    chart.surface.clear();
+    QCOMPARE(chart.surface.penWidth(), 3);
+}
+
+void TestDrawingSurface::mouseReportsUserCoordinates()
+{
+    DrawingSurface field;
+    field.resize(442, 425);
+    field.setUserCoordinates(0, 0, 50, 50);
+    field.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&field));
+    QPointF reported(-1, -1);
+    connect(&field, &DrawingSurface::moved, [&](QPointF p) { reported = p; });
+    QTest::mouseMove(&field, QPoint(1, 1));
+    QCOMPARE(reported, QPointF(50.0 / 442, 50.0 / 425));
+    QTest::mouseMove(&field, QPoint(441, 424));
+    QVERIFY(std::floor(reported.x()) == 49 && std::floor(reported.y()) == 49);
+}
+
+QTEST_MAIN(TestDrawingSurface)
+#include "tst_drawingsurface.moc"

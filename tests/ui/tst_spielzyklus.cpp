@@ -1,0 +1,308 @@
+#include "fensterhilfen.h"
+#include "scriptedzufall.h"
+
+using namespace fenster;
+
+namespace {
+
+// Ten start players in row 0, columns 0..9, then the given numbers.
+std::unique_ptr<ScriptedZufall> zehnSpielerInZeileNull(std::vector<float> danach)
+{
+    std::vector<float> zahlen;
+    for (int x = 0; x < 10; ++x) {
+        zahlen.push_back(ScriptedZufall::fuer(x));
+        zahlen.push_back(ScriptedZufall::fuer(0));
+    }
+    zahlen.insert(zahlen.end(), danach.begin(), danach.end());
+    return std::make_unique<ScriptedZufall>(zahlen);
+}
+
+// True when the pixel under (x, y) or one of its eight neighbours has `farbe`.
+bool farbeNahe(DrawingSurface& flaeche, double x, double y, QColor farbe)
+{
+    const QImage bild = flaeche.picture();
+    const int spalte = static_cast<int>(x * bild.width() / 50), zeile = static_cast<int>(y * bild.height() / 50);
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            if (bild.pixelColor(spalte + dx, zeile + dy) == farbe)
+                return true;
+    return false;
+}
+
+void zyklen(Form1& form, int anzahl)
+{
+    for (int i = 0; i < anzahl; ++i) {
+        form.cmdZielsucheClick();
+        form.cmdErgebnisClick();
+    }
+}
+
+} // namespace
+
+class TestSpielzyklus : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void zielsucheZeichnetUndZaehlt();
+    void ergebnisMachtSpielerUndBalken();
+    void balkenStehtBeiNMitSeinerHoehe();
+    void verschieben_data();
+    void verschieben();
+    void verschiebenFolgtDemSchieberLive();
+    void schnelldurchlauf_data();
+    void schnelldurchlauf();
+    void verschachtelterSchnelldurchlauf();
+    void gleicheBilderNachZweiStarts();
+    void diagrammLoeschenLaesstZustand();
+    void startzahlAendern();
+    void startzahlPfeilNachObenErhoeht();
+    void ziehenAlleinAendertNichts();
+    void wachstumsrateAendern();
+    void hilfeUeberDenEingaben();
+};
+
+void TestSpielzyklus::zielsucheZeichnetUndZaehlt()
+{
+    const float ja = 0.1f, nein = 0.9f;
+    const float z20 = ScriptedZufall::fuer(20), z2 = ScriptedZufall::fuer(2), z0 = ScriptedZufall::fuer(0);
+    // Players (0,0) and (1,0) both reach (20,20); (2,0) reaches itself.
+    Form1 form(zehnSpielerInZeileNull({ja, z20, z20, ja, z20, z20, ja, z2, z0, nein, nein, nein, nein, nein,
+                                       nein, nein}));
+    form.cmdZielsucheClick();
+    QCOMPARE(text(form, "txtdelta"), QStringLiteral("1"));
+    QCOMPARE(text(form, "txtNeuSum"), QStringLiteral("11"));
+    QCOMPARE(text(form, "Text1"), QStringLiteral("10"));
+    QCOMPARE(zellfarbe(form, 20, 20), QColor(250, 250, 250));
+    QCOMPARE(zellfarbe(form, 2, 0), QColor(255, 255, 0));
+    // Further attempts fill the whole cell, grid lines included.
+    QCOMPARE(form.picAusgabe().colourAt(20.95, 20.95), QColor(250, 250, 250));
+    // The line from a recruiter runs in cyan towards its target.
+    QVERIFY(farbeNahe(form.picAusgabe(), 10.5, 10.5, QColor(0, 255, 255)));
+    QCOMPARE(form.spielfeld().zyklus(), 0);
+}
+
+void TestSpielzyklus::ergebnisMachtSpielerUndBalken()
+{
+    const float ja = 0.1f, nein = 0.9f;
+    const float z20 = ScriptedZufall::fuer(20);
+    Form1 form(zehnSpielerInZeileNull({ja, z20, z20, nein, nein, nein, nein, nein, nein, nein, nein, nein}));
+    form.cmdZielsucheClick();
+    QCOMPARE(zellfarbe(form, 20, 20), QColor(0, 0, 255));
+    form.cmdErgebnisClick();
+    QCOMPARE(zellfarbe(form, 20, 20), QColor(255, 0, 0));
+    // A committed player fills its whole cell, the grid drawn over it again.
+    QCOMPARE(form.picAusgabe().colourAt(20, 20.45), QColor(100, 100, 100));
+    QCOMPARE(roteZellen(form), 11);
+    QCOMPARE(text(form, "Text1"), QStringLiteral("11"));
+    QCOMPARE(text(form, "txtdelta"), QString());
+    QCOMPARE(text(form, "txtNeuSum"), QString());
+    QCOMPARE(form.spielfeld().zyklus(), 1);
+    QCOMPARE(form.spielfeld().anzahlVerlauf(1), 11);
+    QCOMPARE(form.spielfeld().feldStatus(20, 20), 0);
+    // No pass: the count repeats.
+    form.cmdErgebnisClick();
+    QCOMPARE(form.spielfeld().anzahlVerlauf(2), 11);
+    QCOMPARE(form.picHisto().penWidth(), 3);
+}
+
+void TestSpielzyklus::balkenStehtBeiNMitSeinerHoehe()
+{
+    Form1 form;
+    hochBalken(form, "vscFaktor")->setWert(15);
+    zyklen(form, 12);
+    const QImage bild = form.picHisto().picture();
+    for (int n : {1, 5, 12}) {
+        const int anzahl = form.spielfeld().anzahlVerlauf(n);
+        const double hoehe = balkenhoehe(form, n, QColor(200, 20, 20));
+        QVERIFY2(std::fabs(hoehe - anzahl) <= 2 * 2500.0 / bild.height(),
+                 qPrintable(QStringLiteral("cycle %1: %2 players, bar %3").arg(n).arg(anzahl).arg(hoehe)));
+        const int spalte = static_cast<int>(std::floor(n * bild.width() / 120.0));
+        QCOMPARE(bild.pixelColor(spalte - 1, 424), QColor(200, 20, 20));
+        QCOMPARE(bild.pixelColor(spalte + 1, 424), QColor(200, 20, 20));
+        QVERIFY(bild.pixelColor(spalte - 2, 424) != QColor(200, 20, 20));
+    }
+    QVERIFY(form.spielfeld().anzahlVerlauf(12) >= form.spielfeld().anzahlVerlauf(1));
+}
+
+void TestSpielzyklus::verschieben_data()
+{
+    QTest::addColumn<int>("vorherZyklen");
+    QTest::addColumn<int>("wert");
+    QTest::addColumn<int>("erwartet");
+    QTest::newRow("cycle 36 does not pan") << 35 << 0 << 0;
+    QTest::newRow("cycle 37 pans") << 36 << 0 << 240;
+    QTest::newRow("17760 reaches 18000") << 36 << 17760 << 18000;
+    QTest::newRow("18000 stays") << 36 << 18000 << 18000;
+    QTest::newRow("beyond the limit stays") << 50 << 20000 << 20000;
+    QTest::newRow("just below the limit") << 36 << 17999 << 18239;
+    QTest::newRow("second run from 3360") << 36 << 3360 << 3600;
+}
+
+void TestSpielzyklus::verschieben()
+{
+    QFETCH(int, vorherZyklen);
+    QFETCH(int, wert);
+    QFETCH(int, erwartet);
+    Form1 form;
+    for (int i = 0; i < vorherZyklen; ++i)
+        form.cmdErgebnisClick();
+    QScrollBar* schieber = scrollBar(form, "HScroll2");
+    schieber->setValue(wert);
+    form.cmdErgebnisClick();
+    QCOMPARE(schieber->value(), erwartet);
+    QCOMPARE(form.picHisto().x(), static_cast<int>(std::lround((6600 - erwartet) / 15.0)));
+}
+
+void TestSpielzyklus::verschiebenFolgtDemSchieberLive()
+{
+    Form1 form;
+    QScrollBar* schieber = scrollBar(form, "HScroll2");
+    schieber->setSliderDown(true);
+    schieber->setSliderPosition(6600);
+    QCOMPARE(form.picHisto().x(), 0);
+    schieber->setSliderPosition(24600);
+    QCOMPARE(form.picHisto().x(), -1200);
+    schieber->setSliderDown(false);
+    QCOMPARE(form.picHisto().y(), 160);
+}
+
+void TestSpielzyklus::schnelldurchlauf_data()
+{
+    QTest::addColumn<int>("startzyklus");
+    QTest::addColumn<int>("verschiebung");
+    QTest::newRow("from cycle 0") << 0 << 0;
+    QTest::newRow("from cycle 30") << 30 << 960;
+}
+
+void TestSpielzyklus::schnelldurchlauf()
+{
+    QFETCH(int, startzyklus);
+    QFETCH(int, verschiebung);
+    Form1 form;
+    for (int i = 0; i < startzyklus; ++i)
+        form.cmdErgebnisClick();
+    klick(form, "Command2");
+    QCOMPARE(form.spielfeld().zyklus(), startzyklus + 10);
+    QCOMPARE(scrollBar(form, "HScroll2")->value(), verschiebung);
+    QCOMPARE(text(form, "Text1"), QString::number(form.spielfeld().anzahlVerlauf(startzyklus + 10)));
+    QCOMPARE(text(form, "txtdelta"), QString());
+    QCOMPARE(text(form, "txtNeuSum"), QString());
+    for (int n = startzyklus + 1; n <= startzyklus + 10; ++n)
+        QVERIFY(form.spielfeld().anzahlVerlauf(n) >= form.spielfeld().anzahlVerlauf(n - 1));
+    QCOMPARE(roteZellen(form), form.spielfeld().anzahlSpieler());
+}
+
+void TestSpielzyklus::verschachtelterSchnelldurchlauf()
+{
+    Form1 form;
+    // A second click waits in the event queue and runs between two steps.
+    QTimer::singleShot(0, &form, [&form] { klick(form, "Command2"); });
+    form.command2Click();
+    QCOMPARE(form.spielfeld().zyklus(), 20);
+}
+
+void TestSpielzyklus::gleicheBilderNachZweiStarts()
+{
+    Form1 erstes, zweites;
+    for (Form1* form : {&erstes, &zweites}) {
+        form->command2Click();
+        form->cmdZielsucheClick();
+    }
+    QCOMPARE(erstes.picAusgabe().picture(), zweites.picAusgabe().picture());
+    QCOMPARE(erstes.picHisto().picture(), zweites.picHisto().picture());
+}
+
+void TestSpielzyklus::diagrammLoeschenLaesstZustand()
+{
+    Form1 form;
+    zyklen(form, 3);
+    const QString anzahl = text(form, "Text1");
+    klick(form, "Command5");
+    const QImage gewischt = form.picHisto().picture();
+    for (int x = 0; x < gewischt.width(); ++x)
+        for (int y = 0; y < gewischt.height(); ++y)
+            QVERIFY(gewischt.pixelColor(x, y) != QColor(200, 20, 20) && gewischt.pixelColor(x, y) != QColor(255, 50, 50));
+    QCOMPARE(form.picHisto().colourAt(2.5, 150), QColor(255, 255, 255));
+    QCOMPARE(form.picHisto().colourAt(2, 1000), QColor(240, 240, 240));
+    QCOMPARE(form.picHisto().colourAt(2.5, 1000), QColor(100, 100, 255));
+    QCOMPARE(form.spielfeld().zyklus(), 3);
+    QCOMPARE(text(form, "Text1"), anzahl);
+    form.cmdErgebnisClick();
+    QCOMPARE(form.picHisto().colourAt(4, 5), QColor(200, 20, 20));
+    QCOMPARE(form.picHisto().colourAt(3, 5), QColor(240, 240, 240));
+}
+
+void TestSpielzyklus::startzahlAendern()
+{
+    Form1 form;
+    form.cmdErgebnisClick();
+    hochBalken(form, "vscStart")->setWert(11);
+    QCOMPARE(text(form, "txtStart"), QStringLiteral("11"));
+    QCOMPARE(text(form, "Text1"), QStringLiteral("11"));
+    QCOMPARE(roteZellen(form), 11);
+    QCOMPARE(form.spielfeld().zyklus(), 0);
+    const double hoehe = balkenhoehe(form, 0.1, QColor(255, 50, 50));
+    QVERIFY(std::fabs(hoehe - 11) <= 2500.0 / 425);
+    QCOMPARE(text(form, "txtHilfe"), QStringLiteral("Startwert A(0) = 11 Spieler"));
+}
+
+void TestSpielzyklus::startzahlPfeilNachObenErhoeht()
+{
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    TopHighScrollBar* balken = hochBalken(form, "vscStart");
+    QTest::mouseClick(balken, Qt::LeftButton, {}, QPoint(balken->width() / 2, 2));
+    QCOMPARE(balken->wert(), 11);
+    QCOMPARE(text(form, "txtStart"), QStringLiteral("11"));
+    QTest::mouseClick(balken, Qt::LeftButton, {}, QPoint(balken->width() / 2, balken->height() - 3));
+    QCOMPARE(balken->wert(), 10);
+    // The thumb at the top means 50.
+    balken->setSliderDown(true);
+    balken->setSliderPosition(balken->minimum());
+    balken->setSliderDown(false);
+    QCOMPARE(balken->wert(), 50);
+    QCOMPARE(roteZellen(form), 50);
+}
+
+void TestSpielzyklus::ziehenAlleinAendertNichts()
+{
+    Form1 form;
+    TopHighScrollBar* balken = hochBalken(form, "vscStart");
+    const QImage feld = form.picAusgabe().picture();
+    balken->setSliderDown(true);
+    balken->setSliderPosition(-30);
+    QCOMPARE(text(form, "txtStart"), QStringLiteral("10"));
+    QCOMPARE(form.picAusgabe().picture(), feld);
+    balken->setSliderDown(false);
+    QCOMPARE(text(form, "txtStart"), QStringLiteral("30"));
+    QCOMPARE(roteZellen(form), 30);
+}
+
+void TestSpielzyklus::wachstumsrateAendern()
+{
+    Form1 form;
+    const QImage feld = form.picAusgabe().picture();
+    const QImage diagramm = form.picHisto().picture();
+    hochBalken(form, "vscFaktor")->setWert(15);
+    QCOMPARE(text(form, "txtFaktor"), QStringLiteral("15"));
+    QCOMPARE(text(form, "txtHilfe"), QStringLiteral("Wachstumsrate p = 150%"));
+    QCOMPARE(form.picAusgabe().picture(), feld);
+    QCOMPARE(form.picHisto().picture(), diagramm);
+    QCOMPARE(form.spielfeld().zyklus(), 0);
+}
+
+void TestSpielzyklus::hilfeUeberDenEingaben()
+{
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseMove(textBox(form, "txtFaktor"), QPoint(5, 5));
+    QCOMPARE(text(form, "txtHilfe"), QStringLiteral("Wachstumsrate p = 50%"));
+    QTest::mouseMove(textBox(form, "txtStart"), QPoint(5, 5));
+    QCOMPARE(text(form, "txtHilfe"), QStringLiteral("Startwert A(0) = 10 Spieler"));
+}
+
+QTEST_MAIN(TestSpielzyklus)
+#include "tst_spielzyklus.moc"

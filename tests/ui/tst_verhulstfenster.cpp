@@ -1,0 +1,149 @@
+#include "fensterhilfen.h"
+
+using namespace fenster;
+
+namespace {
+
+const QColor dunkelblau(15, 15, 200);
+const QColor blassblau(200, 200, 255);
+
+} // namespace
+
+class TestVerhulstFenster : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void kurveStehtNebenDenBalken();
+    void exponentUebernehmen_data();
+    void exponentUebernehmen();
+    void verblassenUndGitterUeberDemBalken();
+    void ueberlaufBeendetNichtDasProgramm();
+    void fehlerImVerblassenLaesstExponent();
+};
+
+void TestVerhulstFenster::kurveStehtNebenDenBalken()
+{
+    Form1 form;
+    klick(form, "Command1");
+    const VerhulstFolge folge = verhulstFolge(10, 5, 1, 120);
+    DrawingSurface& chart = form.picHisto();
+    for (int i : {0, 5, 13, 14, 30}) {
+        const double a = folge.werte[static_cast<std::size_t>(i)];
+        QCOMPARE(chart.colourAt(i + 0.3, a > 24 ? a - 12 : a / 2), dunkelblau);
+        QVERIFY(chart.colourAt(i + 0.3, a + 12) != dunkelblau);
+        // Right of the bar's column, not on it.
+        QVERIFY(chart.colourAt(i, 1) != dunkelblau);
+    }
+    QCOMPARE(chart.penWidth(), 2);
+    // Repeating the click leaves the same picture.
+    const QImage einmal = chart.picture();
+    klick(form, "Command1");
+    QCOMPARE(chart.picture(), einmal);
+}
+
+void TestVerhulstFenster::exponentUebernehmen_data()
+{
+    QTest::addColumn<QString>("eingabe");
+    QTest::addColumn<double>("t");
+    QTest::addColumn<QString>("danach");
+    QTest::addColumn<QString>("anzeige");
+    QTest::newRow("comma ends the number") << "1,5" << 1.0 << "1,5" << "t = 1";
+    QTest::newRow("point") << "1.5" << 1.5 << "1.5" << "t = 1.5";
+    QTest::newRow("half") << "0.5" << 0.5 << "0.5" << "t = .5";
+    QTest::newRow("nine is cut") << "9" << 8.0 << "8" << "t = 8";
+    QTest::newRow("8.5 is cut") << "8.5" << 8.0 << "8" << "t = 8";
+    QTest::newRow("eight stays typed") << "8" << 8.0 << "8" << "t = 8";
+    QTest::newRow("8.0 stays typed") << "8.0" << 8.0 << "8.0" << "t = 8";
+    QTest::newRow("negative") << "-3" << -3.0 << "-3" << "t =-3";
+    QTest::newRow("minus two") << "-2" << -2.0 << "-2" << "t =-2";
+    QTest::newRow("empty") << "" << 0.0 << "" << "t = 0";
+    QTest::newRow("letters") << "abc" << 0.0 << "abc" << "t = 0";
+    QTest::newRow("beyond the range") << "1e999" << 8.0 << "8" << "t = 8";
+    QTest::newRow("leading blank") << " 2" << 2.0 << " 2" << "t = 2";
+}
+
+void TestVerhulstFenster::exponentUebernehmen()
+{
+    QFETCH(QString, eingabe);
+    QFETCH(double, t);
+    QFETCH(QString, danach);
+    QFETCH(QString, anzeige);
+    Form1 form;
+    textBox(form, "Text4")->setText(eingabe);
+    klick(form, "Command3");
+    QCOMPARE(form.exponentT(), t);
+    QCOMPARE(text(form, "Text4"), danach);
+    QCOMPARE(text(form, "txtExponent"), anzeige);
+    QCOMPARE(form.picHisto().penWidth(), 1);
+}
+
+void TestVerhulstFenster::verblassenUndGitterUeberDemBalken()
+{
+    Form1 form;
+    for (int i = 0; i < 5; ++i) {
+        form.cmdZielsucheClick();
+        form.cmdErgebnisClick();
+    }
+    klick(form, "Command1");
+    textBox(form, "Text4")->setText(QStringLiteral("1.5"));
+    klick(form, "Command3");
+    DrawingSurface& chart = form.picHisto();
+    const VerhulstFolge folge = verhulstFolge(10, 5, 1, 120);
+    QCOMPARE(chart.colourAt(20.3, folge.werte[20] - 12), blassblau);
+    // The bar of cycle 3 now has a grey line through its middle.
+    QCOMPARE(chart.colourAt(3, 5), QColor(240, 240, 240));
+    QCOMPARE(chart.colourAt(3.07, 5), QColor(200, 20, 20));
+    QCOMPARE(form.exponentT(), 1.5);
+}
+
+void TestVerhulstFenster::ueberlaufBeendetNichtDasProgramm()
+{
+    Form1 form;
+    hochBalken(form, "vscFaktor")->setWert(15);
+    textBox(form, "Text4")->setText(QStringLiteral("8"));
+    klick(form, "Command3");
+    QCOMPARE(form.exponentT(), 8.0);
+
+    QString meldung, titel;
+    int fehlerZyklus = -1;
+    connect(&form, &Form1::verhulstFehlerGemeldet, [&](VerhulstFehler, int zyklus) { fehlerZyklus = zyklus; });
+    naechsteMeldungBestaetigen(&meldung, &titel);
+    const QImage vorher = form.picHisto().picture();
+    klick(form, "Command1");
+    QCOMPARE(titel, QStringLiteral("Kettenbrief"));
+    QVERIFY2(meldung.contains(QStringLiteral("Überlauf")), qPrintable(meldung));
+    QVERIFY(fehlerZyklus >= 0 && fehlerZyklus <= 3);
+    QVERIFY(meldung.contains(QStringLiteral("Zyklus %1").arg(fehlerZyklus)));
+    // The lines before the error stay: A(0) = 10 and A(1) of about 14968.
+    QCOMPARE(form.picHisto().colourAt(0.3, 5), dunkelblau);
+    QCOMPARE(form.picHisto().colourAt(1.3, 2400), dunkelblau);
+    QVERIFY(form.picHisto().picture() != vorher);
+    // Everything goes on.
+    QCOMPARE(form.exponentT(), 8.0);
+    QCOMPARE(text(form, "txtExponent"), QStringLiteral("t = 8"));
+    form.cmdZielsucheClick();
+    form.cmdErgebnisClick();
+    QCOMPARE(form.spielfeld().zyklus(), 1);
+}
+
+void TestVerhulstFenster::fehlerImVerblassenLaesstExponent()
+{
+    Form1 form;
+    hochBalken(form, "vscFaktor")->setWert(15);
+    textBox(form, "Text4")->setText(QStringLiteral("8"));
+    klick(form, "Command3");
+    textBox(form, "Text4")->setText(QStringLiteral("2"));
+    // Grid lines drawn after the fade would cross the faded line of cycle 2.
+    QString meldung;
+    naechsteMeldungBestaetigen(&meldung);
+    klick(form, "Command3");
+    QVERIFY(meldung.contains(QStringLiteral("Überlauf")));
+    QCOMPARE(form.exponentT(), 8.0);
+    QCOMPARE(text(form, "Text4"), QStringLiteral("2"));
+    QCOMPARE(text(form, "txtExponent"), QStringLiteral("t = 8"));
+    QCOMPARE(form.picHisto().colourAt(1.3, 2400), blassblau);
+}
+
+QTEST_MAIN(TestVerhulstFenster)
+#include "tst_verhulstfenster.moc"

@@ -155,26 +155,42 @@ Dezimalform dezimalform(double betrag)
     return form;
 }
 
+// Built by appending: GCC 12 warns falsely (-Wrestrict) about
+// "literal" + std::string at -O2.
 std::string festkomma(const Dezimalform& form)
 {
-    if (form.exponent < 0)
-        return "." + std::string(static_cast<std::size_t>(-form.exponent - 1), '0') + form.ziffern;
+    std::string text;
+    if (form.exponent < 0) {
+        text.append(1, '.');
+        text.append(static_cast<std::size_t>(-form.exponent - 1), '0');
+        text.append(form.ziffern);
+        return text;
+    }
     const std::size_t ganzeStellen = static_cast<std::size_t>(form.exponent) + 1;
-    if (form.ziffern.size() <= ganzeStellen)
-        return form.ziffern + std::string(ganzeStellen - form.ziffern.size(), '0');
-    return form.ziffern.substr(0, ganzeStellen) + "." + form.ziffern.substr(ganzeStellen);
+    if (form.ziffern.size() <= ganzeStellen) {
+        text.append(form.ziffern);
+        text.append(ganzeStellen - form.ziffern.size(), '0');
+        return text;
+    }
+    text.append(form.ziffern, 0, ganzeStellen);
+    text.append(1, '.');
+    text.append(form.ziffern, ganzeStellen, std::string::npos);
+    return text;
 }
 
 std::string mitExponent(const Dezimalform& form)
 {
-    std::string text = form.ziffern.substr(0, 1);
-    if (form.ziffern.size() > 1)
-        text += "." + form.ziffern.substr(1);
+    std::string text(1, form.ziffern[0]);
+    if (form.ziffern.size() > 1) {
+        text.append(1, '.');
+        text.append(form.ziffern, 1, std::string::npos);
+    }
     const int betrag = std::abs(form.exponent);
-    text += form.exponent < 0 ? "E-" : "E+";
+    text.append(form.exponent < 0 ? "E-" : "E+");
     if (betrag < 10)
-        text += '0';
-    return text + std::to_string(betrag);
+        text.append(1, '0');
+    text.append(std::to_string(betrag));
+    return text;
 }
 
 } // namespace
@@ -194,14 +210,14 @@ std::string hilfetext(double wert)
 {
     if (std::isnan(wert))
         return " NaN";
-    const std::string vorzeichen = std::signbit(wert) && wert != 0.0 ? "-" : " ";
+    std::string text(1, std::signbit(wert) && wert != 0.0 ? '-' : ' ');
     if (std::isinf(wert))
-        return vorzeichen + "Inf";
+        return text.append("Inf");
     if (wert == 0.0)
         return " 0";
     const Dezimalform form = dezimalform(std::fabs(wert));
     const bool festeForm = form.exponent >= -4 && form.exponent <= 14;
-    return vorzeichen + (festeForm ? festkomma(form) : mitExponent(form));
+    return text.append(festeForm ? festkomma(form) : mitExponent(form));
 }
 
 std::optional<double> strengUmwandeln(std::string_view text, char dezimaltrenner)

@@ -4,6 +4,7 @@
 #include "picturewidget.h"
 #include "tophighscrollbar.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +14,28 @@
 #include <cmath>
 
 namespace {
+
+// Keeps the pointer's events on a label: they neither trigger nor reach the
+// control beneath, as a label on a panel or on the chart has no behaviour.
+class MouseSink : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
 
 int toPixels(double twips, double zoom)
 {
@@ -66,6 +89,11 @@ QLineEdit* createTextBox(const ControlSpec& spec, QWidget* parent)
     auto* box = new QLineEdit(QString::fromUtf8(spec.text), parent);
     box->setReadOnly(spec.readOnly);
     box->setFrame(spec.kind != ControlKind::BorderlessTextBox);
+    if (spec.kind == ControlKind::BorderlessTextBox) {
+        // The chart's axis labels: text boxes in form only, never edited.
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
+    }
     box->setCursorPosition(0);
     return box;
 }
@@ -81,9 +109,10 @@ QPushButton* createButton(const ControlSpec& spec, QWidget* parent)
     return button;
 }
 
-QLabel* createLabel(const ControlSpec& spec, QWidget* parent)
+QLabel* createLabel(const ControlSpec& spec, QWidget* parent, QObject* mouseSink)
 {
     auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
+    label->installEventFilter(mouseSink);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAutoFillBackground(spec.backColour >= 0);
     return label;
@@ -132,6 +161,7 @@ QRect pixelRect(const ControlSpec& spec, double zoom)
 
 Controls::Controls(QWidget* client)
     : m_client(client)
+    , m_mouseSink(new MouseSink(client))
 {
     for (const ControlSpec& spec : controlTable()) {
         QWidget* parent = *spec.parent ? m_widgets.value(QString::fromLatin1(spec.parent)) : client;
@@ -159,7 +189,7 @@ QWidget* Controls::create(const ControlSpec& spec, QWidget* parent)
     case ControlKind::BorderlessTextBox:
         return createTextBox(spec, parent);
     case ControlKind::Label:
-        return createLabel(spec, parent);
+        return createLabel(spec, parent, m_mouseSink);
     case ControlKind::VScrollBar:
     case ControlKind::HScrollBar:
         return createScrollBar(spec, parent);
@@ -183,9 +213,12 @@ void Controls::applyZoom(double zoom)
 void Controls::applyLook(const ControlSpec& spec, QWidget* widget, double zoom)
 {
     QPalette palette = widget->palette();
-    if (spec.backColour >= 0) {
+    // Text boxes are white unless the design says otherwise, read-only or not.
+    const bool textBox = spec.kind == ControlKind::TextBox || spec.kind == ControlKind::BorderlessTextBox;
+    const int back = spec.backColour >= 0 ? spec.backColour : (textBox ? 0xFFFFFF : -1);
+    if (back >= 0) {
         for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-            palette.setColor(role, rgb(spec.backColour));
+            palette.setColor(role, rgb(back));
     }
     const QColor text = spec.textColour >= 0 ? rgb(spec.textColour) : QColor(Qt::black);
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})

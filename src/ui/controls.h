@@ -32,6 +32,7 @@ private:
     void applyLook(const ControlSpec& spec, QWidget* widget, double zoom);
 
     QWidget* m_client;
+    QObject* m_mouseSink;
     QHash<QString, QWidget*> m_widgets;
 };
 

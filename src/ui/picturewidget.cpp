@@ -1,5 +1,6 @@
 #include "picturewidget.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -30,4 +31,19 @@ void PictureWidget::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     const QSizeF size = m_designSize.isEmpty() ? QSizeF(this->size()) : m_designSize * m_zoom;
     m_renderer->render(&painter, QRectF(QPointF(0, 0), size));
+}
+
+void PictureWidget::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void PictureWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void PictureWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
 }

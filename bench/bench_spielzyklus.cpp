@@ -1,0 +1,147 @@
+// Times the heaviest handlers of a cycle against their floors:
+// - a pass and a commit with all 2500 cells playing at p = 15, and a quick
+//   run of ten cycles from the full field, each with its drawing on an
+//   offscreen surface;
+// - the floor: the same number of lines, circles and squares drawn straight
+//   onto a bare QImage, and the same number of random draws alone.
+
+#include "drawingsurface.h"
+#include "form1.h"
+#include "tophighscrollbar.h"
+#include "zufallsquelle.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int wiederholungen = 15;
+
+// Median wall time in milliseconds of `arbeit`, run after `vorbereitung`.
+double median(const std::function<void()>& arbeit, const std::function<void()>& vorbereitung = [] {})
+{
+    std::vector<double> zeiten;
+    for (int i = 0; i < wiederholungen; ++i) {
+        vorbereitung();
+        QElapsedTimer uhr;
+        uhr.start();
+        arbeit();
+        zeiten.push_back(static_cast<double>(uhr.nsecsElapsed()) / 1e6);
+    }
+    std::sort(zeiten.begin(), zeiten.end());
+    return zeiten[zeiten.size() / 2];
+}
+
+struct Zaehlung
+{
+    int versuche = 0;
+    int ziehungen = 0;
+};
+
+// A field where every cell plays, at p = 15.
+void vollesFeld(Form1& form)
+{
+    form.controls().get<TopHighScrollBar>("vscFaktor")->setWert(15);
+    while (form.spielfeld().anzahlSpieler() < Spielfeld::zellenAnzahl || form.spielfeld().zyklus() == 0) {
+        form.cmdZielsucheClick();
+        form.cmdErgebnisClick();
+    }
+}
+
+// The pass's drawing without the window: the same attempts' lines, circles
+// and squares straight onto a QImage of the field's size, one painter for all.
+double zeichenboden(const std::vector<Werbeversuch>& versuche)
+{
+    QImage bild(442, 425, QImage::Format_RGB32);
+    bild.fill(Qt::black);
+    const auto pixel = [](double x, double y) { return QPoint(int(x * 8.84), int(y * 8.5)); };
+    return median([&] {
+        QPainter maler(&bild);
+        for (const Werbeversuch& v : versuche) {
+            maler.setPen(QPen(QColor(0, 255, 255), 1));
+            maler.drawLine(pixel(v.werber.x + 0.5, v.werber.y + 0.5), pixel(v.ziel.x + 0.5, v.ziel.y + 0.5));
+            maler.setPen(QPen(QColor(255, 255, 0), 1));
+            maler.drawEllipse(QPointF(pixel(v.ziel.x + 0.5, v.ziel.y + 0.5)) + QPointF(0.5, 0.5), 0.9 * 8.84,
+                              0.9 * 8.84);
+            maler.fillRect(QRect(pixel(v.ziel.x, v.ziel.y), pixel(v.ziel.x + 1, v.ziel.y + 1)), QColor(0, 0, 255));
+        }
+    });
+}
+
+// A commit's drawing without the window: per cell a filled square and two
+// outlines of four one-pixel sides.
+double ergebnisboden()
+{
+    QImage bild(442, 425, QImage::Format_RGB32);
+    return median([&] {
+        QPainter maler(&bild);
+        for (int runde = 0; runde < 2; ++runde)
+            for (int i = 0; i < 50; ++i)
+                for (int j = 0; j < 50; ++j) {
+                    const int x = int(i * 8.84), y = int(j * 8.5), x2 = int((i + 1) * 8.84), y2 = int((j + 1) * 8.5);
+                    if (runde == 1)
+                        maler.fillRect(QRect(QPoint(x, y), QPoint(x2, y2)), QColor(255, 0, 0));
+                    maler.fillRect(QRect(x, y, x2 - x + 1, 1), QColor(100, 100, 100));
+                    maler.fillRect(QRect(x, y2, x2 - x + 1, 1), QColor(100, 100, 100));
+                    maler.fillRect(QRect(x, y, 1, y2 - y + 1), QColor(100, 100, 100));
+                    maler.fillRect(QRect(x2, y, 1, y2 - y + 1), QColor(100, 100, 100));
+                }
+    });
+}
+
+double ziehungsboden(int ziehungen)
+{
+    StandardZufallsquelle zufall;
+    volatile float summe = 0;
+    return median([&] {
+        for (int i = 0; i < ziehungen; ++i)
+            summe = summe + zufall.naechsteZahl();
+    });
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Form1 form;
+    vollesFeld(form);
+
+    // How much one pass from the full field draws and draws from the source.
+    Spielfeld probe = form.spielfeld();
+    StandardZufallsquelle probeZufall;
+    const std::vector<Werbeversuch> probeVersuche = probe.zielsuche(15, probeZufall).versuche;
+    const int versuche = static_cast<int>(probeVersuche.size());
+    const int ziehungen = Spielfeld::zellenAnzahl + 2 * versuche;
+
+    const double durchlauf = median([&] { form.cmdZielsucheClick(); }, [&] { form.cmdErgebnisClick(); });
+    const double ergebnis = median([&] { form.cmdErgebnisClick(); }, [&] { form.cmdZielsucheClick(); });
+    const double schnell = median([&] { form.command2Click(); });
+
+    Spielfeld modell = form.spielfeld();
+    StandardZufallsquelle modellZufall;
+    const double modellDurchlauf = median([&] { modell.zielsuche(15, modellZufall); }, [&] { modell.ergebnis(); });
+
+    const double boden = zeichenboden(probeVersuche);
+    const double ergebnisBoden = ergebnisboden();
+    const double zufallBoden = ziehungsboden(ziehungen);
+
+    std::printf("attempts per pass: %d, random draws per pass: %d\n", versuche, ziehungen);
+    std::printf("pass with drawing      %8.3f ms   drawing floor %8.3f ms   ratio %.2f (target <= 1.5)\n",
+                durchlauf, boden, durchlauf / boden);
+    std::printf("commit with drawing    %8.3f ms   drawing floor %8.3f ms   ratio %.2f\n", ergebnis, ergebnisBoden,
+                ergebnis / ergebnisBoden);
+    std::printf("quick run of 10 cycles %8.3f ms   10 x (pass + commit floors) %8.3f ms   ratio %.2f\n", schnell,
+                10 * (boden + ergebnisBoden), schnell / (10 * (boden + ergebnisBoden)));
+    std::printf("model pass alone       %8.3f ms   random-draw floor %8.3f ms   ratio %.2f (target <= 3)\n",
+                modellDurchlauf, zufallBoden, modellDurchlauf / zufallBoden);
+    return 0;
+}

@@ -1,0 +1,328 @@
+#include "fensterhilfen.h"
+#include "helpline.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMenuBar>
+
+using namespace fenster;
+
+namespace {
+
+const QString readoutAnfang = QStringLiteral("Balkendiagramme zur Gesamtzahl der Mitspieler.    n = ");
+const QString readoutMitte = QStringLiteral("   A(n)= ");
+
+QString readoutText(const QString& n, const QString& a)
+{
+    return readoutAnfang + n + readoutMitte + a;
+}
+
+// The logical pixel of the chart widget where user x lies.
+int chartSpalte(const Form1& form, double x)
+{
+    return static_cast<int>(std::floor(x * form.picHisto().width() / 120.0));
+}
+
+int chartZeile(const Form1& form, double y)
+{
+    return static_cast<int>(std::floor((2500.0 - y) * form.picHisto().height() / 2500.0));
+}
+
+int schwarzePixel(const QImage& bild)
+{
+    int anzahl = 0;
+    for (int x = 0; x < bild.width(); ++x)
+        for (int y = 0; y < bild.height(); ++y)
+            anzahl += bild.pixelColor(x, y) == QColor(0, 0, 0);
+    return anzahl;
+}
+
+} // namespace
+
+class TestHilfeUndMenue : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void readout_data();
+    void readout();
+    void haarLinksVonN();
+    void draussenBeiGedrueckterTaste();
+    void spurZeichnet();
+    void drueckenLoslassenBewegenZeichnetNichts();
+    void zweiDrueckeDannBewegen();
+    void festeHilfetexte_data();
+    void festeHilfetexte();
+    void rahmenBehaeltLetztenText();
+    void beschriftungBehaeltTafeltext();
+    void bildtafelNurWennSichtbar();
+    void achsenbeschriftungenLassenZeile();
+    void menueReihenfolge();
+    void erlaeuterungUndSchliessen();
+    void information();
+    void beendenImSchnelldurchlauf();
+    void werkzeugtipps_data();
+    void werkzeugtipps();
+
+private:
+    std::unique_ptr<Form1> m_form;
+};
+
+void TestHilfeUndMenue::init()
+{
+    m_form = std::make_unique<Form1>();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void TestHilfeUndMenue::cleanup()
+{
+    m_form.reset();
+}
+
+void TestHilfeUndMenue::readout_data()
+{
+    QTest::addColumn<QPointF>("punkt");
+    QTest::addColumn<QString>("n");
+    QTest::addColumn<QString>("a");
+    QTest::newRow("12.7, 1234.5") << QPointF(12.7, 1234.5) << " 12" << " 1230";
+    QTest::newRow("0.4, 7") << QPointF(0.4, 7) << " 0" << " 0";
+    QTest::newRow("top right") << QPointF(119.99, 2500) << " 119" << " 2500";
+    QTest::newRow("-0.5, -5") << QPointF(-0.5, -5) << "-1" << "-10";
+    QTest::newRow("far right") << QPointF(130.2, 2612) << " 130" << " 2610";
+}
+
+void TestHilfeUndMenue::readout()
+{
+    QFETCH(QPointF, punkt);
+    QFETCH(QString, n);
+    QFETCH(QString, a);
+    textBox(*m_form, "txtHilfe")->setText(QStringLiteral("Diagramme löschen"));
+    emit m_form->picHisto().moved(punkt);
+    QCOMPARE(text(*m_form, "txtHilfe"), readoutText(n, a));
+}
+
+void TestHilfeUndMenue::haarLinksVonN()
+{
+    klick(*m_form, "Command6");
+    // The bar of cycle 5 stands on the pixel column of x = 5; its left
+    // neighbour lies a hair left of x = 5.
+    const int spalte = chartSpalte(*m_form, 5);
+    QTest::mouseMove(&m_form->picHisto(), QPoint(spalte - 1, 200));
+    QVERIFY(text(*m_form, "txtHilfe").startsWith(readoutAnfang + QStringLiteral(" 4")));
+    QTest::mouseMove(&m_form->picHisto(), QPoint(spalte + 1, 200));
+    QVERIFY(text(*m_form, "txtHilfe").startsWith(readoutAnfang + QStringLiteral(" 5")));
+}
+
+void TestHilfeUndMenue::draussenBeiGedrueckterTaste()
+{
+    klick(*m_form, "Command6");
+    DrawingSurface& chart = m_form->picHisto();
+    QTest::mousePress(&chart, Qt::LeftButton, {}, QPoint(30, 300));
+    // Left of and below the chart: n = -1, A(n) = -10.
+    QTest::mouseMove(&chart, QPoint(-5, chart.height() + 1));
+    QCOMPARE(text(*m_form, "txtHilfe"), readoutText(QStringLiteral("-1"), QStringLiteral("-10")));
+    // The trace ran on to the left edge of the chart.
+    const QImage bild = chart.picture();
+    bool amRand = false;
+    for (int y = 300; y < bild.height(); ++y)
+        amRand = amRand || bild.pixelColor(0, y) == QColor(0, 0, 0);
+    QVERIFY(amRand);
+    QTest::mouseRelease(&chart, Qt::LeftButton, {}, QPoint(-5, chart.height() + 1));
+    const QImage danach = chart.picture();
+    QTest::mouseMove(&chart, QPoint(200, 100));
+    QCOMPARE(chart.picture(), danach);
+}
+
+void TestHilfeUndMenue::spurZeichnet()
+{
+    klick(*m_form, "Command6");
+    DrawingSurface& chart = m_form->picHisto();
+    QTest::mousePress(&chart, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(&chart, QPoint(300, 100));
+    QTest::mouseRelease(&chart, Qt::LeftButton, {}, QPoint(300, 100));
+    const QImage bild = chart.picture();
+    // Two pixels thick, black, from the press point to the pointer.
+    // The last point's y is kept as a whole number of players, so the
+    // segment may sit one pixel row off the pointer.
+    int schwarz = 0;
+    for (int y = 97; y <= 102; ++y)
+        schwarz += bild.pixelColor(200, y) == QColor(0, 0, 0);
+    QCOMPARE(schwarz, 2);
+    QCOMPARE(chart.penWidth(), 2);
+    // Wiping the chart removes the trace.
+    klick(*m_form, "Command5");
+    QCOMPARE(schwarzePixel(chart.picture()), 0);
+}
+
+void TestHilfeUndMenue::drueckenLoslassenBewegenZeichnetNichts()
+{
+    klick(*m_form, "Command6");
+    DrawingSurface& chart = m_form->picHisto();
+    const QImage vorher = chart.picture();
+    QTest::mousePress(&chart, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseRelease(&chart, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(&chart, QPoint(300, 300));
+    QCOMPARE(chart.picture(), vorher);
+}
+
+void TestHilfeUndMenue::zweiDrueckeDannBewegen()
+{
+    DrawingSurface& chart = m_form->picHisto();
+    const QImage vorher = chart.picture();
+    emit chart.pressed(QPointF(10, 500));
+    emit chart.pressed(QPointF(50, 1500));
+    QCOMPARE(chart.picture(), vorher);
+    emit chart.moved(QPointF(60, 1500));
+    // The segment starts at the second press point, nothing near the first.
+    QCOMPARE(chart.colourAt(55, 1500), QColor(0, 0, 0));
+    QCOMPARE(schwarzePixel(chart.picture()) < 400, true);
+    QVERIFY(chart.colourAt(30, 1000) != QColor(0, 0, 0));
+}
+
+void TestHilfeUndMenue::festeHilfetexte_data()
+{
+    QTest::addColumn<QString>("steuerelement");
+    QTest::addColumn<QString>("text");
+    for (const FixedHelpText& eintrag : fixedHelpTexts())
+        if (QLatin1String(eintrag.control) != QLatin1String("Picture2")
+            && QLatin1String(eintrag.control) != QLatin1String("Picture3"))
+            QTest::newRow(eintrag.control) << QString::fromLatin1(eintrag.control) << QString::fromUtf8(eintrag.text);
+    QCOMPARE(fixedHelpTexts().size(), std::size_t(16));
+}
+
+void TestHilfeUndMenue::festeHilfetexte()
+{
+    QFETCH(QString, steuerelement);
+    QFETCH(QString, text);
+    QWidget* ziel = m_form->controls().get(steuerelement.toLatin1().constData());
+    QTest::mouseMove(ziel, QPoint(ziel->width() / 2, ziel->height() / 2 + 1));
+    QCOMPARE(fenster::text(*m_form, "txtHilfe"), text);
+}
+
+void TestHilfeUndMenue::rahmenBehaeltLetztenText()
+{
+    QWidget* x = m_form->controls().get("Command5");
+    QTest::mouseMove(x, QPoint(5, 5));
+    QCOMPARE(text(*m_form, "txtHilfe"), QStringLiteral("Diagramme löschen"));
+    QTest::mouseMove(m_form->centralWidget(), QPoint(3, 300));
+    QTest::mouseMove(m_form->controls().get("HScroll2"), QPoint(300, 5));
+    QCOMPARE(text(*m_form, "txtHilfe"), QStringLiteral("Diagramme löschen"));
+}
+
+void TestHilfeUndMenue::beschriftungBehaeltTafeltext()
+{
+    QWidget* tafel = m_form->controls().get("Picture2");
+    QTest::mouseMove(tafel, QPoint(450, 45));
+    QCOMPARE(text(*m_form, "txtHilfe"), QStringLiteral("Einstellungen vornehmen, Iterationen starten"));
+    QTest::mouseMove(m_form->controls().get("Label4"), QPoint(20, 10));
+    QCOMPARE(text(*m_form, "txtHilfe"), QStringLiteral("Einstellungen vornehmen, Iterationen starten"));
+    QTest::mouseMove(m_form->controls().get("Command3"), QPoint(20, 10));
+    QCOMPARE(text(*m_form, "txtHilfe"), QStringLiteral("Änderung von t muss hier initialisiert werden"));
+}
+
+void TestHilfeUndMenue::bildtafelNurWennSichtbar()
+{
+    QWidget* bildtafel = m_form->controls().get("Picture3");
+    QVERIFY(!bildtafel->isVisible());
+    // Shown, and the chart panned away, the picture panel explains itself.
+    bildtafel->show();
+    scrollBar(*m_form, "HScroll2")->setValue(24600);
+    QTest::mouseMove(bildtafel, QPoint(100, 100));
+    QCOMPARE(text(*m_form, "txtHilfe"), QStringLiteral("Herr Egon Dorozur aus Wiesenhausen"));
+}
+
+void TestHilfeUndMenue::achsenbeschriftungenLassenZeile()
+{
+    klick(*m_form, "Command6");
+    QTest::mouseMove(m_form->controls().get("Command5"), QPoint(5, 5));
+    for (const char* name : {"Label8", "Label2", "txtskala2"}) {
+        QTest::mouseMove(m_form->controls().get(name), QPoint(3, 3));
+        QCOMPARE(text(*m_form, "txtHilfe"), QStringLiteral("Diagramme löschen"));
+    }
+}
+
+void TestHilfeUndMenue::menueReihenfolge()
+{
+    const QList<QAction*> eintraege = m_form->menuBar()->actions();
+    QCOMPARE(eintraege.size(), 3);
+    const QStringList texte{QStringLiteral("Programm beenden"), QStringLiteral("Erläuterung"),
+                            QStringLiteral("Information")};
+    for (int i = 0; i < 3; ++i) {
+        QString text = eintraege[i]->text();
+        QVERIFY2(text.count(QLatin1Char('&')) == 1, qPrintable(text));
+        QCOMPARE(text.remove(QLatin1Char('&')), texte[i]);
+        QVERIFY(!eintraege[i]->menu());
+    }
+}
+
+void TestHilfeUndMenue::erlaeuterungUndSchliessen()
+{
+    DrawingSurface& chart = m_form->picHisto();
+    klick(*m_form, "Command6");
+    const QImage vorher = chart.grab().toImage();
+    m_form->menuBar()->actions()[1]->trigger();
+    QWidget* tafel = m_form->controls().get("image2");
+    QVERIFY(tafel->isVisible());
+    QVERIFY(m_form->controls().get("Command8")->isVisible());
+    QVERIFY(chart.grab().toImage() != vorher);
+    // Drawn while covered: a bar at cycle 1.
+    m_form->cmdErgebnisClick();
+    klick(*m_form, "Command8");
+    QVERIFY(!tafel->isVisible());
+    QVERIFY(!m_form->controls().get("Command8")->isVisible());
+    const QImage danach = chart.grab().toImage();
+    QCOMPARE(danach.pixelColor(chartSpalte(*m_form, 1), chartZeile(*m_form, 3)), QColor(200, 20, 20));
+    // Everything else is as before, pixel for pixel.
+    QImage erwartet = vorher;
+    const int spalte = chartSpalte(*m_form, 1);
+    for (int x = spalte - 1; x <= spalte + 1; ++x)
+        for (int y = 0; y < erwartet.height(); ++y)
+            erwartet.setPixelColor(x, y, danach.pixelColor(x, y));
+    QCOMPARE(danach, erwartet);
+}
+
+void TestHilfeUndMenue::information()
+{
+    QString meldung, titel;
+    naechsteMeldungBestaetigen(&meldung, &titel);
+    m_form->menuBar()->actions()[2]->trigger();
+    QCOMPARE(titel, QStringLiteral("Information"));
+    QVERIFY(meldung.contains(QStringLiteral("Nivra1.0")));
+    QVERIFY(meldung.contains(QStringLiteral("Kettenbrief")));
+    QCOMPARE(m_form->spielfeld().zyklus(), 0);
+}
+
+void TestHilfeUndMenue::beendenImSchnelldurchlauf()
+{
+    // "Programm beenden" waits in the queue and is chosen between two steps.
+    QTimer::singleShot(0, m_form.get(), [this] { m_form->menuBar()->actions()[0]->trigger(); });
+    m_form->command2Click();
+    QVERIFY(m_form->beendet());
+    QVERIFY(m_form->spielfeld().zyklus() < 10);
+    QVERIFY(!m_form->isVisible());
+}
+
+void TestHilfeUndMenue::werkzeugtipps_data()
+{
+    QTest::addColumn<QString>("steuerelement");
+    QTest::addColumn<QString>("tipp");
+    QTest::newRow("Command1") << "Command1" << "Vergleich mit Verhulst";
+    QTest::newRow("Command2") << "Command2" << "Schnelldurchlauf 10 Iterationen";
+    QTest::newRow("Command6") << "Command6" << "Histogramm in den Vordergrund";
+    QTest::newRow("Command7") << "Command7" << "Histogramm in den Hintergrund";
+}
+
+void TestHilfeUndMenue::werkzeugtipps()
+{
+    QFETCH(QString, steuerelement);
+    QFETCH(QString, tipp);
+    auto* knopf = m_form->controls().get<QAbstractButton>(steuerelement.toLatin1().constData());
+    QCOMPARE(knopf->toolTip(), tipp);
+    QVERIFY(!knopf->icon().isNull());
+}
+
+QTEST_MAIN(TestHilfeUndMenue)
+#include "tst_hilfeundmenue.moc"

@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include "drawingsurface.h"
+#include "erlaeuterungsbild.h"
 #include "picturewidget.h"
 #include "tophighscrollbar.h"
 
@@ -15,8 +16,9 @@
 
 namespace {
 
-// Keeps the pointer's events on a label: they neither trigger nor reach the
-// control beneath, as a label on a panel or on the chart has no behaviour.
+// Keeps the pointer's events on a label or picture: they neither trigger
+// nor reach the control beneath, as a label on a panel, an axis label or
+// the explanation panel on the chart has no behaviour of its own.
 class MouseSink : public QObject
 {
 public:
@@ -68,8 +70,9 @@ QFont fontFor(const ControlSpec& spec, double zoom)
 
 QSize pictureSize(const ControlSpec& spec)
 {
-    // Picture faces as designed: 43x45 for the large buttons, 22x22 for the small ones.
-    return spec.width > 400 ? QSize(43, 45) : QSize(22, 22);
+    // Picture faces as designed: 43x45 for the large buttons; the small
+    // buttons (21 pixels) show their 22x22 face inside the button's frame.
+    return spec.width > 400 ? QSize(43, 45) : QSize(17, 17);
 }
 
 QScrollBar* createScrollBar(const ControlSpec& spec, QWidget* parent)
@@ -104,15 +107,13 @@ QPushButton* createButton(const ControlSpec& spec, QWidget* parent)
     button->setFocusPolicy(Qt::StrongFocus);
     if (spec.kind == ControlKind::PictureButton) {
         button->setIcon(QIcon(QString::fromLatin1(spec.picture)));
-        button->setIconSize(pictureSize(spec));
     }
     return button;
 }
 
-QLabel* createLabel(const ControlSpec& spec, QWidget* parent, QObject* mouseSink)
+QLabel* createLabel(const ControlSpec& spec, QWidget* parent)
 {
     auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
-    label->installEventFilter(mouseSink);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAutoFillBackground(spec.backColour >= 0);
     return label;
@@ -167,6 +168,9 @@ Controls::Controls(QWidget* client)
         QWidget* parent = *spec.parent ? m_widgets.value(QString::fromLatin1(spec.parent)) : client;
         QWidget* widget = create(spec, parent);
         widget->setObjectName(QString::fromLatin1(spec.name));
+        if (spec.kind == ControlKind::Label || spec.kind == ControlKind::Picture
+            || spec.kind == ControlKind::Explanation)
+            widget->installEventFilter(m_mouseSink);
         if (*spec.toolTip)
             widget->setToolTip(QString::fromUtf8(spec.toolTip));
         widget->setVisible(spec.visibleAtStart);
@@ -189,7 +193,7 @@ QWidget* Controls::create(const ControlSpec& spec, QWidget* parent)
     case ControlKind::BorderlessTextBox:
         return createTextBox(spec, parent);
     case ControlKind::Label:
-        return createLabel(spec, parent, m_mouseSink);
+        return createLabel(spec, parent);
     case ControlKind::VScrollBar:
     case ControlKind::HScrollBar:
         return createScrollBar(spec, parent);
@@ -197,6 +201,8 @@ QWidget* Controls::create(const ControlSpec& spec, QWidget* parent)
         return createLine(parent);
     case ControlKind::Picture:
         return createPicture(spec, parent);
+    case ControlKind::Explanation:
+        return new Erlaeuterungsbild(parent);
     }
     return new QWidget(parent);
 }
@@ -229,4 +235,8 @@ void Controls::applyLook(const ControlSpec& spec, QWidget* widget, double zoom)
         surface->setBackColour(rgb(spec.backColour));
     if (auto* picture = qobject_cast<PictureWidget*>(widget))
         picture->setZoom(zoom);
+    if (spec.kind == ControlKind::PictureButton)
+        static_cast<QPushButton*>(widget)->setIconSize(pictureSize(spec) * zoom);
+    if (auto* erlaeuterung = qobject_cast<Erlaeuterungsbild*>(widget))
+        erlaeuterung->setZoom(zoom);
 }

@@ -18,6 +18,7 @@ enum class ControlKind {
     HScrollBar,
     Line,           // decoration line from (left, top) to (left + width, top + height)
     Picture,        // picture without behaviour
+    Explanation,    // the explanation picture, drawn in code
 };
 
 enum class FontFace { Sans, Serif, Symbol };

@@ -1,6 +1,5 @@
 #include "picturewidget.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -33,17 +32,3 @@ void PictureWidget::paintEvent(QPaintEvent*)
     m_renderer->render(&painter, QRectF(QPointF(0, 0), size));
 }
 
-void PictureWidget::mousePressEvent(QMouseEvent* event)
-{
-    event->accept();
-}
-
-void PictureWidget::mouseReleaseEvent(QMouseEvent* event)
-{
-    event->accept();
-}
-
-void PictureWidget::mouseMoveEvent(QMouseEvent* event)
-{
-    event->accept();
-}

@@ -23,11 +23,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    // A picture has no behaviour of its own, and what lies beneath gets
-    // nothing from the pointer over it.
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     QSvgRenderer* m_renderer = nullptr;

@@ -40,13 +40,19 @@ std::vector<Zelle> Spielfeld::startSpielerSetzen(int anzahl, Zufallsquelle& zufa
     return gesetzt;
 }
 
-int Spielfeld::spielerZaehlen()
+int Spielfeld::spielendeZellen() const
 {
-    m_anzahlSpieler = 0;
+    int anzahl = 0;
     for (int i = 0; i < groesse; ++i)
         for (int j = 0; j < groesse; ++j)
             if (m_feldBesetzt[idx(i)][idx(j)] == 1)
-                ++m_anzahlSpieler;
+                ++anzahl;
+    return anzahl;
+}
+
+int Spielfeld::spielerZaehlen()
+{
+    m_anzahlSpieler = spielendeZellen();
     return m_anzahlSpieler;
 }
 

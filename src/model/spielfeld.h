@@ -67,6 +67,8 @@ public:
 
     // Counts the playing cells into anzahlSpieler and returns the count.
     int spielerZaehlen();
+    // The number of playing cells, without storing it.
+    int spielendeZellen() const;
 
     // One recruitment pass with growth rate p (in tens of percent, 0 <= p).
     // Players are visited column by column; each makes floor(p/10) certain

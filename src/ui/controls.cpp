@@ -77,9 +77,14 @@ QSize pictureSize(const ControlSpec& spec)
 
 QScrollBar* createScrollBar(const ControlSpec& spec, QWidget* parent)
 {
-    if (spec.kind == ControlKind::VScrollBar)
-        return new TopHighScrollBar(spec.minimum, spec.maximum, spec.value, parent);
+    if (spec.kind == ControlKind::VScrollBar) {
+        auto* bar = new TopHighScrollBar(spec.minimum, spec.maximum, spec.value, parent);
+        bar->setFocusPolicy(Qt::StrongFocus);
+        return bar;
+    }
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    // Reachable with Tab and worked with the arrow and Page keys.
+    bar->setFocusPolicy(Qt::StrongFocus);
     bar->setRange(spec.minimum, spec.maximum);
     bar->setSingleStep(spec.step);
     bar->setPageStep(spec.step);
@@ -173,6 +178,8 @@ Controls::Controls(QWidget* client)
             widget->installEventFilter(m_mouseSink);
         if (*spec.toolTip)
             widget->setToolTip(QString::fromUtf8(spec.toolTip));
+        if (*spec.accessibleName)
+            widget->setAccessibleName(QString::fromUtf8(spec.accessibleName));
         widget->setVisible(spec.visibleAtStart);
         m_widgets.insert(widget->objectName(), widget);
     }
@@ -231,8 +238,10 @@ void Controls::applyLook(const ControlSpec& spec, QWidget* widget, double zoom)
         palette.setColor(role, text);
     widget->setPalette(palette);
     widget->setFont(fontFor(spec, zoom));
-    if (auto* surface = qobject_cast<DrawingSurface*>(widget); surface && spec.backColour >= 0)
-        surface->setBackColour(rgb(spec.backColour));
+    if (auto* surface = qobject_cast<DrawingSurface*>(widget)) {
+        surface->setBackColour(rgb(back));
+        surface->setZoom(zoom);
+    }
     if (auto* picture = qobject_cast<PictureWidget*>(widget))
         picture->setZoom(zoom);
     if (spec.kind == ControlKind::PictureButton)

@@ -39,6 +39,7 @@ struct ControlSpec
     const char* toolTip = "";
     int minimum = 0, maximum = 0, value = 0, step = 1; // scroll bars
     const char* picture = ""; // resource path of a picture face
+    const char* accessibleName = ""; // German name for screen readers, "" for the caption
 };
 
 std::span<const ControlSpec> controlTable();

@@ -14,6 +14,8 @@ DrawingSurface::DrawingSurface(QWidget* parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    // A click gives the surface the keyboard, so that Ctrl+C copies its picture.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 DrawingSurface::~DrawingSurface() = default;
@@ -40,6 +42,14 @@ void DrawingSurface::setBackColour(QColor colour)
 void DrawingSurface::clear()
 {
     m_log.clear();
+    finishPainting();
+    m_picture = QImage();
+    update();
+}
+
+void DrawingSurface::setZoom(double zoom)
+{
+    m_zoom = zoom;
     finishPainting();
     m_picture = QImage();
     update();
@@ -86,29 +96,35 @@ void DrawingSurface::record(DrawingOp op)
     if (touched.isEmpty())
         return;
     m_dirtyDevice |= touched;
-    const double scale = m_mapping.deviceScale();
-    update(QRectF(m_dirtyDevice.x() / scale, m_dirtyDevice.y() / scale, m_dirtyDevice.width() / scale,
-                  m_dirtyDevice.height() / scale)
+    const double ratio = m_pictureRatio;
+    update(QRectF(m_dirtyDevice.x() / ratio, m_dirtyDevice.y() / ratio, m_dirtyDevice.width() / ratio,
+                  m_dirtyDevice.height() / ratio)
                .toAlignedRect());
 }
 
-SurfaceMapping DrawingSurface::mappingFor(QSize devicePixels, double deviceScale) const
+QSize DrawingSurface::devicePixelsFor(double devicePixelRatio) const
 {
-    return SurfaceMapping(m_left, m_top, m_right, m_bottom, devicePixels, deviceScale);
+    return QSize(std::max(1, static_cast<int>(std::lround(width() * devicePixelRatio))),
+                 std::max(1, static_cast<int>(std::lround(height() * devicePixelRatio))));
+}
+
+SurfaceMapping DrawingSurface::mappingFor(QSize devicePixels, double devicePixelRatio) const
+{
+    return SurfaceMapping(m_left, m_top, m_right, m_bottom, devicePixels, m_zoom * devicePixelRatio);
 }
 
 void DrawingSurface::ensurePicture()
 {
-    const double scale = devicePixelRatioF();
-    const QSize devicePixels(std::max(1, static_cast<int>(std::lround(width() * scale))),
-                             std::max(1, static_cast<int>(std::lround(height() * scale))));
-    if (!m_picture.isNull() && m_picture.size() == devicePixels && m_mapping.deviceScale() == scale)
+    const double ratio = devicePixelRatioF();
+    const QSize devicePixels = devicePixelsFor(ratio);
+    if (!m_picture.isNull() && m_picture.size() == devicePixels && m_pictureRatio == ratio)
         return;
     finishPainting();
     // The picture stays at ratio 1: its pixels are addressed in device units
     // and paintEvent maps them 1:1 onto the screen.
     m_picture = QImage(devicePixels, QImage::Format_RGB32);
-    m_mapping = mappingFor(devicePixels, scale);
+    m_pictureRatio = ratio;
+    m_mapping = mappingFor(devicePixels, ratio);
     rasterizeAll();
 }
 
@@ -143,10 +159,8 @@ QImage DrawingSurface::picture()
 
 QPointF DrawingSurface::toUser(QPointF widgetPosition) const
 {
-    const double scale = devicePixelRatioF();
-    const QSize devicePixels(std::max(1, static_cast<int>(std::lround(width() * scale))),
-                             std::max(1, static_cast<int>(std::lround(height() * scale))));
-    return mappingFor(devicePixels, scale).toUser(widgetPosition * scale);
+    const double ratio = devicePixelRatioF();
+    return mappingFor(devicePixelsFor(ratio), ratio).toUser(widgetPosition * ratio);
 }
 
 QColor DrawingSurface::colourAt(double x, double y)
@@ -165,8 +179,8 @@ void DrawingSurface::paintEvent(QPaintEvent* event)
     finishPainting();
     QPainter widgetPainter(this);
     widgetPainter.drawImage(event->rect(), m_picture,
-                            QRectF(event->rect().topLeft() * m_mapping.deviceScale(),
-                                   QSizeF(event->rect().size()) * m_mapping.deviceScale()));
+                            QRectF(event->rect().topLeft() * m_pictureRatio,
+                                   QSizeF(event->rect().size()) * m_pictureRatio));
     m_dirtyDevice = QRect();
 }
 

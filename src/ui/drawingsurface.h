@@ -32,6 +32,9 @@ public:
 
     // Fill with the back colour and forget all drawing.
     void clear();
+    // Zoom of the whole window: pen widths grow with it. The widget's size
+    // is set by the window; the picture follows both.
+    void setZoom(double zoom);
     // Pen width in pixels for the following operations; stays set. 1..255.
     void setPenWidth(int pixels);
     int penWidth() const { return m_penWidth; }
@@ -71,13 +74,16 @@ private:
     void rasterizeAll();
     QPainter& painter();
     void finishPainting();
-    SurfaceMapping mappingFor(QSize devicePixels, double deviceScale) const;
+    SurfaceMapping mappingFor(QSize devicePixels, double devicePixelRatio) const;
+    QSize devicePixelsFor(double devicePixelRatio) const;
 
     double m_left = 0, m_top = 0, m_right = 1, m_bottom = 1;
     QColor m_backColour = Qt::white;
     int m_penWidth = 1;
     DrawingLog m_log;
+    double m_zoom = 1.0;
     QImage m_picture;
+    double m_pictureRatio = 1.0; // device pixels per logical pixel of m_picture
     SurfaceMapping m_mapping;
     // Kept open between operations and closed before the picture is read.
     std::unique_ptr<QPainter> m_painter;

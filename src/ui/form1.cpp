@@ -7,6 +7,8 @@
 #include "zufallsquelle.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QShortcut>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -27,6 +30,8 @@ constexpr double verhulstVersatz = 0.3;
 constexpr int verhulstBreite = 2;
 constexpr double hoechstesT = 8.0;
 constexpr int schnelldurchlaufZyklen = 10;
+// Zoom steps for the projector, from the design size up to three times it.
+constexpr std::array<double, 6> zoomStufen{1.0, 1.25, 1.5, 2.0, 2.5, 3.0};
 const QColor verhulstFarbe(15, 15, 200);
 const QColor verblassenFarbe(200, 200, 255);
 
@@ -54,7 +59,6 @@ Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Nivra1.0"));
     auto* client = new QWidget(this);
-    client->setFixedSize(clientWidthTwips / twipsPerPixel, std::lround(clientHeightTwips / double(twipsPerPixel)));
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -68,8 +72,11 @@ Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, QWidget* parent)
     m_hilfe = new HelpLine(*textBox("txtHilfe"), this);
 
     createMenus();
+    createShortcuts();
     connectHandlers();
     watchHelpTexts();
+    setTabOrder();
+    zoomSetzen(1.0);
     startUp();
 }
 
@@ -117,9 +124,65 @@ void Form1::startUp()
 void Form1::createMenus()
 {
     QMenuBar* leiste = menuBar();
-    leiste->addAction(QStringLiteral("Programm &beenden"), this, &Form1::cmdEndeClick);
-    leiste->addAction(QStringLiteral("&Erläuterung"), this, &Form1::cmdStochClick);
+    m_menuSchrift = leiste->font();
+    QAction* ende = leiste->addAction(QStringLiteral("Programm &beenden"), this, &Form1::cmdEndeClick);
+    ende->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QAction* erlaeuterung = leiste->addAction(QStringLiteral("&Erläuterung"), this, &Form1::cmdStochClick);
+    erlaeuterung->setShortcut(QKeySequence(Qt::Key_F1));
     leiste->addAction(QStringLiteral("&Information"), this, &Form1::cmdInfoClick);
+}
+
+void Form1::createShortcuts()
+{
+    const auto kuerzel = [this](QKeySequence folge, void (Form1::*handler)()) {
+        connect(new QShortcut(folge, this), &QShortcut::activated, this, handler);
+    };
+    kuerzel(QKeySequence(QKeySequence::ZoomIn), &Form1::zoomVergroessern);
+    // Ctrl with the "=" key, where "+" needs Shift as well.
+    kuerzel(QKeySequence(Qt::CTRL | Qt::Key_Equal), &Form1::zoomVergroessern);
+    kuerzel(QKeySequence(QKeySequence::ZoomOut), &Form1::zoomVerkleinern);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this), &QShortcut::activated, this,
+            [this] { zoomSetzen(1.0); });
+    kuerzel(QKeySequence(QKeySequence::Copy), &Form1::bildKopieren);
+}
+
+void Form1::zoomSetzen(double zoom)
+{
+    m_zoom = std::clamp(zoom, zoomStufen.front(), zoomStufen.back());
+    centralWidget()->setFixedSize(static_cast<int>(std::lround(clientWidthTwips * m_zoom / twipsPerPixel)),
+                                  static_cast<int>(std::lround(clientHeightTwips * m_zoom / twipsPerPixel)));
+    m_controls->applyZoom(m_zoom);
+    hScroll2Change(scrollBar("HScroll2")->value());
+    QFont schrift = m_menuSchrift;
+    if (schrift.pixelSize() > 0)
+        schrift.setPixelSize(static_cast<int>(std::lround(schrift.pixelSize() * m_zoom)));
+    else
+        schrift.setPointSizeF(schrift.pointSizeF() * m_zoom);
+    menuBar()->setFont(schrift);
+}
+
+void Form1::zoomVergroessern()
+{
+    const auto naechste = std::upper_bound(zoomStufen.begin(), zoomStufen.end(), m_zoom);
+    if (naechste != zoomStufen.end())
+        zoomSetzen(*naechste);
+}
+
+void Form1::zoomVerkleinern()
+{
+    const auto kleinere = std::lower_bound(zoomStufen.begin(), zoomStufen.end(), m_zoom);
+    if (kleinere != zoomStufen.begin())
+        zoomSetzen(*std::prev(kleinere));
+}
+
+void Form1::bildKopieren()
+{
+    for (DrawingSurface* flaeche : {&picAusgabe(), &picHisto()}) {
+        if (flaeche->isVisible() && flaeche->underMouse()) {
+            QGuiApplication::clipboard()->setImage(flaeche->picture());
+            return;
+        }
+    }
 }
 
 void Form1::connectHandlers()
@@ -167,6 +230,27 @@ void Form1::watchHelpTexts()
     m_hilfe->watch(textBox("txtFaktor"), [this] { return txtFaktorHilfetext(); });
 }
 
+void Form1::setTabOrder()
+{
+    // Left to right through the panel as a pupil reads it, then the chart's buttons.
+    static const std::array reihenfolge{
+        "txtStart", "vscStart", "txtFaktor",   "vscFaktor", "Text2",       "Text1",   "txtdelta",
+        "txtNeuSum", "cmdStart", "cmdZielsuche", "cmdErgebnis", "Command2",  "Command1", "Text5",
+        "txtExponent", "Text4",  "Command3",    "HScroll2",  "Command5",    "Command6", "Command7",
+        "txtHilfe",  "Command8"};
+    for (std::size_t i = 1; i < reihenfolge.size(); ++i)
+        QWidget::setTabOrder(m_controls->get(reihenfolge[i - 1]), m_controls->get(reihenfolge[i]));
+}
+
+void Form1::beschreibungenAktualisieren()
+{
+    picAusgabe().setAccessibleDescription(
+        QStringLiteral("%1 von 2500 Individuen spielen mit").arg(m_spielfeld.spielendeZellen()));
+    picHisto().setAccessibleDescription(QStringLiteral("Letzter Zyklus %1 mit A(n) = %2")
+                                            .arg(m_spielfeld.zyklus())
+                                            .arg(textBox("Text1")->text()));
+}
+
 QString Form1::txtStartHilfetext() const
 {
     const double a0 = nachsichtigUmwandeln(utf8(textBox("txtStart")->text()));
@@ -197,6 +281,7 @@ void Form1::cmdStartClick()
     m_feld->startSpielerZeichnen(m_spielfeld.startSpielerSetzen(startzahl, *m_zufall));
     m_histo->startbalkenZeichnen(nachsichtigUmwandeln(utf8(textBox("txtStart")->text())));
     textBox("Text1")->setText(textBox("txtStart")->text());
+    beschreibungenAktualisieren();
     command7Click();
 }
 
@@ -258,6 +343,7 @@ void Form1::cmdErgebnisClick()
     if (ergebnis.zyklus > panSchwelle && schieber->value() < panGrenze)
         schieber->setValue(schieber->value() + panSchritt);
     m_histo->balkenZeichnen(ergebnis.zyklus, ergebnis.anzahlSpieler);
+    beschreibungenAktualisieren();
 }
 
 bool Form1::wartendeEreignisseVerarbeiten()
@@ -286,8 +372,8 @@ void Form1::command2Click()
 void Form1::hScroll2Change(int wert)
 {
     const ControlSpec& spec = controlSpec("picHisto");
-    QRect lage = pixelRect(spec, 1.0);
-    lage.moveLeft(static_cast<int>(std::lround((histoLinksTwips - wert) / double(twipsPerPixel))));
+    QRect lage = pixelRect(spec, m_zoom);
+    lage.moveLeft(static_cast<int>(std::lround((histoLinksTwips - wert) * m_zoom / twipsPerPixel)));
     picHisto().move(lage.topLeft());
 }
 

@@ -54,6 +54,14 @@ public:
     void cmdStochClick();
     void cmdInfoClick();
 
+    // Projector zoom of the whole window: 1 (as designed) up to 3.
+    void zoomSetzen(double zoom);
+    double zoom() const { return m_zoom; }
+    void zoomVergroessern();
+    void zoomVerkleinern();
+    // Copies the picture of the surface under the pointer to the clipboard.
+    void bildKopieren();
+
     // True once "Programm beenden" was chosen: nothing more runs.
     bool beendet() const { return m_beendet; }
 
@@ -64,8 +72,12 @@ signals:
 private:
     void startUp();
     void createMenus();
+    void createShortcuts();
     void connectHandlers();
     void watchHelpTexts();
+    void setTabOrder();
+    // Keeps what the two surfaces show readable for screen readers.
+    void beschreibungenAktualisieren();
     void allesZuruecksetzen();
     // Draws the Verhulst curve in `farbe`; false when a step failed (the
     // error has been reported and the lines before it stay).
@@ -94,4 +106,6 @@ private:
     std::unique_ptr<Freihandstift> m_histoStift;
     HelpLine* m_hilfe = nullptr;
     bool m_beendet = false;
+    double m_zoom = 1.0;
+    QFont m_menuSchrift;
 };

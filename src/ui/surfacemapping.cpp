@@ -4,9 +4,9 @@
 #include <cmath>
 
 SurfaceMapping::SurfaceMapping(double left, double top, double right, double bottom,
-                               QSize devicePixels, double deviceScale)
+                               QSize devicePixels, double penScale)
     : m_devicePixels(devicePixels)
-    , m_deviceScale(deviceScale)
+    , m_penScale(penScale)
 {
     const double sx = devicePixels.width() / (right - left);
     const double sy = devicePixels.height() / (bottom - top);
@@ -30,7 +30,7 @@ int SurfaceMapping::pixelIndex(double device, int size)
 
 int SurfaceMapping::penPixels(int logicalWidth) const
 {
-    return std::max(1, static_cast<int>(std::lround(logicalWidth * m_deviceScale)));
+    return std::max(1, static_cast<int>(std::lround(logicalWidth * m_penScale)));
 }
 
 double SurfaceMapping::horizontalPixels(double userLength) const

@@ -16,16 +16,16 @@ class SurfaceMapping
 public:
     SurfaceMapping() = default;
     // left/top/right/bottom: the user coordinates of the surface's edges.
-    // devicePixels: size of the picture; deviceScale: device pixels per
-    // logical pixel (zoom times the screen's device pixel ratio).
+    // devicePixels: size of the picture; penScale: device pixels per pixel
+    // of pen width (the zoom times the screen's device pixel ratio).
     SurfaceMapping(double left, double top, double right, double bottom, QSize devicePixels,
-                   double deviceScale);
+                   double penScale);
 
     QPointF toDevice(QPointF user) const { return m_toDevice.map(user); }
     QPointF toUser(QPointF device) const { return m_toUser.map(device); }
 
     QSize devicePixels() const { return m_devicePixels; }
-    double deviceScale() const { return m_deviceScale; }
+    double penScale() const { return m_penScale; }
 
     int column(double deviceX) const { return pixelIndex(deviceX, m_devicePixels.width()); }
     int row(double deviceY) const { return pixelIndex(deviceY, m_devicePixels.height()); }
@@ -41,5 +41,5 @@ private:
     QTransform m_toDevice;
     QTransform m_toUser;
     QSize m_devicePixels;
-    double m_deviceScale = 1.0;
+    double m_penScale = 1.0;
 };

@@ -1,0 +1,230 @@
+#include "deutsch.h"
+#include "fensterhilfen.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QLocale>
+#include <QMenu>
+
+#include <set>
+
+using namespace fenster;
+
+namespace {
+
+// Every colour the chart's grid and bars may have: nothing blended between.
+const std::set<QRgb> diagrammFarben{qRgb(255, 255, 255), qRgb(100, 100, 255), qRgb(200, 200, 255),
+                                    qRgb(220, 220, 220), qRgb(240, 240, 240), qRgb(255, 50, 50),
+                                    qRgb(215, 150, 150), qRgb(200, 20, 20)};
+
+void namenSammeln(QAccessibleInterface* knoten, QStringList& namen)
+{
+    if (!knoten)
+        return;
+    namen << knoten->text(QAccessible::Name);
+    for (int i = 0; i < knoten->childCount(); ++i)
+        namenSammeln(knoten->child(i), namen);
+}
+
+} // namespace
+
+class TestKlassenraum : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void zoomVerdoppelt();
+    void zoomZurueckGibtGleichesBild();
+    void zoomTasten();
+    void zoomLaesstSpielstand();
+    void qtTexteAufDeutsch();
+    void tabulatorReihenfolge();
+    void tastenkuerzel();
+    void leertasteAufZielsuche();
+    void pfeiltastenAmStartwert();
+    void bildKopieren();
+    void barrierefreieNamen_data();
+    void barrierefreieNamen();
+    void beschreibungenBleibenAktuell();
+
+private:
+    std::unique_ptr<Form1> m_form;
+};
+
+void TestKlassenraum::init()
+{
+    m_form = std::make_unique<Form1>();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void TestKlassenraum::cleanup()
+{
+    m_form.reset();
+}
+
+void TestKlassenraum::zoomVerdoppelt()
+{
+    m_form->cmdZielsucheClick();
+    m_form->cmdErgebnisClick();
+    m_form->zoomSetzen(2.0);
+    QCOMPARE(m_form->centralWidget()->size(), QSize(1832, 1258));
+    const QImage diagramm = m_form->picHisto().picture();
+    // 25000 twips at twice 1/15: edges rounded in place, so one pixel short of 2 x 1667.
+    QCOMPARE(diagramm.size(), QSize(3333, 850));
+    // A row across the whole chart: every pixel one of the drawing's colours.
+    for (int y : {10, 400, 849})
+        for (int x = 0; x < diagramm.width(); ++x)
+            QVERIFY2(diagrammFarben.count(diagramm.pixel(x, y) | 0xff000000u),
+                     qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    // Grid lines are two device pixels wide now, bars six.
+    int breite = 0;
+    for (int x = 0; x < diagramm.width() / 120 * 12; ++x)
+        breite += diagramm.pixelColor(x, 100) == QColor(220, 220, 220);
+    QCOMPARE(breite, 2);
+    // The same cells and bars at the same user coordinates.
+    QCOMPARE(roteZellen(*m_form), m_form->spielfeld().anzahlSpieler());
+    QCOMPARE(m_form->picHisto().colourAt(1, 3), QColor(200, 20, 20));
+    QCOMPARE(m_form->picHisto().colourAt(0.1, 3), QColor(255, 50, 50));
+    QCOMPARE(m_form->controls().get("Text1")->height(), 2 * 27);
+}
+
+void TestKlassenraum::zoomZurueckGibtGleichesBild()
+{
+    m_form->command1Click();
+    const QImage feld = m_form->picAusgabe().picture();
+    const QImage diagramm = m_form->picHisto().picture();
+    m_form->zoomSetzen(3.0);
+    QCOMPARE(m_form->picAusgabe().picture().size(), QSize(3 * 442, 3 * 425));
+    m_form->zoomSetzen(1.0);
+    QCOMPARE(m_form->picAusgabe().picture(), feld);
+    QCOMPARE(m_form->picHisto().picture(), diagramm);
+}
+
+void TestKlassenraum::zoomTasten()
+{
+    QTest::keyClick(m_form.get(), Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(m_form->zoom(), 1.25);
+    QTest::keyClick(m_form.get(), Qt::Key_Equal, Qt::ControlModifier);
+    QCOMPARE(m_form->zoom(), 1.5);
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(m_form.get(), Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(m_form->zoom(), 3.0);
+    QTest::keyClick(m_form.get(), Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(m_form->zoom(), 2.5);
+    QTest::keyClick(m_form.get(), Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(m_form->zoom(), 1.0);
+    QTest::keyClick(m_form.get(), Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(m_form->zoom(), 1.0);
+    QCOMPARE(m_form->centralWidget()->size(), QSize(916, 629));
+}
+
+void TestKlassenraum::zoomLaesstSpielstand()
+{
+    scrollBar(*m_form, "HScroll2")->setValue(3360);
+    m_form->zoomSetzen(2.0);
+    QCOMPARE(m_form->picHisto().x(), 2 * (6600 - 3360) / 15);
+    QCOMPARE(m_form->spielfeld().zyklus(), 0);
+    QCOMPARE(text(*m_form, "Text1"), QStringLiteral("10"));
+    m_form->cmdErgebnisClick();
+    QCOMPARE(m_form->spielfeld().zyklus(), 1);
+}
+
+void TestKlassenraum::qtTexteAufDeutsch()
+{
+    QLocale::setDefault(QLocale(QLocale::English));
+    QVERIFY(qtAufDeutsch(*qApp));
+    std::unique_ptr<QMenu> menue(textBox(*m_form, "Text4")->createStandardContextMenu());
+    QStringList texte;
+    for (QAction* eintrag : menue->actions())
+        texte << eintrag->text().remove(QLatin1Char('&'));
+    QVERIFY2(texte.join(QLatin1Char('|')).contains(QStringLiteral("Kopieren")), qPrintable(texte.join(QLatin1Char('|'))));
+}
+
+void TestKlassenraum::tabulatorReihenfolge()
+{
+    textBox(*m_form, "txtStart")->setFocus();
+    QStringList besucht{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 30; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        besucht << QApplication::focusWidget()->objectName();
+    }
+    const QStringList erwartet{"txtStart", "vscStart", "txtFaktor", "vscFaktor", "Text2", "Text1", "txtdelta",
+                               "txtNeuSum", "cmdStart", "cmdZielsuche", "cmdErgebnis", "Command2", "Command1",
+                               "Text5", "txtExponent", "Text4", "Command3", "HScroll2", "Command5", "Command6",
+                               "Command7", "txtHilfe"};
+    QCOMPARE(besucht.mid(0, erwartet.size()), erwartet);
+    QCOMPARE(besucht.at(erwartet.size()), QStringLiteral("txtStart"));
+}
+
+void TestKlassenraum::tastenkuerzel()
+{
+    QTest::keyClick(m_form.get(), Qt::Key_F1);
+    QVERIFY(m_form->controls().get("image2")->isVisible());
+    QTest::keyClick(m_form.get(), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(m_form->beendet());
+}
+
+void TestKlassenraum::leertasteAufZielsuche()
+{
+    auto* knopf = m_form->controls().get<QPushButton>("cmdZielsuche");
+    knopf->setFocus();
+    QTest::keyClick(knopf, Qt::Key_Space);
+    QVERIFY(!text(*m_form, "txtdelta").isEmpty());
+}
+
+void TestKlassenraum::pfeiltastenAmStartwert()
+{
+    TopHighScrollBar* balken = hochBalken(*m_form, "vscStart");
+    balken->setFocus();
+    QTest::keyClick(balken, Qt::Key_Up);
+    QCOMPARE(balken->wert(), 11);
+    QCOMPARE(roteZellen(*m_form), 11);
+    QTest::keyClick(balken, Qt::Key_PageDown);
+    QCOMPARE(balken->wert(), 10);
+    QTest::keyClick(balken, Qt::Key_Home);
+    QCOMPARE(balken->wert(), 50);
+}
+
+void TestKlassenraum::bildKopieren()
+{
+    DrawingSurface& feld = m_form->picAusgabe();
+    QTest::mouseMove(&feld, QPoint(50, 50));
+    QTest::mouseClick(&feld, Qt::LeftButton, {}, QPoint(50, 50));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), feld.picture());
+}
+
+void TestKlassenraum::barrierefreieNamen_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"Startwert A(0)", "Wachstumsrate p", "Aktuelle Anzahl A(n)", "Neu geworbene ΔA", "A(n+1)",
+                             "Exponent t", "Spielfeld", "Balkendiagramm", "Schnelldurchlauf 10 Iterationen",
+                             "Vergleich mit Verhulst", "Zielsuche", "Ergebnis", "Monte-Carlo initialisieren",
+                             "Exponent t initialisieren", "Diagramm verschieben", "Hilfezeile"})
+        QTest::newRow(name) << QString::fromUtf8(name);
+}
+
+void TestKlassenraum::barrierefreieNamen()
+{
+    QFETCH(QString, name);
+    QStringList namen;
+    namenSammeln(QAccessible::queryAccessibleInterface(m_form.get()), namen);
+    QVERIFY2(namen.contains(name), qPrintable(namen.join(QLatin1Char('|'))));
+}
+
+void TestKlassenraum::beschreibungenBleibenAktuell()
+{
+    QCOMPARE(m_form->picAusgabe().accessibleDescription(), QStringLiteral("10 von 2500 Individuen spielen mit"));
+    m_form->cmdZielsucheClick();
+    m_form->cmdErgebnisClick();
+    QCOMPARE(m_form->picHisto().accessibleDescription(),
+             QStringLiteral("Letzter Zyklus 1 mit A(n) = %1").arg(text(*m_form, "Text1")));
+    QCOMPARE(m_form->picAusgabe().accessibleDescription(),
+             QStringLiteral("%1 von 2500 Individuen spielen mit").arg(text(*m_form, "Text1")));
+}
+
+QTEST_MAIN(TestKlassenraum)
+#include "tst_klassenraum.moc"

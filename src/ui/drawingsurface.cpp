@@ -26,30 +26,29 @@ void DrawingSurface::setUserCoordinates(double left, double top, double right, d
     m_top = top;
     m_right = right;
     m_bottom = bottom;
-    finishPainting();
-    m_picture = QImage();
-    update();
+    rasterizeLater();
 }
 
 void DrawingSurface::setBackColour(QColor colour)
 {
     m_backColour = colour;
-    finishPainting();
-    m_picture = QImage();
-    update();
+    rasterizeLater();
 }
 
 void DrawingSurface::clear()
 {
     m_log.clear();
-    finishPainting();
-    m_picture = QImage();
-    update();
+    rasterizeLater();
 }
 
 void DrawingSurface::setZoom(double zoom)
 {
     m_zoom = zoom;
+    rasterizeLater();
+}
+
+void DrawingSurface::rasterizeLater()
+{
     finishPainting();
     m_picture = QImage();
     update();

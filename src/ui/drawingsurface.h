@@ -72,6 +72,8 @@ private:
     // rasterising everything again when it does not.
     void ensurePicture();
     void rasterizeAll();
+    // Drops the picture; it is rasterised anew when next needed.
+    void rasterizeLater();
     QPainter& painter();
     void finishPainting();
     SurfaceMapping mappingFor(QSize devicePixels, double devicePixelRatio) const;

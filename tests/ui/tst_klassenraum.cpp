@@ -48,6 +48,7 @@ private slots:
     void barrierefreieNamen_data();
     void barrierefreieNamen();
     void beschreibungenBleibenAktuell();
+    void schiebebalkenNennenIhrenWert();
 
 private:
     std::unique_ptr<Form1> m_form;
@@ -224,6 +225,22 @@ void TestKlassenraum::beschreibungenBleibenAktuell()
              QStringLiteral("Letzter Zyklus 1 mit A(n) = %1").arg(text(*m_form, "Text1")));
     QCOMPARE(m_form->picAusgabe().accessibleDescription(),
              QStringLiteral("%1 von 2500 Individuen spielen mit").arg(text(*m_form, "Text1")));
+}
+
+void TestKlassenraum::schiebebalkenNennenIhrenWert()
+{
+    QAccessibleInterface* balken = QAccessible::queryAccessibleInterface(hochBalken(*m_form, "vscStart"));
+    QVERIFY(balken);
+    QAccessibleValueInterface* wert = balken->valueInterface();
+    QVERIFY(wert);
+    QCOMPARE(wert->currentValue().toInt(), 10);
+    QCOMPARE(wert->minimumValue().toInt(), 1);
+    QCOMPARE(wert->maximumValue().toInt(), 50);
+    QCOMPARE(balken->text(QAccessible::Value), QStringLiteral("10"));
+    QCOMPARE(balken->text(QAccessible::Name), QStringLiteral("Startwert A(0) einstellen"));
+    // A screen reader setting the value acts like the user.
+    wert->setCurrentValue(12);
+    QCOMPARE(text(*m_form, "txtStart"), QStringLiteral("12"));
 }
 
 QTEST_MAIN(TestKlassenraum)

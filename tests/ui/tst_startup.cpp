@@ -72,6 +72,8 @@ void TestStartup::zustandNachDemStart()
     QCOMPARE(m_form->exponentT(), 1.0);
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Nivra1.0"));
     QCOMPARE(static_cast<int>(spielerZellen(m_form->spielfeld()).size()), 10);
+    // The initialisation places players but leaves the count as it was.
+    QCOMPARE(m_form->spielfeld().anzahlSpieler(), 0);
     for (int i = 0; i <= 50; ++i) {
         QCOMPARE(m_form->spielfeld().feldBesetzt(50, i), 0);
         QCOMPARE(m_form->spielfeld().feldBesetzt(i, 50), 0);

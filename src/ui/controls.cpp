@@ -68,11 +68,13 @@ QFont fontFor(const ControlSpec& spec, double zoom)
     return font;
 }
 
-QSize pictureSize(const ControlSpec& spec)
+// A button's face at its own size, but inside the button's frame: the
+// small 21-pixel buttons show their 22x22 faces a little smaller.
+QSize iconSize(const ControlSpec& spec, double zoom)
 {
-    // Picture faces as designed: 43x45 for the large buttons; the small
-    // buttons (21 pixels) show their 22x22 face inside the button's frame.
-    return spec.width > 400 ? QSize(43, 45) : QSize(17, 17);
+    constexpr int frame = 4;
+    const QSize button = pixelRect(spec, 1.0).size() - QSize(frame, frame);
+    return QSize(spec.pictureWidth, spec.pictureHeight).boundedTo(button) * zoom;
 }
 
 QScrollBar* createScrollBar(const ControlSpec& spec, QWidget* parent)
@@ -137,6 +139,7 @@ PictureWidget* createPicture(const ControlSpec& spec, QWidget* parent)
 {
     auto* picture = new PictureWidget(parent);
     picture->setPicture(QString::fromLatin1(spec.picture));
+    picture->setDesignSize(QSizeF(spec.pictureWidth, spec.pictureHeight));
     return picture;
 }
 
@@ -245,7 +248,7 @@ void Controls::applyLook(const ControlSpec& spec, QWidget* widget, double zoom)
     if (auto* picture = qobject_cast<PictureWidget*>(widget))
         picture->setZoom(zoom);
     if (spec.kind == ControlKind::PictureButton)
-        static_cast<QPushButton*>(widget)->setIconSize(pictureSize(spec) * zoom);
+        static_cast<QPushButton*>(widget)->setIconSize(iconSize(spec, zoom));
     if (auto* erlaeuterung = qobject_cast<Erlaeuterungsbild*>(widget))
         erlaeuterung->setZoom(zoom);
 }

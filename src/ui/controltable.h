@@ -39,6 +39,8 @@ struct ControlSpec
     const char* toolTip = "";
     int minimum = 0, maximum = 0, value = 0, step = 1; // scroll bars
     const char* picture = ""; // resource path of a picture face
+    // The picture's own size in pixels at zoom 1; 0 x 0: it fills the control.
+    int pictureWidth = 0, pictureHeight = 0;
     const char* accessibleName = ""; // German name for screen readers, "" for the caption
 };
 

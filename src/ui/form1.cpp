@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QShortcut>
 #include <QLayout>
 #include <QLineEdit>
@@ -461,6 +462,12 @@ void Form1::cmdEndeClick()
     // Nothing of the window may run any more, also not inside a quick run.
     hide();
     QCoreApplication::exit(0);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    m_beendet = true;
+    QMainWindow::closeEvent(event);
 }
 
 void Form1::cmdStochClick()

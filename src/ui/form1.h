@@ -65,6 +65,11 @@ public:
     // True once "Programm beenden" was chosen: nothing more runs.
     bool beendet() const { return m_beendet; }
 
+protected:
+    // Closing the window ends the program like "Programm beenden", also in
+    // the middle of a quick run.
+    void closeEvent(QCloseEvent* event) override;
+
 signals:
     // A Verhulst step failed; the message box is about to be shown.
     void verhulstFehlerGemeldet(VerhulstFehler fehler, int zyklus);

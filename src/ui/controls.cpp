@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -186,7 +187,20 @@ Controls::Controls(QWidget* client)
         widget->setVisible(spec.visibleAtStart);
         m_widgets.insert(widget->objectName(), widget);
     }
+    setTabOrder();
     applyZoom(1.0);
+}
+
+void Controls::setTabOrder()
+{
+    std::vector<const ControlSpec*> reihe;
+    for (const ControlSpec& spec : controlTable())
+        if (spec.tabIndex >= 0)
+            reihe.push_back(&spec);
+    std::sort(reihe.begin(), reihe.end(),
+              [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+    for (std::size_t i = 1; i < reihe.size(); ++i)
+        QWidget::setTabOrder(get(reihe[i - 1]->name), get(reihe[i]->name));
 }
 
 QWidget* Controls::create(const ControlSpec& spec, QWidget* parent)

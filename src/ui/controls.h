@@ -28,6 +28,7 @@ public:
     void applyZoom(double zoom);
 
 private:
+    void setTabOrder();
     QWidget* create(const ControlSpec& spec, QWidget* parent);
     void applyLook(const ControlSpec& spec, QWidget* widget, double zoom);
 

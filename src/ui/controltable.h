@@ -42,6 +42,7 @@ struct ControlSpec
     // The picture's own size in pixels at zoom 1; 0 x 0: it fills the control.
     int pictureWidth = 0, pictureHeight = 0;
     const char* accessibleName = ""; // German name for screen readers, "" for the caption
+    int tabIndex = -1; // place in the Tab order, -1 for none
 };
 
 std::span<const ControlSpec> controlTable();

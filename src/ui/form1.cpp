@@ -2,9 +2,12 @@
 
 #include "drawingsurface.h"
 #include "helpline.h"
+#include "hilfetexte.h"
+#include "meldungen.h"
 #include "tophighscrollbar.h"
 #include "zahltext.h"
 #include "zufallsquelle.h"
+#include "zoomstufen.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,7 +17,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -27,12 +29,8 @@ constexpr int panSchwelle = 36;
 constexpr int panGrenze = 18000;
 constexpr int panSchritt = 240;
 constexpr int histoLinksTwips = 6600;
-constexpr double verhulstVersatz = 0.3;
-constexpr int verhulstBreite = 2;
 constexpr double hoechstesT = 8.0;
 constexpr int schnelldurchlaufZyklen = 10;
-// Zoom steps for the projector, from the design size up to three times it.
-constexpr std::array<double, 6> zoomStufen{1.0, 1.25, 1.5, 2.0, 2.5, 3.0};
 const QColor verhulstFarbe(15, 15, 200);
 const QColor verblassenFarbe(200, 200, 255);
 
@@ -76,7 +74,6 @@ Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, QWidget* parent)
     createShortcuts();
     connectHandlers();
     watchHelpTexts();
-    setTabOrder();
     zoomSetzen(1.0);
     startUp();
 }
@@ -149,7 +146,7 @@ void Form1::createShortcuts()
 
 void Form1::zoomSetzen(double zoom)
 {
-    m_zoom = std::clamp(zoom, zoomStufen.front(), zoomStufen.back());
+    m_zoom = std::clamp(zoom, zoomstufen::kleinste, zoomstufen::groesste);
     centralWidget()->setFixedSize(static_cast<int>(std::lround(clientWidthTwips * m_zoom / twipsPerPixel)),
                                   static_cast<int>(std::lround(clientHeightTwips * m_zoom / twipsPerPixel)));
     m_controls->applyZoom(m_zoom);
@@ -164,16 +161,12 @@ void Form1::zoomSetzen(double zoom)
 
 void Form1::zoomVergroessern()
 {
-    const auto naechste = std::upper_bound(zoomStufen.begin(), zoomStufen.end(), m_zoom);
-    if (naechste != zoomStufen.end())
-        zoomSetzen(*naechste);
+    zoomSetzen(zoomstufen::groesser(m_zoom));
 }
 
 void Form1::zoomVerkleinern()
 {
-    const auto kleinere = std::lower_bound(zoomStufen.begin(), zoomStufen.end(), m_zoom);
-    if (kleinere != zoomStufen.begin())
-        zoomSetzen(*std::prev(kleinere));
+    zoomSetzen(zoomstufen::kleiner(m_zoom));
 }
 
 void Form1::bildKopieren()
@@ -212,8 +205,8 @@ void Form1::connectHandlers()
             &Form1::vscFaktorChange);
     connect(scrollBar("HScroll2"), &QScrollBar::valueChanged, this, &Form1::hScroll2Change);
 
-    connect(textBox("txtStart"), &QLineEdit::textChanged, this, [this] { m_hilfe->show(txtStartHilfetext()); });
-    connect(textBox("txtFaktor"), &QLineEdit::textChanged, this, [this] { m_hilfe->show(txtFaktorHilfetext()); });
+    connect(textBox("txtStart"), &QLineEdit::textChanged, this, [this](const QString& text) { m_hilfe->show(startwertHilfe(text)); });
+    connect(textBox("txtFaktor"), &QLineEdit::textChanged, this, [this](const QString& text) { m_hilfe->show(wachstumsrateHilfe(text)); });
 
     connect(&picAusgabe(), &DrawingSurface::pressed, this, [this](QPointF p) { m_feldStift->druecken(p); });
     connect(&picAusgabe(), &DrawingSurface::moved, this, &Form1::picAusgabeMouseMove);
@@ -227,20 +220,8 @@ void Form1::watchHelpTexts()
 {
     for (const FixedHelpText& eintrag : fixedHelpTexts())
         m_hilfe->watch(m_controls->get(eintrag.control), QString::fromUtf8(eintrag.text));
-    m_hilfe->watch(textBox("txtStart"), [this] { return txtStartHilfetext(); });
-    m_hilfe->watch(textBox("txtFaktor"), [this] { return txtFaktorHilfetext(); });
-}
-
-void Form1::setTabOrder()
-{
-    // Left to right through the panel as a pupil reads it, then the chart's buttons.
-    static const std::array reihenfolge{
-        "txtStart", "vscStart", "txtFaktor",   "vscFaktor", "Text2",       "Text1",   "txtdelta",
-        "txtNeuSum", "cmdStart", "cmdZielsuche", "cmdErgebnis", "Command2",  "Command1", "Text5",
-        "txtExponent", "Text4",  "Command3",    "HScroll2",  "Command5",    "Command6", "Command7",
-        "txtHilfe",  "Command8"};
-    for (std::size_t i = 1; i < reihenfolge.size(); ++i)
-        QWidget::setTabOrder(m_controls->get(reihenfolge[i - 1]), m_controls->get(reihenfolge[i]));
+    m_hilfe->watch(textBox("txtStart"), [this] { return startwertHilfe(textBox("txtStart")->text()); });
+    m_hilfe->watch(textBox("txtFaktor"), [this] { return wachstumsrateHilfe(textBox("txtFaktor")->text()); });
 }
 
 void Form1::beschreibungenAktualisieren()
@@ -250,18 +231,6 @@ void Form1::beschreibungenAktualisieren()
     picHisto().setAccessibleDescription(QStringLiteral("Letzter Zyklus %1 mit A(n) = %2")
                                             .arg(m_spielfeld.zyklus())
                                             .arg(textBox("Text1")->text()));
-}
-
-QString Form1::txtStartHilfetext() const
-{
-    const double a0 = nachsichtigUmwandeln(utf8(textBox("txtStart")->text()));
-    return QStringLiteral("Startwert A(0) =") + text(hilfetext(a0)) + QStringLiteral(" Spieler");
-}
-
-QString Form1::txtFaktorHilfetext() const
-{
-    const double p = nachsichtigUmwandeln(utf8(textBox("txtFaktor")->text()));
-    return QStringLiteral("Wachstumsrate p =") + text(hilfetext(10 * p)) + QStringLiteral("%");
 }
 
 // ---- Monte-Carlo initialisation and the field ----
@@ -288,10 +257,7 @@ void Form1::cmdStartClick()
 
 void Form1::picAusgabeMouseMove(QPointF punkt)
 {
-    const float x = static_cast<float>(punkt.x());
-    const float y = static_cast<float>(punkt.y());
-    const float individuum = std::floor(y) * 50.0f + std::floor(x) + 1.0f;
-    m_hilfe->show(QStringLiteral("50x50 Zellen stellen 2500 Individuen dar      ") + text(hilfetext(individuum)));
+    m_hilfe->show(feldHilfe(punkt));
     m_feldStift->bewegen(punkt);
 }
 
@@ -391,12 +357,7 @@ void Form1::command6Click()
 
 void Form1::picHistoMouseMove(QPointF punkt)
 {
-    const float x = static_cast<float>(punkt.x());
-    const float y = static_cast<float>(punkt.y());
-    const double n = std::floor(x);
-    const float a = static_cast<float>(std::floor(y / 10.0f) * 10.0f);
-    m_hilfe->show(QStringLiteral("Balkendiagramme zur Gesamtzahl der Mitspieler.    n = ") + text(hilfetext(n))
-                  + QStringLiteral("   A(n)= ") + text(hilfetext(a)));
+    m_hilfe->show(diagrammHilfe(punkt));
     m_histoStift->bewegen(punkt);
 }
 
@@ -407,11 +368,7 @@ bool Form1::verhulstKurve(QColor farbe)
     const double a0 = parameter("txtStart");
     const int letzterZyklus = scrollBar("HScroll1")->value();
     const VerhulstFolge folge = verhulstFolge(a0, parameter("txtFaktor"), m_exponentT, letzterZyklus);
-    DrawingSurface& histo = picHisto();
-    for (std::size_t i = 0; i < folge.werte.size(); ++i) {
-        histo.setPenWidth(verhulstBreite);
-        histo.line(i + verhulstVersatz, 0, i + verhulstVersatz, folge.werte[i], farbe);
-    }
+    m_histo->verhulstLinienZeichnen(folge.werte, farbe);
     if (folge.fehler == VerhulstFehler::keiner)
         return true;
     verhulstFehlerMelden(folge.fehler, folge.fehlerZyklus);
@@ -421,17 +378,7 @@ bool Form1::verhulstKurve(QColor farbe)
 void Form1::verhulstFehlerMelden(VerhulstFehler fehler, int zyklus)
 {
     emit verhulstFehlerGemeldet(fehler, zyklus);
-    const QString art = fehler == VerhulstFehler::ueberlauf ? QStringLiteral("Überlauf")
-                                                             : QStringLiteral("Ungültiges Argument");
-    const QString grund = fehler == VerhulstFehler::ueberlauf
-                              ? QStringLiteral("der nächste Wert ist zu groß für die Rechnung")
-                              : QStringLiteral("die nächste Potenz hat keinen reellen Wert");
-    const QString meldung = QStringLiteral("%1\n\nDie Verhulst-Kurve endet bei Zyklus %2: %3.")
-                                .arg(art)
-                                .arg(zyklus)
-                                .arg(grund);
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Kettenbrief"), meldung, QMessageBox::Ok, this);
-    box.exec();
+    hinweisZeigen(this, QStringLiteral("Kettenbrief"), verhulstFehlertext(fehler, zyklus));
 }
 
 void Form1::command1Click()
@@ -484,12 +431,5 @@ void Form1::command8Click()
 
 void Form1::cmdInfoClick()
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
-                    QStringLiteral("Kettenbrief – Nivra1.0\n\n"
-                                   "Ein Kettenbrief breitet sich unter 2500 Individuen aus: Das Programm "
-                                   "spielt ihn als Monte-Carlo-Simulation Zyklus für Zyklus durch und "
-                                   "vergleicht den Verlauf mit dem logistischen Wachstumsmodell nach "
-                                   "Verhulst."),
-                    QMessageBox::Ok, this);
-    box.exec();
+    hinweisZeigen(this, QStringLiteral("Information"), informationstext());
 }

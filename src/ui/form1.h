@@ -80,7 +80,6 @@ private:
     void createShortcuts();
     void connectHandlers();
     void watchHelpTexts();
-    void setTabOrder();
     // Keeps what the two surfaces show readable for screen readers.
     void beschreibungenAktualisieren();
     void allesZuruecksetzen();
@@ -93,8 +92,6 @@ private:
 
     void picAusgabeMouseMove(QPointF punkt);
     void picHistoMouseMove(QPointF punkt);
-    QString txtStartHilfetext() const;
-    QString txtFaktorHilfetext() const;
 
     QLineEdit* textBox(const char* name) const;
     QScrollBar* scrollBar(const char* name) const;

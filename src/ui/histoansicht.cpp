@@ -9,6 +9,8 @@ constexpr double kapazitaet = 2500.0;
 constexpr double groessteStartzahl = 50.0;
 constexpr double startbalkenX = 0.1;
 constexpr int balkenBreite = 3;
+constexpr double verhulstVersatz = 0.3;
+constexpr int verhulstBreite = 2;
 const QColor weiss(255, 255, 255);
 const QColor geisterFarbe(215, 150, 150);
 const QColor startbalkenFarbe(255, 50, 50);
@@ -55,6 +57,14 @@ void Histoansicht::balkenZeichnen(int n, int anzahl)
 {
     m_surface.setPenWidth(balkenBreite);
     m_surface.line(n, 0, n, anzahl, balkenFarbe);
+}
+
+void Histoansicht::verhulstLinienZeichnen(const std::vector<double>& werte, QColor farbe)
+{
+    for (std::size_t i = 0; i < werte.size(); ++i) {
+        m_surface.setPenWidth(verhulstBreite);
+        m_surface.line(i + verhulstVersatz, 0, i + verhulstVersatz, werte[i], farbe);
+    }
 }
 
 void Histoansicht::loeschen()

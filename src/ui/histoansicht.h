@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+#include <vector>
+
 class DrawingSurface;
 class Spielfeld;
 
@@ -28,6 +30,9 @@ public:
     void startbalkenZeichnen(double a0);
     // The bar of cycle n.
     void balkenZeichnen(int n, int anzahl);
+    // The model's values A(0), A(1), ... as 2-pixel lines 0.3 cycles right
+    // of their bars.
+    void verhulstLinienZeichnen(const std::vector<double>& werte, QColor farbe);
     // Wipes the chart to white.
     void loeschen();
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "verhulst.h"
+
+#include <QString>
+
+class QWidget;
+
+// The program's message boxes: modal, with an information icon and one OK.
+void hinweisZeigen(QWidget* eltern, const QString& titel, const QString& text);
+
+// "Überlauf" or "Ungültiges Argument", and where the Verhulst curve stopped.
+QString verhulstFehlertext(VerhulstFehler fehler, int zyklus);
+
+// What the program is and what it is for, for the "Information" box.
+QString informationstext();

@@ -22,6 +22,14 @@ packages=(
     x11-utils
     imagemagick
     python3
+    # Building and checking the .deb (cpack, dpkg-shlibdeps, desktop-file-validate).
+    desktop-file-utils
+    dpkg-dev
+    # Fuzzing the number texts (clang's libFuzzer), coverage report, memcheck.
+    clang-14
+    libclang-rt-14-dev
+    gcovr
+    valgrind
 )
 
 missing=()

@@ -17,9 +17,14 @@ void Spielfeld::allesZuruecksetzen()
 
 int Spielfeld::zufallskoordinate(Zufallsquelle& zufall)
 {
-    // u < 1 keeps this below 50; the clamp only guards against a faulty source.
-    const int koordinate = static_cast<int>(std::floor(50.0f * zufall.naechsteZahl()));
-    return koordinate < 0 ? 0 : (koordinate > groesse - 1 ? groesse - 1 : koordinate);
+    // 0 <= u < 1 keeps this in 0..49. The bounds only guard against a faulty
+    // source, before the conversion to int (a NaN counts as 0).
+    const float stelle = std::floor(50.0f * zufall.naechsteZahl());
+    if (!(stelle >= 0.0f))
+        return 0;
+    if (stelle > groesse - 1)
+        return groesse - 1;
+    return static_cast<int>(stelle);
 }
 
 std::vector<Zelle> Spielfeld::startSpielerSetzen(int anzahl, Zufallsquelle& zufall)

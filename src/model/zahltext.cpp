@@ -112,9 +112,8 @@ struct Umwandlung
 
 Umwandlung teileUmwandeln(const Zahlteile& teile)
 {
+    // The mantissa holds at least one digit, so from_chars always reads it.
     std::string zahl = teile.mantisse;
-    if (zahl == ".")
-        zahl = "0";
     if (!teile.exponent.empty())
         zahl += 'e' + teile.exponent;
     Umwandlung ergebnis;

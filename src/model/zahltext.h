@@ -15,14 +15,16 @@ std::string klartext(double wert);
 // Help-line form, for numbers joined to a literal: one blank in front of a
 // value of 0 or more, "-" in front of a negative one, the point as decimal
 // separator, no 0 before the point between -1 and 1, at most 15 significant
-// digits and no trailing zeros (" 10", "-3", " .5", " 1.5"). Values of 1E+15
-// and more, or below 1E-4, are written with an exponent (" 1E+20").
+// digits and no trailing zeros (" 10", "-3", " .5", " 1.5"). A value that
+// rounds (to 15 digits) to 1E+15 or more, or to less than 1E-4, is written
+// with an exponent (" 1E+20", " 1E-05").
 std::string hilfetext(double wert);
 
 // Strict conversion: blanks around the number are allowed, the decimal
 // separator is the one given (the user's locale), an exponent E[sign]digits
 // may follow. Anything else, the empty text and a value beyond the double
-// range included, is an error (no value).
+// range included, is an error (no value); a value too small to represent
+// reads as 0.
 std::optional<double> strengUmwandeln(std::string_view text, char dezimaltrenner);
 
 // Lenient conversion: skips leading blanks and reads the longest number at

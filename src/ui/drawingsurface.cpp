@@ -89,8 +89,12 @@ void DrawingSurface::record(DrawingOp op)
     op.y1 += 0.0;
     op.x2 += 0.0;
     op.y2 += 0.0;
-    m_log.append(op);
     ensurePicture();
+    // Bars beyond the chart's last cycle and the like are never seen:
+    // keeping them would only let memory grow over a long lesson.
+    if (staysOutside(m_mapping, op))
+        return;
+    m_log.append(op);
     const QRect touched = rasterize(painter(), m_mapping, op);
     if (touched.isEmpty())
         return;

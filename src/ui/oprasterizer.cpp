@@ -125,6 +125,24 @@ bool hasNumbers(const DrawingOp& op)
 
 } // namespace
 
+bool staysOutside(const SurfaceMapping& mapping, const DrawingOp& op)
+{
+    QPointF a, b;
+    if (op.kind == DrawingOp::Kind::Circle) {
+        const QPointF centre = mapping.toDevice(QPointF(op.x1, op.y1));
+        const double radius = mapping.horizontalPixels(op.x2);
+        a = centre - QPointF(radius, radius);
+        b = centre + QPointF(radius, radius);
+    } else {
+        a = mapping.toDevice(QPointF(op.x1, op.y1));
+        b = mapping.toDevice(QPointF(op.x2, op.y2));
+    }
+    const double margin = mapping.penPixels(op.penWidth) + 2 * mapping.penScale();
+    const QSize size = mapping.devicePixels();
+    return std::max(a.x(), b.x()) < -margin || std::min(a.x(), b.x()) > size.width() + margin
+        || std::max(a.y(), b.y()) < -margin || std::min(a.y(), b.y()) > size.height() + margin;
+}
+
 QRect rasterize(QPainter& painter, const SurfaceMapping& mapping, const DrawingOp& op)
 {
     if (!hasNumbers(op))

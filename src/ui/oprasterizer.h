@@ -13,3 +13,8 @@ class QPainter;
 // everything is clipped in floating point before it reaches the painter.
 // Returns the device pixels touched (empty when nothing is visible).
 QRect rasterize(QPainter& painter, const SurfaceMapping& mapping, const DrawingOp& op);
+
+// True when the operation lies so far outside the picture that it shows at
+// no zoom or device pixel ratio: more than its pen width and two pixels
+// away, measured at the mapping's scale (both grow with the zoom alike).
+bool staysOutside(const SurfaceMapping& mapping, const DrawingOp& op);

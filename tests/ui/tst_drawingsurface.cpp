@@ -63,6 +63,8 @@ private slots:
     void clearForgetsEverything();
     void repeatedDrawingDoesNotGrowTheLog();
     void rescaleKeepsEverythingAndComesBackExactly();
+    void farOutsideIsNotKept_data();
+    void farOutsideIsNotKept();
     void penWidthStaysSet();
     void mouseReportsUserCoordinates();
 };
@@ -217,13 +219,14 @@ void TestDrawingSurface::repeatedDrawingDoesNotGrowTheLog()
         for (int i = 0; i <= 120; ++i)
             chart.surface.line(i + 0.3, 0, i + 0.3, 10.0 * i, QColor(15, 15, 200));
     }
-    QCOMPARE(chart.surface.retainedOperations(), std::size_t(121));
+    // The line of cycle 120 stands beyond the chart's right edge and is not kept.
+    QCOMPARE(chart.surface.retainedOperations(), std::size_t(120));
     // A repeat moved to the end still paints over what came between.
     chart.surface.setPenWidth(3);
     chart.surface.line(5, 0, 5, 2500, rot);
     chart.surface.line(5, 0, 5, 2500, QColor(1, 1, 1));
     chart.surface.line(5, 0, 5, 2500, rot);
-    QCOMPARE(chart.surface.retainedOperations(), std::size_t(123));
+    QCOMPARE(chart.surface.retainedOperations(), std::size_t(122));
     chart.surface.resize(1668, 425);
     QCOMPARE(chart.surface.colourAt(5, 100), rot);
 }
@@ -252,6 +255,36 @@ void TestDrawingSurface::rescaleKeepsEverythingAndComesBackExactly()
 
     chart.surface.resize(1667, 425);
     QCOMPARE(chart.surface.picture(), before);
+}
+
+void TestDrawingSurface::farOutsideIsNotKept_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<int>("pen");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("bar of cycle 121") << 121.0 << 3 << false;
+    QTest::newRow("model line of cycle 120") << 120.3 << 2 << false;
+    QTest::newRow("bar of cycle 120 on the edge") << 120.0 << 3 << true;
+    QTest::newRow("a hair beyond the edge") << 120.05 << 3 << true;
+    QTest::newRow("left of the chart") << -1.0 << 3 << false;
+}
+
+void TestDrawingSurface::farOutsideIsNotKept()
+{
+    QFETCH(double, x);
+    QFETCH(int, pen);
+    QFETCH(bool, kept);
+    Chart chart;
+    chart.surface.setPenWidth(pen);
+    chart.surface.line(x, 0, x, 1000, rot);
+    QCOMPARE(chart.surface.retainedOperations(), std::size_t(kept ? 1 : 0));
+    // What is kept is what can be seen at some scale, and nothing else.
+    bool seen = false;
+    for (const QSize size : {QSize(1667, 425), QSize(3333, 850), QSize(5000, 1275)}) {
+        chart.surface.resize(size);
+        seen = seen || !columnsOf(chart.surface.picture(), size.height() - 2, rot).isEmpty();
+    }
+    QCOMPARE(seen, kept);
 }
 
 void TestDrawingSurface::penWidthStaysSet()

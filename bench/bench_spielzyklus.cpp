@@ -2,12 +2,17 @@
 // - a pass and a commit with all 2500 cells playing at p = 15, and a quick
 //   run of ten cycles from the full field, each with its drawing on an
 //   offscreen surface;
+// - the Verhulst curve (Command1) and a new game (cmdStartClick), the
+//   handlers that draw the most at once;
 // - the floor: the same number of lines, circles and squares drawn straight
-//   onto a bare QImage, and the same number of random draws alone.
+//   onto a bare QImage, and the same number of random draws alone; for the
+//   curve and the new game the same lines and boxes as rectangles on QImages
+//   of the chart's and the field's size.
 
 #include "drawingsurface.h"
 #include "form1.h"
 #include "tophighscrollbar.h"
+#include "verhulst.h"
 #include "zufallsquelle.h"
 
 #include <QApplication>
@@ -96,6 +101,62 @@ double ergebnisboden()
     });
 }
 
+// Command1's drawing without the window: the curve's 121 lines of two
+// pixels as rectangles on a QImage of the chart's size (1667 x 425).
+double kurvenboden(double a0, double p)
+{
+    QImage bild(1667, 425, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    const VerhulstFolge folge = verhulstFolge(a0, p, 1.0, 120);
+    return median([&] {
+        QPainter maler(&bild);
+        for (std::size_t i = 0; i < folge.werte.size(); ++i) {
+            const int x = int((double(i) + 0.3) * 1667 / 120);
+            const int y = int(425 - std::min(folge.werte[i], 2500.0) * 0.17);
+            maler.fillRect(QRect(x, y, 2, 425 - y), QColor(15, 15, 200));
+        }
+    });
+}
+
+// A new game's drawing without the window: the field cleared with its 2500
+// cell outlines and the start players' boxes, and on the chart a white and
+// a ghost column per cycle, 26 grid rows, 120 grid columns and the start bar.
+double startboden(int startSpieler)
+{
+    QImage feld(442, 425, QImage::Format_RGB32);
+    QImage histo(1667, 425, QImage::Format_RGB32);
+    histo.fill(Qt::white);
+    const QColor grau(100, 100, 100);
+    return median([&] {
+        feld.fill(Qt::black);
+        {
+            QPainter maler(&feld);
+            for (int i = 0; i < 50; ++i)
+                for (int j = 0; j < 50; ++j) {
+                    const int x = int(i * 8.84), y = int(j * 8.5), x2 = int((i + 1) * 8.84), y2 = int((j + 1) * 8.5);
+                    maler.fillRect(QRect(x, y, x2 - x + 1, 1), grau);
+                    maler.fillRect(QRect(x, y2, x2 - x + 1, 1), grau);
+                    maler.fillRect(QRect(x, y, 1, y2 - y + 1), grau);
+                    maler.fillRect(QRect(x2, y, 1, y2 - y + 1), grau);
+                }
+            for (int k = 0; k < startSpieler; ++k)
+                maler.fillRect(QRect(int((k % 50) * 8.84), int((k / 50) * 8.5), 8, 8), QColor(255, 0, 0));
+        }
+        QPainter maler(&histo);
+        for (int i = 0; i <= 120; ++i) {
+            const int x = int(i * 1667 / 120.0) - 1;
+            maler.fillRect(QRect(x, 0, 3, 425), Qt::white);
+            maler.fillRect(QRect(x, 10, 3, 415), QColor(215, 150, 150));
+        }
+        for (int y = 0; y <= 2500; y += 100)
+            maler.fillRect(QRect(0, int(425 - y * 0.17), 1667, 1), QColor(200, 200, 255));
+        for (int x = 1; x <= 120; ++x)
+            maler.fillRect(QRect(int(x * 1667 / 120.0), 0, 1, 425), QColor(240, 240, 240));
+        maler.fillRect(QRect(0, 416, 3, 9), Qt::white);
+        maler.fillRect(QRect(0, 423, 3, 2), QColor(255, 50, 50));
+    });
+}
+
 double ziehungsboden(int ziehungen)
 {
     StandardZufallsquelle zufall;
@@ -134,6 +195,12 @@ int main(int argc, char* argv[])
     const double ergebnisBoden = ergebnisboden();
     const double zufallBoden = ziehungsboden(ziehungen);
 
+    // Last, as a new game ends the full field.
+    const double kurve = median([&] { form.command1Click(); });
+    const double kurveBoden = kurvenboden(10, 15);
+    const double neuesSpiel = median([&] { form.cmdStartClick(); });
+    const double neuesSpielBoden = startboden(10);
+
     std::printf("attempts per pass: %d, random draws per pass: %d\n", versuche, ziehungen);
     std::printf("pass with drawing      %8.3f ms   drawing floor %8.3f ms   ratio %.2f (target <= 1.5)\n",
                 durchlauf, boden, durchlauf / boden);
@@ -143,5 +210,9 @@ int main(int argc, char* argv[])
                 10 * (boden + ergebnisBoden), schnell / (10 * (boden + ergebnisBoden)));
     std::printf("model pass alone       %8.3f ms   random-draw floor %8.3f ms   ratio %.2f (target <= 3)\n",
                 modellDurchlauf, zufallBoden, modellDurchlauf / zufallBoden);
+    std::printf("Verhulst curve         %8.3f ms   drawing floor %8.3f ms   ratio %.2f\n", kurve, kurveBoden,
+                kurve / kurveBoden);
+    std::printf("new game (A(0) = 10)   %8.3f ms   drawing floor %8.3f ms   ratio %.2f\n", neuesSpiel,
+                neuesSpielBoden, neuesSpiel / neuesSpielBoden);
     return 0;
 }

@@ -1,0 +1,148 @@
+// Resident memory over a long lesson, in the window itself (offscreen):
+// - right after start-up, then after 1000 clicks on Command1, 1200 cycles
+//   (pass and commit) and 100 000 freehand moves of the pointer with the
+//   button held on the field and on the chart: the growth must stay below
+//   16 MiB;
+// - after wiping the chart (Command5), 100 clicks on Command1 and then 900
+//   more: a click that only draws again what is already there must not make
+//   the program grow at all.
+// The figure is VmRSS from /proc/self/status after malloc_trim(0) has given
+// back what the heap holds free, so only memory in use counts.
+
+#include "drawingsurface.h"
+#include "form1.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPointingDevice>
+
+#include <malloc.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+namespace {
+
+constexpr int kurvenKlicks = 1000;
+constexpr int zyklen = 1200;
+constexpr int freihandBewegungen = 100000;
+constexpr int bewegungenJeStrich = 500;
+constexpr int ersteWiederholungen = 100;
+constexpr long grenzeKib = 16 * 1024;
+
+void ereignisseAbarbeiten()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+long residentKib()
+{
+    ereignisseAbarbeiten();
+    malloc_trim(0);
+    std::ifstream status("/proc/self/status");
+    std::string zeile;
+    while (std::getline(status, zeile))
+        if (zeile.rfind("VmRSS:", 0) == 0)
+            return std::stol(zeile.substr(std::strlen("VmRSS:")));
+    return -1;
+}
+
+void mausEreignis(QWidget& flaeche, QEvent::Type art, QPointF punkt)
+{
+    const Qt::MouseButton knopf = art == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons gedrueckt = art == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent ereignis(art, punkt, flaeche.mapToGlobal(punkt), knopf, gedrueckt, Qt::NoModifier,
+                         QPointingDevice::primaryPointingDevice());
+    QCoreApplication::sendEvent(&flaeche, &ereignis);
+}
+
+// Strokes of a pupil's pen: a walk in small steps that turns now and then,
+// kept inside the surface, as the pointer reports it.
+void freihand(QWidget& flaeche, int bewegungen, unsigned& zustand)
+{
+    const auto zufall = [&zustand] {
+        zustand = zustand * 1664525u + 1013904223u;
+        return static_cast<double>(zustand >> 8) / static_cast<double>(1u << 24);
+    };
+    const double breite = flaeche.width() - 1, hoehe = flaeche.height() - 1;
+    for (int strich = 0; strich < bewegungen / bewegungenJeStrich; ++strich) {
+        QPointF punkt(zufall() * breite, zufall() * hoehe);
+        double dx = zufall() * 6 - 3, dy = zufall() * 6 - 3;
+        mausEreignis(flaeche, QEvent::MouseButtonPress, punkt);
+        for (int i = 0; i < bewegungenJeStrich; ++i) {
+            if (i % 25 == 0) {
+                dx = zufall() * 6 - 3;
+                dy = zufall() * 6 - 3;
+            }
+            punkt.setX(std::clamp(punkt.x() + dx, 0.0, breite));
+            punkt.setY(std::clamp(punkt.y() + dy, 0.0, hoehe));
+            mausEreignis(flaeche, QEvent::MouseMove, punkt);
+        }
+        mausEreignis(flaeche, QEvent::MouseButtonRelease, punkt);
+        ereignisseAbarbeiten();
+    }
+}
+
+double mib(long kib)
+{
+    return static_cast<double>(kib) / 1024.0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Form1 form;
+    form.show();
+    const long nachStart = residentKib();
+
+    for (int i = 0; i < kurvenKlicks; ++i) {
+        form.command1Click();
+        if (i % 50 == 0)
+            ereignisseAbarbeiten();
+    }
+    const long nachKurven = residentKib();
+
+    for (int n = 0; n < zyklen; ++n) {
+        form.cmdZielsucheClick();
+        form.cmdErgebnisClick();
+        if (n % 10 == 0)
+            ereignisseAbarbeiten();
+    }
+    const long nachZyklen = residentKib();
+
+    unsigned zustand = 20240601u;
+    freihand(form.picAusgabe(), freihandBewegungen / 2, zustand);
+    form.command6Click(); // the chart in front, as a pupil draws on it
+    freihand(form.picHisto(), freihandBewegungen / 2, zustand);
+    const long nachFreihand = residentKib();
+
+    form.command5Click();
+    for (int i = 0; i < ersteWiederholungen; ++i)
+        form.command1Click();
+    const long nachErsten = residentKib();
+    for (int i = ersteWiederholungen; i < kurvenKlicks; ++i) {
+        form.command1Click();
+        if (i % 50 == 0)
+            ereignisseAbarbeiten();
+    }
+    const long nachAllen = residentKib();
+
+    const long wachstum = nachFreihand - nachStart;
+    const long wiederholt = nachAllen - nachErsten;
+    std::printf("resident memory after start-up          %8.1f MiB\n", mib(nachStart));
+    std::printf("  after %d clicks on Command1          %8.1f MiB\n", kurvenKlicks, mib(nachKurven));
+    std::printf("  after %d cycles                      %8.1f MiB\n", zyklen, mib(nachZyklen));
+    std::printf("  after %d freehand moves            %8.1f MiB\n", freihandBewegungen, mib(nachFreihand));
+    std::printf("growth over the lesson                  %8.1f MiB (target < 16 MiB: %s)\n", mib(wachstum),
+                wachstum < grenzeKib ? "met" : "MISSED");
+    std::printf("chart wiped, Command1 clicks %d..%d     %+8ld KiB (target 0: %s)\n", ersteWiederholungen + 1,
+                kurvenKlicks, wiederholt, wiederholt <= 0 ? "met" : "MISSED");
+    return 0;
+}

@@ -1,8 +1,8 @@
 #include "deutsch.h"
 #include "form1.h"
+#include "svgicon.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QStyleFactory>
 
 int main(int argc, char* argv[])
@@ -11,7 +11,7 @@ int main(int argc, char* argv[])
     // One style everywhere, so the design colours of buttons and boxes show.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     qtAufDeutsch(app);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/kettenbrief.svg")));
+    QApplication::setWindowIcon(svgIcon(QStringLiteral(":/pictures/kettenbrief.svg")));
     Form1 fenster;
     fenster.show();
     return app.exec();

@@ -3,6 +3,7 @@
 #include "drawingsurface.h"
 #include "erlaeuterungsbild.h"
 #include "picturewidget.h"
+#include "svgicon.h"
 #include "tophighscrollbar.h"
 
 #include <QEvent>
@@ -56,11 +57,13 @@ QFont fontFor(const ControlSpec& spec, double zoom)
     switch (spec.face) {
     case FontFace::Serif:
     case FontFace::Symbol:
-        font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+        // Liberation Serif has Times New Roman's metrics; asked for first, it
+        // spares the font database a search for a family Debian lacks.
+        font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")});
         font.setStyleHint(QFont::Serif);
         break;
     case FontFace::Sans:
-        font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+        font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("MS Sans Serif")});
         font.setStyleHint(QFont::SansSerif);
         break;
     }
@@ -114,7 +117,7 @@ QPushButton* createButton(const ControlSpec& spec, QWidget* parent)
     auto* button = new QPushButton(QString::fromUtf8(spec.text), parent);
     button->setFocusPolicy(Qt::StrongFocus);
     if (spec.kind == ControlKind::PictureButton) {
-        button->setIcon(QIcon(QString::fromLatin1(spec.picture)));
+        button->setIcon(svgIcon(QString::fromLatin1(spec.picture)));
     }
     return button;
 }

@@ -16,17 +16,22 @@ constexpr double startSpielerGroesse = 0.9;
 
 } // namespace
 
-void Feldansicht::gitterzelle(int x, int y)
+void Feldansicht::gitter()
 {
-    m_surface.boxOutline(x, y, x + 1, y + 1, gitterFarbe);
+    // The outlines of all 2500 cells are exactly the 51 + 51 lines between
+    // them: the same pixels, a fiftieth of the drawing.
+    constexpr int n = Spielfeld::groesse;
+    m_surface.setPenWidth(1);
+    for (int i = 0; i <= n; ++i) {
+        m_surface.line(i, 0, i, n, gitterFarbe);
+        m_surface.line(0, i, n, i, gitterFarbe);
+    }
 }
 
 void Feldansicht::feldgitterZeichnen()
 {
     m_surface.clear();
-    for (int i = 0; i < Spielfeld::groesse; ++i)
-        for (int j = 0; j < Spielfeld::groesse; ++j)
-            gitterzelle(i, j);
+    gitter();
 }
 
 void Feldansicht::startSpielerZeichnen(const std::vector<Zelle>& zellen)
@@ -59,11 +64,12 @@ void Feldansicht::zielVersuchZeichnen(const Werbeversuch& versuch)
 
 void Feldansicht::ergebnisZeichnen(const Spielfeld& spielfeld)
 {
-    for (int i = 0; i < Spielfeld::groesse; ++i) {
-        for (int j = 0; j < Spielfeld::groesse; ++j) {
+    // Each cell's outline follows its red square, and a later square's
+    // edge is outlined again by its own cell, so in the end every grid
+    // line shows over the red: the same picture as the grid drawn last.
+    for (int i = 0; i < Spielfeld::groesse; ++i)
+        for (int j = 0; j < Spielfeld::groesse; ++j)
             if (spielfeld.feldBesetzt(i, j) == 1)
                 m_surface.filledBox(i, j, i + 1, j + 1, spielerFarbe);
-            gitterzelle(i, j);
-        }
-    }
+    gitter();
 }

@@ -26,7 +26,8 @@ public:
     void ergebnisZeichnen(const Spielfeld& spielfeld);
 
 private:
-    void gitterzelle(int x, int y);
+    // The grey lines around every cell.
+    void gitter();
 
     DrawingSurface& m_surface;
 };

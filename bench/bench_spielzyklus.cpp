@@ -80,24 +80,30 @@ double zeichenboden(const std::vector<Werbeversuch>& versuche)
     });
 }
 
-// A commit's drawing without the window: per cell a filled square and two
-// outlines of four one-pixel sides.
+// The field's 51 + 51 grid lines, straight onto a picture.
+void feldgitter(QPainter& maler)
+{
+    const QColor grau(100, 100, 100);
+    for (int i = 0; i <= 50; ++i) {
+        maler.fillRect(QRect(std::min(int(i * 8.84), 441), 0, 1, 425), grau);
+        maler.fillRect(QRect(0, std::min(int(i * 8.5), 424), 442, 1), grau);
+    }
+}
+
+// A commit's drawing without the window: the field cleared and its grid,
+// then every playing cell's square and the grid over them.
 double ergebnisboden()
 {
     QImage bild(442, 425, QImage::Format_RGB32);
     return median([&] {
+        bild.fill(Qt::black);
         QPainter maler(&bild);
-        for (int runde = 0; runde < 2; ++runde)
-            for (int i = 0; i < 50; ++i)
-                for (int j = 0; j < 50; ++j) {
-                    const int x = int(i * 8.84), y = int(j * 8.5), x2 = int((i + 1) * 8.84), y2 = int((j + 1) * 8.5);
-                    if (runde == 1)
-                        maler.fillRect(QRect(QPoint(x, y), QPoint(x2, y2)), QColor(255, 0, 0));
-                    maler.fillRect(QRect(x, y, x2 - x + 1, 1), QColor(100, 100, 100));
-                    maler.fillRect(QRect(x, y2, x2 - x + 1, 1), QColor(100, 100, 100));
-                    maler.fillRect(QRect(x, y, 1, y2 - y + 1), QColor(100, 100, 100));
-                    maler.fillRect(QRect(x2, y, 1, y2 - y + 1), QColor(100, 100, 100));
-                }
+        feldgitter(maler);
+        for (int i = 0; i < 50; ++i)
+            for (int j = 0; j < 50; ++j)
+                maler.fillRect(QRect(QPoint(int(i * 8.84), int(j * 8.5)), QPoint(int((i + 1) * 8.84), int((j + 1) * 8.5))),
+                               QColor(255, 0, 0));
+        feldgitter(maler);
     });
 }
 
@@ -118,27 +124,19 @@ double kurvenboden(double a0, double p)
     });
 }
 
-// A new game's drawing without the window: the field cleared with its 2500
-// cell outlines and the start players' boxes, and on the chart a white and
-// a ghost column per cycle, 26 grid rows, 120 grid columns and the start bar.
+// A new game's drawing without the window: the field cleared with its grid
+// and the start players' boxes, and on the chart a white and a ghost column
+// per cycle, 26 grid rows, 120 grid columns and the start bar.
 double startboden(int startSpieler)
 {
     QImage feld(442, 425, QImage::Format_RGB32);
     QImage histo(1667, 425, QImage::Format_RGB32);
     histo.fill(Qt::white);
-    const QColor grau(100, 100, 100);
     return median([&] {
         feld.fill(Qt::black);
         {
             QPainter maler(&feld);
-            for (int i = 0; i < 50; ++i)
-                for (int j = 0; j < 50; ++j) {
-                    const int x = int(i * 8.84), y = int(j * 8.5), x2 = int((i + 1) * 8.84), y2 = int((j + 1) * 8.5);
-                    maler.fillRect(QRect(x, y, x2 - x + 1, 1), grau);
-                    maler.fillRect(QRect(x, y2, x2 - x + 1, 1), grau);
-                    maler.fillRect(QRect(x, y, 1, y2 - y + 1), grau);
-                    maler.fillRect(QRect(x2, y, 1, y2 - y + 1), grau);
-                }
+            feldgitter(maler);
             for (int k = 0; k < startSpieler; ++k)
                 maler.fillRect(QRect(int((k % 50) * 8.84), int((k / 50) * 8.5), 8, 8), QColor(255, 0, 0));
         }

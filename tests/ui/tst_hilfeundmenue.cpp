@@ -268,6 +268,10 @@ void TestHilfeUndMenue::erlaeuterungUndSchliessen()
     QVERIFY(tafel->isVisible());
     QVERIFY(m_form->controls().get("Command8")->isVisible());
     QVERIFY(chart.grab().toImage() != vorher);
+    // It covers the axis labels, not they it.
+    const QObjectList kinder = chart.children();
+    for (const char* beschriftung : {"Label8", "Label2", "txtskala2", "Text3"})
+        QVERIFY(kinder.indexOf(tafel) > kinder.indexOf(m_form->controls().get(beschriftung)));
     // Drawn while covered: a bar at cycle 1.
     m_form->cmdErgebnisClick();
     klick(*m_form, "Command8");

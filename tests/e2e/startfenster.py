@@ -290,6 +290,18 @@ def quit_through_menu(env, window, program):
     check(code == 0, f"kettenbrief ended with exit code {code}")
 
 
+def logs_or_cleanup(passed, workdir, logs):
+    """After a failure print the logs (name, path) and keep workdir; else remove it."""
+    if passed:
+        shutil.rmtree(workdir, ignore_errors=True)
+        return
+    for name, path in logs:
+        if os.path.exists(path) and os.path.getsize(path):
+            with open(path, errors="replace") as f:
+                print(f"--- output of {name} ---\n{f.read()}", file=sys.stderr)
+    print(f"logs and screenshots kept in {workdir}", file=sys.stderr)
+
+
 def main():
     if len(sys.argv) not in (2, 3):
         print(__doc__, file=sys.stderr)
@@ -351,14 +363,7 @@ def main():
     finally:
         stop(program, "kettenbrief")
         stop(xvfb, "Xvfb")
-        if not passed:
-            for name, path in (("kettenbrief", program_log_path), ("Xvfb", xvfb_log_path)):
-                if os.path.exists(path) and os.path.getsize(path):
-                    with open(path, errors="replace") as f:
-                        print(f"--- output of {name} ---\n{f.read()}", file=sys.stderr)
-            print(f"logs and screenshot kept in {workdir}", file=sys.stderr)
-        else:
-            shutil.rmtree(workdir, ignore_errors=True)
+        logs_or_cleanup(passed, workdir, (("kettenbrief", program_log_path), ("Xvfb", xvfb_log_path)))
     if passed:
         print("PASS: window, field and ten start players as expected; quit through the menu")
         return 0

@@ -28,7 +28,6 @@ Only the standard library is used, plus the helpers of startfenster.py.
 
 import math
 import os
-import shutil
 import signal
 import subprocess
 import sys
@@ -804,15 +803,8 @@ def main():
     finally:
         if session is not None:
             session.close()
-        if not passed:
-            for name in ("kettenbrief.log", "xvfb.log"):
-                path = os.path.join(workdir, name)
-                if os.path.exists(path) and os.path.getsize(path):
-                    with open(path, errors="replace") as f:
-                        print(f"--- {name} ---\n{f.read()}", file=sys.stderr)
-            print(f"logs and screenshots kept in {workdir}", file=sys.stderr)
-        else:
-            shutil.rmtree(workdir, ignore_errors=True)
+        sf.logs_or_cleanup(passed, workdir, [(name, os.path.join(workdir, name))
+                                             for name in ("kettenbrief.log", "xvfb.log")])
     if passed:
         print(f"PASS: the lesson ran as expected in {time.monotonic() - started:.0f} s; Ctrl+Q ended it")
         return 0

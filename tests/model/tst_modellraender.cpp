@@ -29,8 +29,6 @@ private slots:
     void fehlerhafteQuelleBleibtImFeld_data();
     void fehlerhafteQuelleBleibtImFeld();
     void zellenGleichheit();
-    void verhulstMitUngueltigemEingang_data();
-    void verhulstMitUngueltigemEingang();
     void folgeEndetBeimUeberlaufDesProdukts();
     void groessenordnungNachDemPunkt_data();
     void groessenordnungNachDemPunkt();
@@ -105,35 +103,6 @@ void TestModellraender::zellenGleichheit()
     QVERIFY((Zelle{3, 4} == Zelle{3, 4}));
     QVERIFY(!(Zelle{3, 4} == Zelle{3, 5}));
     QVERIFY(!(Zelle{3, 4} == Zelle{2, 4}));
-}
-
-void TestModellraender::verhulstMitUngueltigemEingang_data()
-{
-    const double unendlich = std::numeric_limits<double>::infinity();
-    QTest::addColumn<double>("a");
-    QTest::addColumn<double>("p");
-    QTest::addColumn<double>("t");
-    QTest::addColumn<VerhulstFehler>("fehler");
-    // The base (p/10) * (1 - A/2500) + 1 itself has no finite value.
-    QTest::newRow("infinite A") << -unendlich << 5.0 << 1.0 << VerhulstFehler::ueberlauf;
-    QTest::newRow("base beyond the range") << -DBL_MAX << DBL_MAX << 1.0 << VerhulstFehler::ueberlauf;
-    // b = -2: an infinite exponent is not a whole number.
-    QTest::newRow("negative base, infinite t") << 7500.0 << 15.0 << unendlich << VerhulstFehler::ungueltigesArgument;
-    // b = -2, t = 1: the power is finite, A * b^t is not.
-    QTest::newRow("product beyond the range") << 1e308 << 15.0 << 1.0 << VerhulstFehler::ueberlauf;
-    QTest::newRow("product just inside") << 1e150 << 15.0 << 1.0 << VerhulstFehler::keiner;
-}
-
-void TestModellraender::verhulstMitUngueltigemEingang()
-{
-    QFETCH(double, a);
-    QFETCH(double, p);
-    QFETCH(double, t);
-    QFETCH(VerhulstFehler, fehler);
-    const VerhulstSchritt schritt = verhulstSchritt(a, p, t);
-    QCOMPARE(schritt.fehler, fehler);
-    if (fehler == VerhulstFehler::keiner)
-        QVERIFY(std::isfinite(schritt.wert));
 }
 
 void TestModellraender::folgeEndetBeimUeberlaufDesProdukts()

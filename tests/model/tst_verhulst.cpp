@@ -4,6 +4,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <limits>
 
 Q_DECLARE_METATYPE(VerhulstFehler)
 
@@ -69,6 +70,15 @@ void TestVerhulst::schrittFehler_data()
     QTest::newRow("huge value") << 1e300 << 15.0 << 8.0 << VerhulstFehler::ueberlauf;
     QTest::newRow("largest t, base above one") << 10.0 << 5.0 << DBL_MAX << VerhulstFehler::ueberlauf;
     QTest::newRow("most negative t, base above one") << 10.0 << 5.0 << -DBL_MAX << VerhulstFehler::keiner;
+    // The base (p/10) * (1 - A/2500) + 1 itself has no finite value.
+    const double unendlich = std::numeric_limits<double>::infinity();
+    QTest::newRow("infinite A") << -unendlich << 5.0 << 1.0 << VerhulstFehler::ueberlauf;
+    QTest::newRow("base beyond the range") << -DBL_MAX << DBL_MAX << 1.0 << VerhulstFehler::ueberlauf;
+    // b = -2: an infinite exponent is not a whole number.
+    QTest::newRow("negative base, infinite t") << 7500.0 << 15.0 << unendlich << VerhulstFehler::ungueltigesArgument;
+    // b = -2, t = 1: the power is finite, A * b^t is not.
+    QTest::newRow("product beyond the range") << 1e308 << 15.0 << 1.0 << VerhulstFehler::ueberlauf;
+    QTest::newRow("product just inside") << 1e150 << 15.0 << 1.0 << VerhulstFehler::keiner;
 }
 
 void TestVerhulst::schrittFehler()

@@ -65,6 +65,8 @@ private slots:
     void rescaleKeepsEverythingAndComesBackExactly();
     void farOutsideIsNotKept_data();
     void farOutsideIsNotKept();
+    void gridLinesEqualCellOutlines_data();
+    void gridLinesEqualCellOutlines();
     void penWidthStaysSet();
     void mouseReportsUserCoordinates();
 };
@@ -285,6 +287,44 @@ void TestDrawingSurface::farOutsideIsNotKept()
         seen = seen || !columnsOf(chart.surface.picture(), size.height() - 2, rot).isEmpty();
     }
     QCOMPARE(seen, kept);
+}
+
+void TestDrawingSurface::gridLinesEqualCellOutlines_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("zoom 1") << QSize(442, 425);
+    QTest::newRow("zoom 1.25") << QSize(553, 531);
+    QTest::newRow("zoom 2") << QSize(884, 850);
+    QTest::newRow("zoom 3") << QSize(1326, 1275);
+}
+
+void TestDrawingSurface::gridLinesEqualCellOutlines()
+{
+    // The field is drawn cell by cell (a red square, then its outline) or as
+    // all squares followed by the 51 + 51 grid lines: the same pixels.
+    QFETCH(QSize, size);
+    const QColor grau(100, 100, 100);
+    const auto spielt = [](int i, int j) { return (i * 7 + j * 13) % 5 == 0; };
+    DrawingSurface zellweise, gitter;
+    for (DrawingSurface* feld : {&zellweise, &gitter}) {
+        feld->resize(size);
+        feld->setBackColour(Qt::black);
+        feld->setUserCoordinates(0, 0, 50, 50);
+        feld->setZoom(size.width() / 442.0);
+    }
+    for (int i = 0; i < 50; ++i)
+        for (int j = 0; j < 50; ++j) {
+            if (spielt(i, j)) {
+                zellweise.filledBox(i, j, i + 1, j + 1, Qt::red);
+                gitter.filledBox(i, j, i + 1, j + 1, Qt::red);
+            }
+            zellweise.boxOutline(i, j, i + 1, j + 1, grau);
+        }
+    for (int i = 0; i <= 50; ++i) {
+        gitter.line(i, 0, i, 50, grau);
+        gitter.line(0, i, 50, i, grau);
+    }
+    QCOMPARE(gitter.picture(), zellweise.picture());
 }
 
 void TestDrawingSurface::penWidthStaysSet()

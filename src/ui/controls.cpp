@@ -3,6 +3,7 @@
 #include "drawingsurface.h"
 #include "erlaeuterungsbild.h"
 #include "picturewidget.h"
+#include "schriften.h"
 #include "svgicon.h"
 #include "tophighscrollbar.h"
 
@@ -53,20 +54,7 @@ QColor rgb(int value)
 
 QFont fontFor(const ControlSpec& spec, double zoom)
 {
-    QFont font;
-    switch (spec.face) {
-    case FontFace::Serif:
-    case FontFace::Symbol:
-        // Liberation Serif has Times New Roman's metrics; asked for first, it
-        // spares the font database a search for a family Debian lacks.
-        font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")});
-        font.setStyleHint(QFont::Serif);
-        break;
-    case FontFace::Sans:
-        font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("MS Sans Serif")});
-        font.setStyleHint(QFont::SansSerif);
-        break;
-    }
+    QFont font = spec.face == FontFace::Sans ? sansSchrift() : serifSchrift();
     // Design sizes are points at 96 dots per inch.
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.points * 96.0 / 72.0 * zoom))));
     return font;

@@ -1,5 +1,7 @@
 #include "erlaeuterungsbild.h"
 
+#include "schriften.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -63,9 +65,7 @@ const std::vector<ErlaeuterungsZeile> zeilenTabelle{
 
 QFont schrift(const ErlaeuterungsZeile& zeile, const ErlaeuterungsLauf& lauf)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
-    font.setStyleHint(QFont::Serif);
+    QFont font = serifSchrift();
     font.setPixelSize(static_cast<int>(std::lround(zeile.punkte * erlaeuterung::einheitenProZoll / 72.0 * teile)));
     font.setBold(lauf.fett);
     font.setItalic(lauf.kursiv);

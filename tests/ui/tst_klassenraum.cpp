@@ -37,6 +37,7 @@ private slots:
     void cleanup();
     void zoomVerdoppelt();
     void zoomZurueckGibtGleichesBild();
+    void geraetePixelScharf();
     void zoomTasten();
     void zoomLaesstSpielstand();
     void qtTexteAufDeutsch();
@@ -102,6 +103,30 @@ void TestKlassenraum::zoomZurueckGibtGleichesBild()
     m_form->zoomSetzen(1.0);
     QCOMPARE(m_form->picAusgabe().picture(), feld);
     QCOMPARE(m_form->picHisto().picture(), diagramm);
+}
+
+void TestKlassenraum::geraetePixelScharf()
+{
+    // Runs at the screen's ratio; the suite runs it again with QT_SCALE_FACTOR=2.
+    const double verhaeltnis = m_form->picHisto().devicePixelRatioF();
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        QCOMPARE(verhaeltnis, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    const QImage diagramm = m_form->picHisto().picture();
+    QCOMPARE(diagramm.size(), (QSizeF(m_form->picHisto().size()) * verhaeltnis).toSize());
+    // Every pixel of a row one of the drawing's colours, the grid lines as
+    // wide as the ratio, the start bar three times that.
+    const int zeile = diagramm.height() / 3;
+    int breite = 0;
+    for (int x = 0; x < diagramm.width(); ++x) {
+        QVERIFY(diagrammFarben.count(diagramm.pixel(x, zeile) | 0xff000000u));
+        breite += x < diagramm.width() / 10 && diagramm.pixelColor(x, zeile) == QColor(220, 220, 220);
+    }
+    QCOMPARE(breite, static_cast<int>(std::lround(verhaeltnis)));
+    int balken = 0;
+    for (int x = 0; x < diagramm.width() / 12; ++x)
+        balken += diagramm.pixelColor(x, diagramm.height() - 1) == QColor(255, 50, 50);
+    QCOMPARE(balken, static_cast<int>(std::lround(3 * verhaeltnis)));
+    QCOMPARE(roteZellen(*m_form), 10);
 }
 
 void TestKlassenraum::zoomTasten()

@@ -165,12 +165,10 @@ class TestErlaeuterungsbild : public QObject
     Q_OBJECT
 
 private slots:
-    void rahmenIstBlau_data();
-    void rahmenIstBlau();
     void rahmenLiegtAufGanzenPixeln_data();
     void rahmenLiegtAufGanzenPixeln();
-    void grundUndGrauflaeche_data();
-    void grundUndGrauflaeche();
+    void farbeAnStelle_data();
+    void farbeAnStelle();
     void titelStehtAufSeinerGrundlinie_data();
     void titelStehtAufSeinerGrundlinie();
     void zeileWieVorlage_data();
@@ -183,29 +181,6 @@ private slots:
     void texteSindVollstaendig();
     void widgetZeigtDieLetzteZeile();
 };
-
-void TestErlaeuterungsbild::rahmenIstBlau_data()
-{
-    massstabSpalten();
-    QTest::addColumn<QPointF>("punkt");
-    // The middle of the frame line on all four sides; on the bottom side away
-    // from the last line of text, which crosses it.
-    const QPointF punkte[] = {{500, 3},    {1500, 3},    {2400, 3},    {15, 2166},  {2350, 2166},
-                              {2500, 2166}, {3, 500},    {3, 1500},    {3, 2100},   {2553, 100},
-                              {2553, 1200}, {2553, 2100}, {3, 3},      {2553, 2166}};
-    for (const Massstab& m : massstaebe)
-        for (QPointF p : punkte)
-            QTest::addRow("%s at %g,%g", m.name, p.x(), p.y()) << m.zoom << m.dpr << p;
-}
-
-void TestErlaeuterungsbild::rahmenIstBlau()
-{
-    QFETCH(double, zoom);
-    QFETCH(double, dpr);
-    QFETCH(QPointF, punkt);
-    const Bild bild = rendern(zoom, dpr);
-    QCOMPARE(bild.farbe(punkt.x(), punkt.y()), blau);
-}
 
 void TestErlaeuterungsbild::rahmenLiegtAufGanzenPixeln_data()
 {
@@ -246,7 +221,7 @@ void TestErlaeuterungsbild::rahmenLiegtAufGanzenPixeln()
     pruefen(schnitt);
 }
 
-void TestErlaeuterungsbild::grundUndGrauflaeche_data()
+void TestErlaeuterungsbild::farbeAnStelle_data()
 {
     massstabSpalten();
     QTest::addColumn<QPointF>("punkt");
@@ -266,13 +241,29 @@ void TestErlaeuterungsbild::grundUndGrauflaeche_data()
         {"white, between frame and grey", {18, 18}, weiss},
         {"white, right of the grey", {2540, 1000}, weiss},
         {"white, below the grey", {2300, 2152}, weiss},
+        // The middle of the frame line on all four sides; on the bottom side
+        // away from the last line of text, which crosses it.
+        {"frame, top", {500, 3}, blau},
+        {"frame, top middle", {1500, 3}, blau},
+        {"frame, top right", {2400, 3}, blau},
+        {"frame, bottom left", {15, 2166}, blau},
+        {"frame, bottom right", {2350, 2166}, blau},
+        {"frame, bottom corner side", {2500, 2166}, blau},
+        {"frame, left", {3, 500}, blau},
+        {"frame, left middle", {3, 1500}, blau},
+        {"frame, left low", {3, 2100}, blau},
+        {"frame, right high", {2553, 100}, blau},
+        {"frame, right middle", {2553, 1200}, blau},
+        {"frame, right low", {2553, 2100}, blau},
+        {"frame, top-left corner", {3, 3}, blau},
+        {"frame, bottom-right corner", {2553, 2166}, blau},
     };
     for (const Massstab& m : massstaebe)
         for (const Stelle& s : stellen)
             QTest::addRow("%s, %s", m.name, s.name) << m.zoom << m.dpr << s.punkt << s.farbe;
 }
 
-void TestErlaeuterungsbild::grundUndGrauflaeche()
+void TestErlaeuterungsbild::farbeAnStelle()
 {
     QFETCH(double, zoom);
     QFETCH(double, dpr);

@@ -4,6 +4,7 @@
 #include "helpline.h"
 #include "hilfetexte.h"
 #include "meldungen.h"
+#include "schriften.h"
 #include "tophighscrollbar.h"
 #include "zahltext.h"
 #include "zufallsquelle.h"
@@ -30,7 +31,6 @@ constexpr int panGrenze = 18000;
 constexpr int panSchritt = 240;
 constexpr int histoLinksTwips = 6600;
 constexpr double hoechstesT = 8.0;
-constexpr int schnelldurchlaufZyklen = 10;
 const QColor verhulstFarbe(15, 15, 200);
 const QColor verblassenFarbe(200, 200, 255);
 
@@ -55,6 +55,8 @@ char dezimaltrenner()
 Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, QWidget* parent)
     : QMainWindow(parent)
     , m_zufall(zufall ? std::move(zufall) : std::make_unique<StandardZufallsquelle>())
+    , m_schnelldurchlauf({[this] { cmdZielsucheClick(); }, [this] { cmdErgebnisClick(); },
+                          [this] { return wartendeEreignisseVerarbeiten(); }})
 {
     setWindowTitle(QStringLiteral("Nivra1.0"));
     auto* client = new QWidget(this);
@@ -122,7 +124,6 @@ void Form1::startUp()
 void Form1::createMenus()
 {
     QMenuBar* leiste = menuBar();
-    m_menuSchrift = leiste->font();
     QAction* ende = leiste->addAction(QStringLiteral("Programm &beenden"), this, &Form1::cmdEndeClick);
     ende->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     QAction* erlaeuterung = leiste->addAction(QStringLiteral("&Erläuterung"), this, &Form1::cmdStochClick);
@@ -142,6 +143,13 @@ void Form1::createShortcuts()
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this), &QShortcut::activated, this,
             [this] { zoomSetzen(1.0); });
     kuerzel(QKeySequence(QKeySequence::Copy), &Form1::bildKopieren);
+    kuerzel(QKeySequence(Qt::Key_Escape), &Form1::erlaeuterungSchliessen);
+}
+
+void Form1::erlaeuterungSchliessen()
+{
+    if (m_controls->get("image2")->isVisible())
+        command8Click();
 }
 
 void Form1::zoomSetzen(double zoom)
@@ -151,12 +159,7 @@ void Form1::zoomSetzen(double zoom)
                                   static_cast<int>(std::lround(clientHeightTwips * m_zoom / twipsPerPixel)));
     m_controls->applyZoom(m_zoom);
     hScroll2Change(scrollBar("HScroll2")->value());
-    QFont schrift = m_menuSchrift;
-    if (schrift.pixelSize() > 0)
-        schrift.setPixelSize(static_cast<int>(std::lround(schrift.pixelSize() * m_zoom)));
-    else
-        schrift.setPointSizeF(schrift.pointSizeF() * m_zoom);
-    menuBar()->setFont(schrift);
+    menuBar()->setFont(standardSchrift(m_zoom));
 }
 
 void Form1::zoomVergroessern()
@@ -204,6 +207,8 @@ void Form1::connectHandlers()
     connect(m_controls->get<TopHighScrollBar>("vscFaktor"), &TopHighScrollBar::wertGeaendert, this,
             &Form1::vscFaktorChange);
     connect(scrollBar("HScroll2"), &QScrollBar::valueChanged, this, &Form1::hScroll2Change);
+    // Enter in the box of t takes it over, as its button does.
+    connect(textBox("Text4"), &QLineEdit::returnPressed, this, &Form1::command3Click);
 
     connect(textBox("txtStart"), &QLineEdit::textChanged, this, [this](const QString& text) { m_hilfe->show(startwertHilfe(text)); });
     connect(textBox("txtFaktor"), &QLineEdit::textChanged, this, [this](const QString& text) { m_hilfe->show(wachstumsrateHilfe(text)); });
@@ -322,16 +327,7 @@ bool Form1::wartendeEreignisseVerarbeiten()
 
 void Form1::command2Click()
 {
-    if (!wartendeEreignisseVerarbeiten())
-        return;
-    for (int wiederholung = 1; wiederholung <= schnelldurchlaufZyklen; ++wiederholung) {
-        if (!wartendeEreignisseVerarbeiten())
-            return;
-        cmdZielsucheClick();
-        if (!wartendeEreignisseVerarbeiten())
-            return;
-        cmdErgebnisClick();
-    }
+    m_schnelldurchlauf.klick();
 }
 
 // ---- The chart ----
@@ -378,7 +374,7 @@ bool Form1::verhulstKurve(QColor farbe)
 void Form1::verhulstFehlerMelden(VerhulstFehler fehler, int zyklus)
 {
     emit verhulstFehlerGemeldet(fehler, zyklus);
-    hinweisZeigen(this, QStringLiteral("Kettenbrief"), verhulstFehlertext(fehler, zyklus));
+    hinweisZeigen(this, QStringLiteral("Kettenbrief"), verhulstFehlertext(fehler, zyklus), m_zoom);
 }
 
 void Form1::command1Click()
@@ -388,8 +384,9 @@ void Form1::command1Click()
 
 void Form1::command3Click()
 {
-    if (!verhulstKurve(verblassenFarbe))
-        return;
+    // A fade that fails stops where it failed and says so; the new t is
+    // taken over all the same, so a smaller t always gets the class out.
+    verhulstKurve(verblassenFarbe);
     QLineEdit* eingabe = textBox("Text4");
     double t = nachsichtigUmwandeln(utf8(eingabe->text()));
     if (t > hoechstesT) {
@@ -397,7 +394,10 @@ void Form1::command3Click()
         eingabe->setText(QStringLiteral("8"));
     }
     m_exponentT = t;
-    textBox("txtExponent")->setText(QStringLiteral("t =") + text(hilfetext(t)));
+    QLineEdit* anzeige = textBox("txtExponent");
+    anzeige->setText(QStringLiteral("t =") + text(hilfetext(t)));
+    // "t =" stays in view, however long the number.
+    anzeige->setCursorPosition(0);
     m_histo->senkrechteGitterlinien();
 }
 
@@ -431,5 +431,5 @@ void Form1::command8Click()
 
 void Form1::cmdInfoClick()
 {
-    hinweisZeigen(this, QStringLiteral("Information"), informationstext());
+    hinweisZeigen(this, QStringLiteral("Information"), informationstext(), m_zoom);
 }

@@ -4,6 +4,7 @@
 #include "feldansicht.h"
 #include "freihandstift.h"
 #include "histoansicht.h"
+#include "schnelldurchlauf.h"
 #include "spielfeld.h"
 #include "verhulst.h"
 #include "zufallsquelle.h"
@@ -61,6 +62,8 @@ public:
     void zoomVerkleinern();
     // Copies the picture of the surface under the pointer to the clipboard.
     void bildKopieren();
+    // Esc: hides the explanation when it is shown, as its "X" does.
+    void erlaeuterungSchliessen();
 
     // True once "Programm beenden" was chosen: nothing more runs.
     bool beendet() const { return m_beendet; }
@@ -106,8 +109,8 @@ private:
     std::unique_ptr<Histoansicht> m_histo;
     std::unique_ptr<Freihandstift> m_feldStift;
     std::unique_ptr<Freihandstift> m_histoStift;
+    Schnelldurchlauf m_schnelldurchlauf;
     HelpLine* m_hilfe = nullptr;
     bool m_beendet = false;
     double m_zoom = 1.0;
-    QFont m_menuSchrift;
 };

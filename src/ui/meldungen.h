@@ -6,8 +6,9 @@
 
 class QWidget;
 
-// The program's message boxes: modal, with an information icon and one OK.
-void hinweisZeigen(QWidget* eltern, const QString& titel, const QString& text);
+// The program's message boxes: modal, with an information icon and one OK,
+// their text in the window's font at the window's zoom.
+void hinweisZeigen(QWidget* eltern, const QString& titel, const QString& text, double zoom);
 
 // "Überlauf" or "Ungültiges Argument", and where the Verhulst curve stopped.
 QString verhulstFehlertext(VerhulstFehler fehler, int zyklus);

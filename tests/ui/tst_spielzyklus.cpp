@@ -1,4 +1,6 @@
 #include "fensterhilfen.h"
+
+#include <QMouseEvent>
 #include "scriptedzufall.h"
 
 using namespace fenster;
@@ -53,6 +55,7 @@ private slots:
     void schnelldurchlauf_data();
     void schnelldurchlauf();
     void verschachtelterSchnelldurchlauf();
+    void tausendeKlicksImSchnelldurchlauf();
     void gleicheBilderNachZweiStarts();
     void diagrammLoeschenLaesstZustand();
     void startzahlAendern();
@@ -200,6 +203,39 @@ void TestSpielzyklus::verschachtelterSchnelldurchlauf()
     QTimer::singleShot(0, &form, [&form] { klick(form, "Command2"); });
     form.command2Click();
     QCOMPARE(form.spielfeld().zyklus(), 20);
+}
+
+// A class holding the key down: 5000 clicks wait when the run first lets
+// events run. Each used to start a whole run inside the running one, until
+// the stack overflowed; now the runs wait on a bounded stack of their own.
+void TestSpielzyklus::tausendeKlicksImSchnelldurchlauf()
+{
+    Form1 form;
+    // One player and p = 1: cheap cycles, also under the sanitizers.
+    hochBalken(form, "vscStart")->setWert(1);
+    hochBalken(form, "vscFaktor")->setWert(1);
+    auto* knopf = form.controls().get<QPushButton>("Command2");
+    const QPoint mitte = knopf->rect().center();
+    for (int i = 0; i < 5000; ++i) {
+        for (QEvent::Type art : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(knopf, new QMouseEvent(art, mitte, knopf->mapToGlobal(mitte), Qt::LeftButton,
+                                                               art == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                                               : Qt::NoButton,
+                                                               Qt::NoModifier));
+    }
+    form.command2Click();
+    // The first run and 19 accepted clicks: 200 cycles waited at most.
+    QCOMPARE(form.spielfeld().zyklus(), 200);
+    for (int n = 1; n <= 200; ++n) {
+        QVERIFY(form.spielfeld().anzahlVerlauf(n) >= form.spielfeld().anzahlVerlauf(n - 1));
+        QVERIFY(form.spielfeld().anzahlVerlauf(n) <= 2500);
+    }
+    QCOMPARE(text(form, "Text1"), QString::number(form.spielfeld().anzahlVerlauf(200)));
+    // Afterwards the window answers as usual.
+    klick(form, "cmdErgebnis");
+    QCOMPARE(form.spielfeld().zyklus(), 201);
+    klick(form, "Command2");
+    QCOMPARE(form.spielfeld().zyklus(), 211);
 }
 
 void TestSpielzyklus::gleicheBilderNachZweiStarts()

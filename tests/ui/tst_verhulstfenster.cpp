@@ -19,7 +19,8 @@ private slots:
     void exponentUebernehmen();
     void verblassenUndGitterUeberDemBalken();
     void ueberlaufBeendetNichtDasProgramm();
-    void fehlerImVerblassenLaesstExponent();
+    void fehlerImVerblassenUebernimmtExponent_data();
+    void fehlerImVerblassenUebernimmtExponent();
 };
 
 void TestVerhulstFenster::kurveStehtNebenDenBalken()
@@ -127,22 +128,51 @@ void TestVerhulstFenster::ueberlaufBeendetNichtDasProgramm()
     QCOMPARE(form.spielfeld().zyklus(), 1);
 }
 
-void TestVerhulstFenster::fehlerImVerblassenLaesstExponent()
+void TestVerhulstFenster::fehlerImVerblassenUebernimmtExponent_data()
 {
+    QTest::addColumn<QString>("grossesT");
+    QTest::addColumn<int>("p");
+    QTest::newRow("t = 8, p = 15") << "8" << 15;
+    QTest::newRow("t = 8, p = 6") << "8" << 6;
+    QTest::newRow("t = 3, p = 12") << "3" << 12;
+    QTest::newRow("t = 2.5, p = 14") << "2.5" << 14;
+}
+
+// A fade that fails stops where it failed, but the new t is taken over all
+// the same: one click with a small t gets the class out of the overflow.
+void TestVerhulstFenster::fehlerImVerblassenUebernimmtExponent()
+{
+    QFETCH(QString, grossesT);
+    QFETCH(int, p);
+    const VerhulstFolge alteKurve = verhulstFolge(10, p, grossesT.toDouble(), 120);
+    QVERIFY(alteKurve.fehler != VerhulstFehler::keiner);
+    const QString fehler = alteKurve.fehler == VerhulstFehler::ueberlauf ? QStringLiteral("Überlauf")
+                                                                         : QStringLiteral("Ungültiges Argument");
     Form1 form;
-    hochBalken(form, "vscFaktor")->setWert(15);
-    textBox(form, "Text4")->setText(QStringLiteral("8"));
+    hochBalken(form, "vscFaktor")->setWert(p);
+    textBox(form, "Text4")->setText(grossesT);
     klick(form, "Command3");
-    textBox(form, "Text4")->setText(QStringLiteral("2"));
-    // Grid lines drawn after the fade would cross the faded line of cycle 2.
+    QCOMPARE(text(form, "txtExponent"), QStringLiteral("t = ") + grossesT);
+
+    textBox(form, "Text4")->setText(QStringLiteral("1"));
     QString meldung;
     naechsteMeldungBestaetigen(&meldung);
     klick(form, "Command3");
-    QVERIFY(meldung.contains(QStringLiteral("Überlauf")));
-    QCOMPARE(form.exponentT(), 8.0);
-    QCOMPARE(text(form, "Text4"), QStringLiteral("2"));
-    QCOMPARE(text(form, "txtExponent"), QStringLiteral("t = 8"));
-    QCOMPARE(form.picHisto().colourAt(1.3, 2400), blassblau);
+    QVERIFY2(meldung.startsWith(fehler), qPrintable(meldung));
+    QVERIFY2(meldung.contains(QStringLiteral("kleineren Exponenten t oder einer kleineren Wachstumsrate p")),
+             qPrintable(meldung));
+    QCOMPARE(form.exponentT(), 1.0);
+    QCOMPARE(text(form, "txtExponent"), QStringLiteral("t = 1"));
+    // The grid is drawn again over the faded lines, as after any fade.
+    QCOMPARE(form.picHisto().colourAt(2, 1200), QColor(240, 240, 240));
+
+    meldung.clear();
+    naechsteMeldungBestaetigen(&meldung);
+    klick(form, "Command1");
+    QCOMPARE(meldung, QString());
+    const VerhulstFolge folge = verhulstFolge(10, p, 1.0, 120);
+    QCOMPARE(folge.fehler, VerhulstFehler::keiner);
+    QCOMPARE(form.picHisto().colourAt(30.3, folge.werte[30] / 2), dunkelblau);
 }
 
 QTEST_MAIN(TestVerhulstFenster)

@@ -14,7 +14,8 @@ using K = ControlKind;
 using F = FontFace;
 
 // Picture1's children are listed bottom to top: the decorative picture lies
-// beneath the chart, and the field view above it. The Tab order runs through
+// beneath everything, the two drawing surfaces above the help line and the
+// chart's scroll bar (whose edge rows they share), the field view on top. The Tab order runs through
 // the panel as a pupil reads it, then to the chart's buttons.
 const std::array<ControlSpec, 46> table{{
     {.name = "Picture1", .kind = K::Panel, .parent = "", .left = 120, .top = 60, .width = 13275, .height = 9195,
@@ -25,26 +26,6 @@ const std::array<ControlSpec, 46> table{{
      .pictureWidth = 341,
      .pictureHeight = 309,
      .accessibleName = "Bild zum Kettenbrief"},
-    {.name = "picHisto", .kind = K::Surface, .parent = "Picture1", .left = 6600, .top = 2400, .width = 25000,
-     .height = 6375, .backColour = white,
-     .accessibleName = "Balkendiagramm"},
-    {.name = "txtskala2", .kind = K::BorderlessTextBox, .parent = "picHisto", .left = 2100, .top = 6120,
-     .width = 495, .height = 225, .text = "10", .face = F::Serif, .points = 8.4,
-     .accessibleName = "Achsenbeschriftung Zyklus 10"},
-    {.name = "Text3", .kind = K::BorderlessTextBox, .parent = "picHisto", .left = 10425, .top = 6120,
-     .width = 315, .height = 285, .text = "50", .face = F::Serif, .points = 8.4,
-     .accessibleName = "Achsenbeschriftung Zyklus 50"},
-    {.name = "Label8", .kind = K::Label, .parent = "picHisto", .left = 240, .top = 1020, .width = 390,
-     .height = 195, .text = "2000", .backColour = white, .face = F::Serif, .points = 8.4},
-    {.name = "Label2", .kind = K::Label, .parent = "picHisto", .left = 240, .top = 3600, .width = 390,
-     .height = 195, .text = "1000", .backColour = white, .face = F::Serif, .points = 8.4},
-    // The explanation panel lies above the chart's axis labels.
-    {.name = "image2", .kind = K::Explanation, .parent = "picHisto", .left = 0, .top = -60, .width = 6615,
-     .height = 5595, .backColour = white, .visibleAtStart = false,
-     .accessibleName = "Erläuterung"},
-    {.name = "Command8", .kind = K::Button, .parent = "image2", .left = 6120, .top = 120, .width = 375,
-     .height = 315, .text = "X", .backColour = white, .visibleAtStart = false,
-     .accessibleName = "Erläuterung schließen", .tabIndex = 22},
     {.name = "Command4", .kind = K::Button, .parent = "Picture1", .left = 6420, .top = 3060, .width = 990,
      .height = 690, .text = "clear",
      .accessibleName = "Löschen"},
@@ -137,6 +118,26 @@ const std::array<ControlSpec, 46> table{{
     {.name = "HScroll2", .kind = K::HScrollBar, .parent = "Picture1", .left = 0, .top = 2220, .width = 13275,
      .height = 195, .minimum = 0, .maximum = 24600, .value = 0,
      .accessibleName = "Diagramm verschieben", .tabIndex = 17},
+    {.name = "picHisto", .kind = K::Surface, .parent = "Picture1", .left = 6600, .top = 2400, .width = 25000,
+     .height = 6375, .backColour = white,
+     .accessibleName = "Balkendiagramm"},
+    {.name = "txtskala2", .kind = K::BorderlessTextBox, .parent = "picHisto", .left = 2100, .top = 6120,
+     .width = 495, .height = 225, .text = "10", .face = F::Serif, .points = 8.4,
+     .accessibleName = "Achsenbeschriftung Zyklus 10"},
+    {.name = "Text3", .kind = K::BorderlessTextBox, .parent = "picHisto", .left = 10425, .top = 6120,
+     .width = 315, .height = 285, .text = "50", .face = F::Serif, .points = 8.4,
+     .accessibleName = "Achsenbeschriftung Zyklus 50"},
+    {.name = "Label8", .kind = K::Label, .parent = "picHisto", .left = 240, .top = 1020, .width = 390,
+     .height = 195, .text = "2000", .backColour = white, .face = F::Serif, .points = 8.4},
+    {.name = "Label2", .kind = K::Label, .parent = "picHisto", .left = 240, .top = 3600, .width = 390,
+     .height = 195, .text = "1000", .backColour = white, .face = F::Serif, .points = 8.4},
+    // The explanation panel lies above the chart's axis labels.
+    {.name = "image2", .kind = K::Explanation, .parent = "picHisto", .left = 0, .top = -60, .width = 6615,
+     .height = 5595, .backColour = white, .visibleAtStart = false,
+     .accessibleName = "Erläuterung"},
+    {.name = "Command8", .kind = K::Button, .parent = "image2", .left = 6120, .top = 120, .width = 375,
+     .height = 315, .text = "X", .backColour = white, .visibleAtStart = false,
+     .accessibleName = "Erläuterung schließen", .tabIndex = 22},
     {.name = "picAusgabe", .kind = K::Surface, .parent = "Picture1", .left = 0, .top = 2400, .width = 6630,
      .height = 6375, .backColour = 0x000000,
      .accessibleName = "Spielfeld"},

@@ -96,9 +96,12 @@ QRect filledBox(QPainter& painter, const SurfaceMapping& mapping, const DrawingO
 {
     const QPointF a = mapping.toDevice(QPointF(op.x1, op.y1));
     const QPointF b = mapping.toDevice(QPointF(op.x2, op.y2));
-    const QRect area(QPoint(mapping.column(std::min(a.x(), b.x())), mapping.row(std::min(a.y(), b.y()))),
-                     QPoint(mapping.column(std::max(a.x(), b.x())), mapping.row(std::max(a.y(), b.y()))));
-    return fill(painter, mapping, area, colourOf(op));
+    // Every pixel the box reaches into from its top-left edges, and at its
+    // bottom-right edges those it covers at least half (at least one pixel).
+    const QPoint first(mapping.column(std::min(a.x(), b.x())), mapping.row(std::min(a.y(), b.y())));
+    const QPoint last(std::max(first.x(), mapping.lastColumnBefore(std::max(a.x(), b.x()))),
+                      std::max(first.y(), mapping.lastRowBefore(std::max(a.y(), b.y()))));
+    return fill(painter, mapping, QRect(first, last), colourOf(op));
 }
 
 QRect circle(QPainter& painter, const SurfaceMapping& mapping, const DrawingOp& op)

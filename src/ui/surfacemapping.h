@@ -29,6 +29,11 @@ public:
 
     int column(double deviceX) const { return pixelIndex(deviceX, m_devicePixels.width()); }
     int row(double deviceY) const { return pixelIndex(deviceY, m_devicePixels.height()); }
+    // The last column (row) that an area ending at deviceX (deviceY) covers
+    // at least half: a box of 0.9 cells stops short of the grid line after
+    // it, however the cell falls on the pixels.
+    int lastColumnBefore(double deviceX) const { return pixelIndex(deviceX - 0.5, m_devicePixels.width()); }
+    int lastRowBefore(double deviceY) const { return pixelIndex(deviceY - 0.5, m_devicePixels.height()); }
 
     // A pen width of logical pixels in whole device pixels, at least 1.
     int penPixels(int logicalWidth) const;

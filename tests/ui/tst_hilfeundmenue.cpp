@@ -62,6 +62,9 @@ private slots:
     void menueReihenfolge();
     void erlaeuterungUndSchliessen();
     void information();
+    void menuekuerzel_data();
+    void menuekuerzel();
+    void escSchliesstErlaeuterung();
     void beendenImSchnelldurchlauf();
     void werkzeugtipps_data();
     void werkzeugtipps();
@@ -296,7 +299,48 @@ void TestHilfeUndMenue::information()
     QCOMPARE(titel, QStringLiteral("Information"));
     QVERIFY(meldung.contains(QStringLiteral("Nivra1.0")));
     QVERIFY(meldung.contains(QStringLiteral("Kettenbrief")));
+    QVERIFY(meldung.contains(QStringLiteral("Versionsname")));
+    for (const char* taste : {"F1", "Esc", "F11", "Strg+0", "Strg+C", "Strg+T", "Strg+Q", "Alt+B"})
+        QVERIFY2(meldung.contains(QString::fromUtf8(taste)), taste);
     QCOMPARE(m_form->spielfeld().zyklus(), 0);
+}
+
+void TestHilfeUndMenue::menuekuerzel_data()
+{
+    QTest::addColumn<int>("taste");
+    QTest::addColumn<QString>("wirkung");
+    QTest::newRow("Alt+E shows the explanation") << int(Qt::Key_E) << "erläutert";
+    QTest::newRow("Alt+I shows the information") << int(Qt::Key_I) << "Information";
+    // Last: once the program has ended, no message box waits any more.
+    QTest::newRow("Alt+B ends the program") << int(Qt::Key_B) << "beendet";
+}
+
+void TestHilfeUndMenue::menuekuerzel()
+{
+    QFETCH(int, taste);
+    QFETCH(QString, wirkung);
+    QString titel;
+    naechsteMeldungBestaetigen(nullptr, &titel);
+    QTest::keyClick(m_form.get(), static_cast<Qt::Key>(taste), Qt::AltModifier);
+    if (wirkung == QStringLiteral("beendet"))
+        QVERIFY(m_form->beendet());
+    else if (wirkung == QStringLiteral("erläutert"))
+        QVERIFY(m_form->controls().get("image2")->isVisible());
+    else
+        QCOMPARE(titel, wirkung);
+}
+
+void TestHilfeUndMenue::escSchliesstErlaeuterung()
+{
+    QWidget* tafel = m_form->controls().get("image2");
+    QTest::keyClick(m_form.get(), Qt::Key_Escape);
+    QVERIFY(!tafel->isVisible());
+    QTest::keyClick(m_form.get(), Qt::Key_F1);
+    QVERIFY(tafel->isVisible());
+    QTest::keyClick(m_form.get(), Qt::Key_Escape);
+    QVERIFY(!tafel->isVisible());
+    QVERIFY(!m_form->controls().get("Command8")->isVisible());
+    QVERIFY(!m_form->beendet());
 }
 
 void TestHilfeUndMenue::beendenImSchnelldurchlauf()

@@ -4,7 +4,9 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QLocale>
+#include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 
 #include <set>
 
@@ -38,7 +40,10 @@ private slots:
     void zoomVerdoppelt();
     void zoomZurueckGibtGleichesBild();
     void geraetePixelScharf();
+    void kastenLassenGitterlinieFrei_data();
+    void kastenLassenGitterlinieFrei();
     void zoomTasten();
+    void meldungWaechstMitDemZoom();
     void zoomLaesstSpielstand();
     void qtTexteAufDeutsch();
     void tabulatorReihenfolge();
@@ -127,6 +132,61 @@ void TestKlassenraum::geraetePixelScharf()
         balken += diagramm.pixelColor(x, diagramm.height() - 1) == QColor(255, 50, 50);
     QCOMPARE(balken, static_cast<int>(std::lround(3 * verhaeltnis)));
     QCOMPARE(roteZellen(*m_form), 10);
+}
+
+void TestKlassenraum::kastenLassenGitterlinieFrei_data()
+{
+    QTest::addColumn<double>("zoom");
+    for (double zoom : {1.0, 1.25, 1.5, 2.0})
+        QTest::newRow(qPrintable(QStringLiteral("zoom %1").arg(zoom))) << zoom;
+}
+
+// A box of 0.9 cells in every column and row (the diagonal) leaves the grid
+// line of its cell's right and bottom side visible, however the cells fall
+// on the pixels; the suite runs this at device pixel ratio 2 as well.
+void TestKlassenraum::kastenLassenGitterlinieFrei()
+{
+    QFETCH(double, zoom);
+    m_form->zoomSetzen(zoom);
+    Feldansicht feld(m_form->picAusgabe());
+    feld.feldgitterZeichnen();
+    std::vector<Zelle> diagonale;
+    for (int c = 0; c < 50; ++c)
+        diagonale.push_back(Zelle{c, c});
+    feld.startSpielerZeichnen(diagonale);
+    const QImage bild = m_form->picAusgabe().picture();
+    const double proZelleX = bild.width() / 50.0, proZelleY = bild.height() / 50.0;
+    const auto pixel = [](double device, int groesse) {
+        return std::min(groesse - 1, static_cast<int>(std::floor(device + 1e-4)));
+    };
+    for (int c = 0; c < 50; ++c) {
+        const int mitteX = pixel((c + 0.45) * proZelleX, bild.width());
+        const int mitteY = pixel((c + 0.45) * proZelleY, bild.height());
+        QCOMPARE(bild.pixelColor(mitteX, mitteY), QColor(255, 0, 0));
+        QCOMPARE(bild.pixelColor(pixel((c + 1) * proZelleX, bild.width()), mitteY), QColor(100, 100, 100));
+        QCOMPARE(bild.pixelColor(mitteX, pixel((c + 1) * proZelleY, bild.height())), QColor(100, 100, 100));
+    }
+}
+
+void TestKlassenraum::meldungWaechstMitDemZoom()
+{
+    QList<int> hoehen;
+    for (double zoom : {1.0, 2.0}) {
+        m_form->zoomSetzen(zoom);
+        QTimer::singleShot(0, [&hoehen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            const auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            QVERIFY(text);
+            hoehen << QFontMetrics(text->font()).height();
+            QCOMPARE(QFontInfo(text->font()).family(), QStringLiteral("Liberation Sans"));
+            box->accept();
+        });
+        m_form->menuBar()->actions()[2]->trigger();
+    }
+    QCOMPARE(hoehen.size(), 2);
+    QVERIFY2(hoehen[1] > 1.8 * hoehen[0], qPrintable(QStringLiteral("%1 %2").arg(hoehen[0]).arg(hoehen[1])));
+    QCOMPARE(QFontInfo(m_form->menuBar()->font()).family(), QStringLiteral("Liberation Sans"));
 }
 
 void TestKlassenraum::zoomTasten()

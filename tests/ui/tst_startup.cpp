@@ -42,6 +42,7 @@ private slots:
     void zehnRoteZellenAufDemGitter();
     void startbalkenUndGitterDesDiagramms();
     void feldLiegtVorDemDiagramm();
+    void flaechenLiegenUeberHilfezeileUndSchieber();
     void gleicheZellenBeiJedemStart();
     void hilfezeileUeberDemFeld_data();
     void hilfezeileUeberDemFeld();
@@ -163,7 +164,7 @@ void TestStartup::zehnRoteZellenAufDemGitter()
             if (m_form->spielfeld().feldBesetzt(x, y) != 1)
                 continue;
             QCOMPARE(m_form->picAusgabe().colourAt(x, y), QColor(255, 0, 0));
-            QCOMPARE(m_form->picAusgabe().colourAt(x + 0.89, y + 0.89), QColor(255, 0, 0));
+            QCOMPARE(m_form->picAusgabe().colourAt(x + 0.8, y + 0.8), QColor(255, 0, 0));
             if (x < 49 && m_form->spielfeld().feldBesetzt(x + 1, y) == 0)
                 QCOMPARE(m_form->picAusgabe().colourAt(x + 1, y + 0.45), QColor(100, 100, 100));
         }
@@ -195,6 +196,25 @@ void TestStartup::startbalkenUndGitterDesDiagramms()
 void TestStartup::feldLiegtVorDemDiagramm()
 {
     QVERIFY(zOrder(&m_form->picAusgabe()) > zOrder(&m_form->picHisto()));
+}
+
+// The surfaces share their top row with the chart's scroll bar and their
+// bottom row with the help line; they lie above both, so the grid lines on
+// their edges show (the chart's y = 0 and y = 2500, the field's outer lines).
+void TestStartup::flaechenLiegenUeberHilfezeileUndSchieber()
+{
+    const QImage fenster = m_form->centralWidget()->grab().toImage();
+    const auto imFenster = [this, &fenster](const DrawingSurface& flaeche, QPoint punkt) {
+        return fenster.pixelColor(flaeche.mapTo(m_form->centralWidget(), punkt));
+    };
+    const DrawingSurface& chart = m_form->picHisto();
+    const DrawingSurface& feld = m_form->picAusgabe();
+    const int zwischenGitterlinien = static_cast<int>(5.5 * chart.width() / 120.0);
+    QCOMPARE(imFenster(chart, QPoint(zwischenGitterlinien, chart.height() - 1)), QColor(100, 100, 255));
+    QCOMPARE(imFenster(chart, QPoint(zwischenGitterlinien, 0)), QColor(200, 200, 255));
+    for (int x : {5, feld.width() / 2})
+        for (int y : {0, feld.height() - 1})
+            QCOMPARE(imFenster(feld, QPoint(x, y)), QColor(100, 100, 100));
 }
 
 void TestStartup::gleicheZellenBeiJedemStart()

@@ -19,6 +19,8 @@ private slots:
     void exponentUebernehmen();
     void verblassenUndGitterUeberDemBalken();
     void ueberlaufBeendetNichtDasProgramm();
+    void langesTZeigtSeinenAnfang();
+    void eingabetasteUebernimmtT();
     void fehlerImVerblassenUebernimmtExponent_data();
     void fehlerImVerblassenUebernimmtExponent();
 };
@@ -126,6 +128,42 @@ void TestVerhulstFenster::ueberlaufBeendetNichtDasProgramm()
     form.cmdZielsucheClick();
     form.cmdErgebnisClick();
     QCOMPARE(form.spielfeld().zyklus(), 1);
+}
+
+// However long the number, the box shows "t =" and the first digits.
+void TestVerhulstFenster::langesTZeigtSeinenAnfang()
+{
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QLineEdit* anzeige = textBox(form, "txtExponent");
+    textBox(form, "Text4")->setText(QStringLiteral("-1e999"));
+    klick(form, "Command3");
+    QCOMPARE(anzeige->text(), QStringLiteral("t =-1.79769313486232E+308"));
+    const QImage lang = anzeige->grab().toImage();
+    // The same box with only the start of the text, which fits.
+    textBox(form, "Text4")->setText(QStringLiteral("-1.79"));
+    klick(form, "Command3");
+    QCOMPARE(anzeige->text(), QStringLiteral("t =-1.79"));
+    const QImage kurz = anzeige->grab().toImage();
+    const QRect anfang(0, 0, anzeige->width() / 2, anzeige->height());
+    QCOMPARE(lang.copy(anfang), kurz.copy(anfang));
+}
+
+void TestVerhulstFenster::eingabetasteUebernimmtT()
+{
+    Form1 form;
+    QLineEdit* eingabe = textBox(form, "Text4");
+    eingabe->setText(QStringLiteral("1.5"));
+    QTest::keyClick(eingabe, Qt::Key_Return);
+    QCOMPARE(form.exponentT(), 1.5);
+    QCOMPARE(text(form, "txtExponent"), QStringLiteral("t = 1.5"));
+    // The old curve was faded as by the button: its line of cycle 1 is pale.
+    eingabe->setText(QStringLiteral("2"));
+    klick(form, "Command1");
+    QTest::keyClick(eingabe, Qt::Key_Enter);
+    QCOMPARE(form.exponentT(), 2.0);
+    QCOMPARE(form.picHisto().colourAt(1.3, 5), blassblau);
 }
 
 void TestVerhulstFenster::fehlerImVerblassenUebernimmtExponent_data()

@@ -14,6 +14,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QShortcut>
+#include <QTimer>
+#include <QWindow>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
@@ -72,11 +74,12 @@ Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, QWidget* parent)
                                                    Freihandstift::LetztesY::gerundet);
     m_hilfe = new HelpLine(*textBox("txtHilfe"), this);
 
+    m_projektorzoom = new Projektorzoom(*this, [this](double zoom) { zoomAnwenden(zoom); });
     createMenus();
     createShortcuts();
     connectHandlers();
     watchHelpTexts();
-    zoomSetzen(1.0);
+    m_projektorzoom->zuruecksetzen();
     startUp();
 }
 
@@ -136,12 +139,15 @@ void Form1::createShortcuts()
     const auto kuerzel = [this](QKeySequence folge, void (Form1::*handler)()) {
         connect(new QShortcut(folge, this), &QShortcut::activated, this, handler);
     };
-    kuerzel(QKeySequence(QKeySequence::ZoomIn), &Form1::zoomVergroessern);
+    const auto zoomKuerzel = [this](QKeySequence folge, void (Projektorzoom::*schritt)()) {
+        connect(new QShortcut(folge, this), &QShortcut::activated, m_projektorzoom, schritt);
+    };
+    zoomKuerzel(QKeySequence(QKeySequence::ZoomIn), &Projektorzoom::vergroessern);
     // Ctrl with the "=" key, where "+" needs Shift as well.
-    kuerzel(QKeySequence(Qt::CTRL | Qt::Key_Equal), &Form1::zoomVergroessern);
-    kuerzel(QKeySequence(QKeySequence::ZoomOut), &Form1::zoomVerkleinern);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this), &QShortcut::activated, this,
-            [this] { zoomSetzen(1.0); });
+    zoomKuerzel(QKeySequence(Qt::CTRL | Qt::Key_Equal), &Projektorzoom::vergroessern);
+    zoomKuerzel(QKeySequence(QKeySequence::ZoomOut), &Projektorzoom::verkleinern);
+    zoomKuerzel(QKeySequence(Qt::CTRL | Qt::Key_0), &Projektorzoom::zuruecksetzen);
+    zoomKuerzel(QKeySequence(Qt::Key_F11), &Projektorzoom::bildschirmFuellenUmschalten);
     kuerzel(QKeySequence(QKeySequence::Copy), &Form1::bildKopieren);
     kuerzel(QKeySequence(Qt::Key_Escape), &Form1::erlaeuterungSchliessen);
 }
@@ -154,22 +160,35 @@ void Form1::erlaeuterungSchliessen()
 
 void Form1::zoomSetzen(double zoom)
 {
-    m_zoom = std::clamp(zoom, zoomstufen::kleinste, zoomstufen::groesste);
-    centralWidget()->setFixedSize(static_cast<int>(std::lround(clientWidthTwips * m_zoom / twipsPerPixel)),
-                                  static_cast<int>(std::lround(clientHeightTwips * m_zoom / twipsPerPixel)));
-    m_controls->applyZoom(m_zoom);
+    m_projektorzoom->setzen(zoom);
+}
+
+double Form1::zoom() const
+{
+    return m_projektorzoom->zoom();
+}
+
+void Form1::zoomAnwenden(double zoom)
+{
+    centralWidget()->setFixedSize(static_cast<int>(std::lround(clientWidthTwips * zoom / twipsPerPixel)),
+                                  static_cast<int>(std::lround(clientHeightTwips * zoom / twipsPerPixel)));
+    m_controls->applyZoom(zoom);
     hScroll2Change(scrollBar("HScroll2")->value());
-    menuBar()->setFont(standardSchrift(m_zoom));
+    menuBar()->setFont(standardSchrift(zoom));
+    // The window takes its new size now, not at the next layout pass: the
+    // zoom that fits is computed from it.
+    layout()->activate();
 }
 
-void Form1::zoomVergroessern()
+void Form1::showEvent(QShowEvent* event)
 {
-    zoomSetzen(zoomstufen::groesser(m_zoom));
-}
-
-void Form1::zoomVerkleinern()
-{
-    zoomSetzen(zoomstufen::kleiner(m_zoom));
+    QMainWindow::showEvent(event);
+    if (m_angezeigt)
+        return;
+    m_angezeigt = true;
+    connect(windowHandle(), &QWindow::screenChanged, m_projektorzoom, &Projektorzoom::anBildschirmAnpassen);
+    // The frame is known only once the window system has put it on.
+    QTimer::singleShot(0, m_projektorzoom, &Projektorzoom::anBildschirmAnpassen);
 }
 
 void Form1::bildKopieren()
@@ -335,8 +354,8 @@ void Form1::command2Click()
 void Form1::hScroll2Change(int wert)
 {
     const ControlSpec& spec = controlSpec("picHisto");
-    QRect lage = pixelRect(spec, m_zoom);
-    lage.moveLeft(static_cast<int>(std::lround((histoLinksTwips - wert) * m_zoom / twipsPerPixel)));
+    QRect lage = pixelRect(spec, zoom());
+    lage.moveLeft(static_cast<int>(std::lround((histoLinksTwips - wert) * zoom() / twipsPerPixel)));
     picHisto().move(lage.topLeft());
 }
 
@@ -374,7 +393,7 @@ bool Form1::verhulstKurve(QColor farbe)
 void Form1::verhulstFehlerMelden(VerhulstFehler fehler, int zyklus)
 {
     emit verhulstFehlerGemeldet(fehler, zyklus);
-    hinweisZeigen(this, QStringLiteral("Kettenbrief"), verhulstFehlertext(fehler, zyklus), m_zoom);
+    hinweisZeigen(this, QStringLiteral("Kettenbrief"), verhulstFehlertext(fehler, zyklus), zoom());
 }
 
 void Form1::command1Click()
@@ -431,5 +450,5 @@ void Form1::command8Click()
 
 void Form1::cmdInfoClick()
 {
-    hinweisZeigen(this, QStringLiteral("Information"), informationstext(), m_zoom);
+    hinweisZeigen(this, QStringLiteral("Information"), informationstext(), zoom());
 }

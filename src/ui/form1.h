@@ -4,6 +4,7 @@
 #include "feldansicht.h"
 #include "freihandstift.h"
 #include "histoansicht.h"
+#include "projektorzoom.h"
 #include "schnelldurchlauf.h"
 #include "spielfeld.h"
 #include "verhulst.h"
@@ -55,11 +56,10 @@ public:
     void cmdStochClick();
     void cmdInfoClick();
 
-    // Projector zoom of the whole window: 1 (as designed) up to 3.
+    // Projector zoom of the whole window: 1 (as designed) up to 3, never
+    // larger than the screen (Projektorzoom).
     void zoomSetzen(double zoom);
-    double zoom() const { return m_zoom; }
-    void zoomVergroessern();
-    void zoomVerkleinern();
+    double zoom() const;
     // Copies the picture of the surface under the pointer to the clipboard.
     void bildKopieren();
     // Esc: hides the explanation when it is shown, as its "X" does.
@@ -69,6 +69,9 @@ public:
     bool beendet() const { return m_beendet; }
 
 protected:
+    // Once shown, the window follows its screen: it shrinks to fit when it
+    // is framed or moved onto a smaller screen.
+    void showEvent(QShowEvent* event) override;
     // Closing the window ends the program like "Programm beenden", also in
     // the middle of a quick run.
     void closeEvent(QCloseEvent* event) override;
@@ -79,6 +82,8 @@ signals:
 
 private:
     void startUp();
+    // Lays the window out at a zoom factor: controls, fonts, surfaces.
+    void zoomAnwenden(double zoom);
     void createMenus();
     void createShortcuts();
     void connectHandlers();
@@ -112,5 +117,6 @@ private:
     Schnelldurchlauf m_schnelldurchlauf;
     HelpLine* m_hilfe = nullptr;
     bool m_beendet = false;
-    double m_zoom = 1.0;
+    Projektorzoom* m_projektorzoom = nullptr;
+    bool m_angezeigt = false;
 };

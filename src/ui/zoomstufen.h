@@ -5,6 +5,8 @@ namespace zoomstufen {
 
 constexpr double kleinste = 1.0;
 constexpr double groesste = 3.0;
+// The smallest zoom the window takes to fit a screen smaller than its design.
+constexpr double kleinsteAnpassung = 0.75;
 
 // The next larger step, or `zoom` itself at the largest.
 double groesser(double zoom);

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "drawingsurface.h"
+#include "fokusrahmen.h"
 #include "helpline.h"
 #include "hilfetexte.h"
 #include "meldungen.h"
@@ -66,6 +67,10 @@ Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_controls = std::make_unique<Controls>(client);
+    m_fokusrahmen = new Fokusrahmen(*client);
+    for (QWidget* steuerelement : client->findChildren<QWidget*>())
+        if (steuerelement->focusPolicy() != Qt::NoFocus)
+            m_fokusrahmen->beobachten(*steuerelement);
     m_feld = std::make_unique<Feldansicht>(picAusgabe());
     m_histo = std::make_unique<Histoansicht>(picHisto());
     m_feldStift = std::make_unique<Freihandstift>(picAusgabe(), QColor(255, 255, 255), 1,
@@ -175,6 +180,7 @@ void Form1::zoomAnwenden(double zoom)
     m_controls->applyZoom(zoom);
     hScroll2Change(scrollBar("HScroll2")->value());
     menuBar()->setFont(standardSchrift(zoom));
+    m_fokusrahmen->setZoom(zoom);
     // The window takes its new size now, not at the next layout pass: the
     // zoom that fits is computed from it.
     layout()->activate();

@@ -18,6 +18,7 @@ class QLineEdit;
 class QPushButton;
 class QScrollBar;
 class DrawingSurface;
+class Fokusrahmen;
 class HelpLine;
 
 // The program's one window: its controls, the state of the game and the
@@ -116,6 +117,7 @@ private:
     std::unique_ptr<Freihandstift> m_histoStift;
     Schnelldurchlauf m_schnelldurchlauf;
     HelpLine* m_hilfe = nullptr;
+    Fokusrahmen* m_fokusrahmen = nullptr;
     bool m_beendet = false;
     Projektorzoom* m_projektorzoom = nullptr;
     bool m_angezeigt = false;

@@ -47,6 +47,9 @@ private slots:
     void zoomLaesstSpielstand();
     void qtTexteAufDeutsch();
     void tabulatorReihenfolge();
+    void fokusrahmenNachTab_data();
+    void fokusrahmenNachTab();
+    void keinFokusrahmenNachKlick();
     void tastenkuerzel();
     void leertasteAufZielsuche();
     void pfeiltastenAmStartwert();
@@ -243,6 +246,101 @@ void TestKlassenraum::tabulatorReihenfolge()
                                "Command7", "txtHilfe"};
     QCOMPARE(besucht.mid(0, erwartet.size()), erwartet);
     QCOMPARE(besucht.at(erwartet.size()), QStringLiteral("txtStart"));
+}
+
+namespace {
+
+// Contrast of two colours as the web's accessibility rules define it.
+double kontrast(QColor a, QColor b)
+{
+    const auto leuchtdichte = [](QColor c) {
+        const auto kanal = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * kanal(c.redF()) + 0.7152 * kanal(c.greenF()) + 0.0722 * kanal(c.blueF());
+    };
+    const double la = leuchtdichte(a), lb = leuchtdichte(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QImage fensterbild(Form1& form)
+{
+    return form.centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The pixels of two pictures outside a control that differ (the control
+// itself may show a text cursor or Qt's own focus mark).
+int unterschiedeAusserhalb(const QImage& a, const QImage& b, const QRect& steuerelement)
+{
+    int unterschiede = 0;
+    for (int x = 0; x < a.width(); ++x)
+        for (int y = 0; y < a.height(); ++y)
+            unterschiede += !steuerelement.contains(x, y) && a.pixel(x, y) != b.pixel(x, y);
+    return unterschiede;
+}
+
+} // namespace
+
+void TestKlassenraum::fokusrahmenNachTab_data()
+{
+    QTest::addColumn<QString>("steuerelement");
+    for (const char* name : {"txtStart", "vscStart", "cmdStart", "Command2", "Text4", "HScroll2", "Command5", "txtHilfe"})
+        QTest::newRow(name) << name;
+}
+
+// Every control reached by Tab shows a frame at least 2 pixels wide that
+// stands out 3 : 1 from what was there before.
+void TestKlassenraum::fokusrahmenNachTab()
+{
+    QFETCH(QString, steuerelement);
+    QWidget* ziel = m_form->controls().get(steuerelement.toLatin1().constData());
+    // The window opens with the focus on its first box, unframed.
+    QWidget* erstes = m_form->controls().get("txtStart");
+    QCOMPARE(QApplication::focusWidget(), erstes);
+    const QImage ohne = fensterbild(*m_form);
+    for (int i = 0; i < 30 && (i == 0 || QApplication::focusWidget() != ziel); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), ziel);
+    const QImage mit = fensterbild(*m_form);
+    const QRect lage(ziel->mapTo(m_form->centralWidget(), QPoint(0, 0)), ziel->size());
+    // Along each side, a band of two pixels just outside the control.
+    const QPoint mitte = lage.center();
+    const QList<QList<QPoint>> baender{
+        {QPoint(mitte.x(), lage.top() - 1), QPoint(mitte.x(), lage.top() - 2)},
+        {QPoint(mitte.x(), lage.bottom() + 1), QPoint(mitte.x(), lage.bottom() + 2)},
+        {QPoint(lage.left() - 1, mitte.y()), QPoint(lage.left() - 2, mitte.y())},
+        {QPoint(lage.right() + 1, mitte.y()), QPoint(lage.right() + 2, mitte.y())},
+        {QPoint(mitte.x(), lage.top() - 3), QPoint(mitte.x(), lage.top() - 4)},
+        {QPoint(mitte.x(), lage.bottom() + 3), QPoint(mitte.x(), lage.bottom() + 4)},
+    };
+    for (int seite = 0; seite < 4; ++seite) {
+        bool sichtbar = false;
+        for (const QList<QPoint>& band : {baender[seite], baender[(seite % 2) + 4]}) {
+            bool deutlich = true;
+            for (const QPoint& punkt : band) {
+                if (!mit.rect().contains(punkt))
+                    continue;
+                deutlich = deutlich && kontrast(mit.pixelColor(punkt), ohne.pixelColor(punkt)) >= 3.0;
+            }
+            sichtbar = sichtbar || deutlich;
+        }
+        QVERIFY2(sichtbar, qPrintable(QStringLiteral("side %1 of %2").arg(seite).arg(steuerelement)));
+    }
+    // Back on the first box by a click: the window is as it opened again.
+    QTest::mouseClick(erstes, Qt::LeftButton);
+    const QRect erstesLage(erstes->mapTo(m_form->centralWidget(), QPoint(0, 0)), erstes->size());
+    QCOMPARE(unterschiedeAusserhalb(fensterbild(*m_form), ohne, erstesLage), 0);
+}
+
+// A click gives a button the focus, but the window keeps its design around it.
+void TestKlassenraum::keinFokusrahmenNachKlick()
+{
+    auto* knopf = m_form->controls().get<QPushButton>("cmdErgebnis");
+    QTest::mouseClick(knopf, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), knopf);
+    const QImage nachKlick = fensterbild(*m_form);
+    knopf->clearFocus();
+    const QImage ohne = fensterbild(*m_form);
+    const QRect lage(knopf->mapTo(m_form->centralWidget(), QPoint(0, 0)), knopf->size());
+    QCOMPARE(unterschiedeAusserhalb(nachKlick, ohne, lage), 0);
 }
 
 void TestKlassenraum::tastenkuerzel()

@@ -6,13 +6,18 @@
 // - after wiping the chart (Command5), 100 clicks on Command1 and then 900
 //   more: a click that only draws again what is already there must not make
 //   the program grow at all.
+// - on a full field at p = 15, 1000 recruitment passes without a commit: the
+//   growth must stay below 16 MiB, and a zoom step after them must take at
+//   most 1.5 times as long as a zoom step after a single pass.
 // The figure is VmRSS from /proc/self/status after malloc_trim(0) has given
 // back what the heap holds free, so only memory in use counts.
 
 #include "drawingsurface.h"
 #include "form1.h"
+#include "tophighscrollbar.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPointingDevice>
 
@@ -23,6 +28,7 @@
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -32,6 +38,8 @@ constexpr int freihandBewegungen = 100000;
 constexpr int bewegungenJeStrich = 500;
 constexpr int ersteWiederholungen = 100;
 constexpr long grenzeKib = 16 * 1024;
+constexpr int durchgaengeOhneErgebnis = 1000;
+constexpr int zoomWiederholungen = 9;
 
 void ereignisseAbarbeiten()
 {
@@ -92,11 +100,59 @@ double mib(long kib)
     return static_cast<double>(kib) / 1024.0;
 }
 
+// Median time of a zoom step to 1.25 and back, each with both pictures
+// drawn anew at the new scale, in milliseconds.
+double zoomSchrittMs(Form1& form)
+{
+    std::vector<double> zeiten;
+    for (int i = 0; i < zoomWiederholungen; ++i) {
+        QElapsedTimer uhr;
+        uhr.start();
+        for (double zoom : {1.25, 1.0}) {
+            form.zoomSetzen(zoom);
+            form.picAusgabe().picture();
+            form.picHisto().picture();
+        }
+        zeiten.push_back(static_cast<double>(uhr.nsecsElapsed()) / 2e6);
+    }
+    std::sort(zeiten.begin(), zeiten.end());
+    return zeiten[zeiten.size() / 2];
+}
+
+// Passes without a commit on the full field at p = 15 (a held key on
+// "Zielsuche"): what the field keeps must stay bounded.
+void gehalteneZielsuche(Form1& form)
+{
+    form.controls().get<TopHighScrollBar>("vscStart")->setWert(50);
+    form.controls().get<TopHighScrollBar>("vscFaktor")->setWert(15);
+    while (form.spielfeld().anzahlSpieler() < 2500) {
+        form.cmdZielsucheClick();
+        form.cmdErgebnisClick();
+    }
+    form.cmdZielsucheClick();
+    const double nachEinem = zoomSchrittMs(form);
+    const long vorher = residentKib();
+    for (int i = 1; i < durchgaengeOhneErgebnis; ++i) {
+        form.cmdZielsucheClick();
+        if (i % 50 == 0)
+            ereignisseAbarbeiten();
+    }
+    const long nachher = residentKib();
+    const double nachAllen = zoomSchrittMs(form);
+    const long wachstum = nachher - vorher;
+    std::printf("%d passes without a commit, full field, p = 15: growth %8.1f MiB (target < 16 MiB: %s)\n",
+                durchgaengeOhneErgebnis, mib(wachstum), wachstum < grenzeKib ? "met" : "MISSED");
+    const double verhaeltnis = nachAllen / nachEinem;
+    std::printf("zoom step after them %.1f ms, after one pass %.1f ms: ratio %.2f (target <= 1.5: %s)\n", nachAllen,
+                nachEinem, verhaeltnis, verhaeltnis <= 1.5 ? "met" : "MISSED");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // An offscreen screen large enough for the window at every zoom.
+    qputenv("QT_QPA_PLATFORM", KETTENBRIEF_BILDSCHIRM);
     QApplication app(argc, argv);
     Form1 form;
     form.show();
@@ -144,5 +200,9 @@ int main(int argc, char* argv[])
                 wachstum < grenzeKib ? "met" : "MISSED");
     std::printf("chart wiped, Command1 clicks %d..%d     %+8ld KiB (target 0: %s)\n", ersteWiederholungen + 1,
                 kurvenKlicks, wiederholt, wiederholt <= 0 ? "met" : "MISSED");
+
+    Form1 gehalten;
+    gehalten.show();
+    gehalteneZielsuche(gehalten);
     return 0;
 }

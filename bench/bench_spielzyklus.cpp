@@ -169,7 +169,8 @@ double ziehungsboden(int ziehungen)
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // An offscreen screen large enough for the window at every zoom.
+    qputenv("QT_QPA_PLATFORM", KETTENBRIEF_BILDSCHIRM);
     QApplication app(argc, argv);
     Form1 form;
     vollesFeld(form);

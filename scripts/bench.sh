@@ -8,8 +8,8 @@ build_dir=${KETTENBRIEF_BENCH_BUILD_DIR:-build-bench}
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DKETTENBRIEF_BENCH=ON >/dev/null
 cmake --build "$build_dir" -j"$(nproc)" \
     --target bench_spielzyklus bench_speicher kettenbrief bare_window >/dev/null
-QT_QPA_PLATFORM=offscreen "$build_dir"/bench/bench_spielzyklus
-QT_QPA_PLATFORM=offscreen "$build_dir"/bench/bench_speicher
+"$build_dir"/bench/bench_spielzyklus
+"$build_dir"/bench/bench_speicher
 # Start-up and peak memory of the real window: its own Xvfb, the lesson of
 # tests/e2e/unterrichtsstunde.py worked through xdotool.
 python3 bench/bench_fenster.py "$build_dir"/kettenbrief "$build_dir"/bench/bare_window

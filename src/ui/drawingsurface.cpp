@@ -38,6 +38,7 @@ void DrawingSurface::setBackColour(QColor colour)
 void DrawingSurface::clear()
 {
     m_log.clear();
+    m_ground = QImage();
     rasterizeLater();
 }
 
@@ -94,6 +95,8 @@ void DrawingSurface::record(DrawingOp op)
     // keeping them would only let memory grow over a long lesson.
     if (staysOutside(m_mapping, op))
         return;
+    if (m_log.size() >= keptOperations)
+        keepPictureAsGround();
     m_log.append(op);
     const QRect touched = rasterize(painter(), m_mapping, op);
     if (touched.isEmpty())
@@ -131,10 +134,19 @@ void DrawingSurface::ensurePicture()
     rasterizeAll();
 }
 
+void DrawingSurface::keepPictureAsGround()
+{
+    finishPainting();
+    m_ground = m_picture.copy();
+    m_log.clear();
+}
+
 void DrawingSurface::rasterizeAll()
 {
     m_picture.fill(m_backColour);
     QPainter& p = painter();
+    if (!m_ground.isNull())
+        p.drawImage(m_picture.rect(), m_ground); // without smoothing: nearest neighbour
     m_log.forEach([&](const DrawingOp& op) { rasterize(p, m_mapping, op); });
     m_dirtyDevice = m_picture.rect();
 }

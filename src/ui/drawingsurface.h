@@ -14,15 +14,26 @@ class QPainter;
 // A picture box that is drawn on in its own user coordinates and keeps what
 // is drawn (a retained picture that survives being covered).
 //
-// Every operation since the last clear is kept in user coordinates and
+// The operations since the last clear are kept in user coordinates and
 // rasterised into a QImage at the current device scale; when the scale
 // changes (zoom, device pixel ratio) the picture is rasterised again, crisp,
 // without losing anything. paintEvent only copies the picture.
+//
+// What is kept stays bounded, whatever the history (passes repeated without
+// a commit, a pupil's pen for a whole lesson): once keptOperations are kept,
+// the picture as it is becomes the ground and the operations are dropped.
+// At that scale nothing changes; at another scale the ground is scaled
+// (nearest neighbour, so every pixel keeps one of the drawing's colours)
+// and only the operations since are drawn anew.
 class DrawingSurface : public QWidget
 {
     Q_OBJECT
 
 public:
+    // A whole recruitment pass over the full field (about 11 400
+    // operations) still fits, so after one pass every zoom stays crisp.
+    static constexpr std::size_t keptOperations = 12288;
+
     explicit DrawingSurface(QWidget* parent = nullptr);
     ~DrawingSurface() override;
 
@@ -72,6 +83,8 @@ private:
     // rasterising everything again when it does not.
     void ensurePicture();
     void rasterizeAll();
+    // The picture becomes the ground; the kept operations are dropped.
+    void keepPictureAsGround();
     // Drops the picture; it is rasterised anew when next needed.
     void rasterizeLater();
     QPainter& painter();
@@ -83,6 +96,7 @@ private:
     QColor m_backColour = Qt::white;
     int m_penWidth = 1;
     DrawingLog m_log;
+    QImage m_ground; // what was drawn before the kept operations, if anything
     double m_zoom = 1.0;
     QImage m_picture;
     double m_pictureRatio = 1.0; // device pixels per logical pixel of m_picture

@@ -1,10 +1,15 @@
 #include "drawingsurface.h"
 #include "lineclip.h"
+#include "oprasterizer.h"
 
 #include <QTest>
 
+#include <QPainter>
+
 #include <cmath>
 #include <limits>
+#include <set>
+#include <vector>
 
 namespace {
 
@@ -63,6 +68,7 @@ private slots:
     void clearForgetsEverything();
     void repeatedDrawingDoesNotGrowTheLog();
     void rescaleKeepsEverythingAndComesBackExactly();
+    void keptOperationsStayBounded();
     void farOutsideIsNotKept_data();
     void farOutsideIsNotKept();
     void gridLinesEqualCellOutlines_data();
@@ -257,6 +263,85 @@ void TestDrawingSurface::rescaleKeepsEverythingAndComesBackExactly()
 
     chart.surface.resize(1667, 425);
     QCOMPARE(chart.surface.picture(), before);
+}
+
+namespace {
+
+// What repeated recruitment passes draw on the field: lines from cell to
+// cell, circles and boxes, from a fixed pseudo-random walk.
+std::vector<DrawingOp> passesWithoutCommit(std::size_t count)
+{
+    const std::vector<QRgb> colours{qRgb(0, 255, 255), qRgb(255, 255, 0), qRgb(0, 0, 255), qRgb(250, 250, 250)};
+    std::vector<DrawingOp> ops;
+    unsigned state = 12345u;
+    const auto cell = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return static_cast<double>((state >> 10) % 50);
+    };
+    for (std::size_t i = 0; i < count; ++i) {
+        const double x = cell(), y = cell();
+        switch (i % 3) {
+        case 0:
+            ops.push_back({DrawingOp::Kind::Line, 1, colours[0], cell() + 0.5, cell() + 0.5, x + 0.5, y + 0.5});
+            break;
+        case 1:
+            ops.push_back({DrawingOp::Kind::Circle, 1, colours[1], x + 0.5, y + 0.5, 0.9, 0.0});
+            break;
+        default:
+            ops.push_back({DrawingOp::Kind::FilledBox, 1, colours[2 + (i / 3) % 2], x, y, x + 0.9, y + 0.9});
+        }
+    }
+    return ops;
+}
+
+void drawOn(DrawingSurface& surface, const DrawingOp& op)
+{
+    const QColor colour = QColor::fromRgb(op.colour);
+    switch (op.kind) {
+    case DrawingOp::Kind::Line:
+        surface.line(op.x1, op.y1, op.x2, op.y2, colour);
+        break;
+    case DrawingOp::Kind::Circle:
+        surface.circle(op.x1, op.y1, op.x2, colour);
+        break;
+    default:
+        surface.filledBox(op.x1, op.y1, op.x2, op.y2, colour);
+    }
+}
+
+} // namespace
+
+// Passes repeated without a commit keep a bounded number of operations,
+// and reaching the bound changes nothing of the picture at its scale; at
+// another scale the older drawing is scaled and keeps its pure colours.
+void TestDrawingSurface::keptOperationsStayBounded()
+{
+    DrawingSurface field;
+    field.resize(442, 425);
+    field.setBackColour(Qt::black);
+    field.setUserCoordinates(0, 0, 50, 50);
+    const std::vector<DrawingOp> ops = passesWithoutCommit(3 * DrawingSurface::keptOperations + 1000);
+    QImage expected(442, 425, QImage::Format_RGB32);
+    expected.fill(Qt::black);
+    QPainter painter(&expected);
+    const SurfaceMapping mapping(0, 0, 50, 50, expected.size(), 1.0);
+    std::set<QRgb> colours{qRgb(0, 0, 0)};
+    for (const DrawingOp& op : ops) {
+        drawOn(field, op);
+        rasterize(painter, mapping, op);
+        colours.insert(op.colour);
+        QVERIFY(field.retainedOperations() <= DrawingSurface::keptOperations);
+    }
+    painter.end();
+    QCOMPARE(field.picture(), expected);
+
+    field.resize(884, 850);
+    const QImage doubled = field.picture();
+    for (int y = 0; y < doubled.height(); y += 7)
+        for (int x = 0; x < doubled.width(); ++x)
+            QVERIFY(colours.count(doubled.pixel(x, y)));
+    field.resize(442, 425);
+    QCOMPARE(field.picture(), expected);
 }
 
 void TestDrawingSurface::farOutsideIsNotKept_data()

@@ -110,8 +110,8 @@ double zoomSchrittMs(Form1& form)
         uhr.start();
         for (double zoom : {1.25, 1.0}) {
             form.zoomSetzen(zoom);
-            form.picAusgabe().picture();
-            form.picHisto().picture();
+            (*form.steuerelemente().picAusgabe).picture();
+            (*form.steuerelemente().picHisto).picture();
         }
         zeiten.push_back(static_cast<double>(uhr.nsecsElapsed()) / 2e6);
     }
@@ -123,8 +123,8 @@ double zoomSchrittMs(Form1& form)
 // "Zielsuche"): what the field keeps must stay bounded.
 void gehalteneZielsuche(Form1& form)
 {
-    form.controls().get<TopHighScrollBar>("vscStart")->setWert(50);
-    form.controls().get<TopHighScrollBar>("vscFaktor")->setWert(15);
+    form.steuerelemente().vscStart->setAngezeigterWert(50);
+    form.steuerelemente().vscFaktor->setAngezeigterWert(15);
     while (form.spielfeld().anzahlSpieler() < 2500) {
         form.cmdZielsucheClick();
         form.cmdErgebnisClick();
@@ -174,9 +174,9 @@ int main(int argc, char* argv[])
     const long nachZyklen = residentKib();
 
     unsigned zustand = 20240601u;
-    freihand(form.picAusgabe(), freihandBewegungen / 2, zustand);
+    freihand((*form.steuerelemente().picAusgabe), freihandBewegungen / 2, zustand);
     form.command6Click(); // the chart in front, as a pupil draws on it
-    freihand(form.picHisto(), freihandBewegungen / 2, zustand);
+    freihand((*form.steuerelemente().picHisto), freihandBewegungen / 2, zustand);
     const long nachFreihand = residentKib();
 
     form.command5Click();

@@ -53,7 +53,7 @@ struct Zaehlung
 // A field where every cell plays, at p = 15.
 void vollesFeld(Form1& form)
 {
-    form.controls().get<TopHighScrollBar>("vscFaktor")->setWert(15);
+    form.steuerelemente().vscFaktor->setAngezeigterWert(15);
     while (form.spielfeld().anzahlSpieler() < Spielfeld::zellenAnzahl || form.spielfeld().zyklus() == 0) {
         form.cmdZielsucheClick();
         form.cmdErgebnisClick();
@@ -188,7 +188,7 @@ int main(int argc, char* argv[])
 
     Spielfeld modell = form.spielfeld();
     StandardZufallsquelle modellZufall;
-    const double modellDurchlauf = median([&] { modell.zielsuche(15, modellZufall); }, [&] { modell.ergebnis(); });
+    const double modellDurchlauf = median([&] { modell.zielsuche(15, modellZufall); }, [&] { modell.zyklusAbschliessen(); });
 
     const double boden = zeichenboden(probeVersuche);
     const double ergebnisBoden = ergebnisboden();

@@ -103,7 +103,7 @@ Zielsuchergebnis Spielfeld::zielsuche(double p, Zufallsquelle& zufall)
     return ergebnis;
 }
 
-Zyklusergebnis Spielfeld::ergebnis()
+Zyklusergebnis Spielfeld::zyklusAbschliessen()
 {
     for (int i = 0; i < groesse; ++i) {
         for (int j = 0; j < groesse; ++j) {

@@ -80,7 +80,7 @@ public:
     // players are counted and the cycle counter rises. The count is stored in
     // the history while the cycle lies within it; cycles beyond 1200 go on
     // without being stored.
-    Zyklusergebnis ergebnis();
+    Zyklusergebnis zyklusAbschliessen();
 
     // 0 <= x, y <= 50.
     int feldBesetzt(int x, int y) const { return m_feldBesetzt[idx(x)][idx(y)]; }

@@ -6,6 +6,9 @@
 //     A(n+1) = A(n) * (1 + (p/10) * (1 - A(n)/2500))^t
 // in double precision, never rounded. Errors are returned as values.
 
+// The largest exponent t the program takes over; a larger one is cut to it.
+inline constexpr double groesstesT = 8.0;
+
 enum class VerhulstFehler {
     keiner,
     ueberlauf,           // a result left the double range

@@ -58,7 +58,7 @@ void TestModellraender::mehrStartspielerAlsZellen()
     QVERIFY(pass.neuGeworbene.empty());
     for (const Werbeversuch& versuch : pass.versuche)
         QCOMPARE(versuch.zustand, Zielzustand::spieltSchon);
-    QCOMPARE(feld.ergebnis().anzahlSpieler, 2500);
+    QCOMPARE(feld.zyklusAbschliessen().anzahlSpieler, 2500);
 }
 
 void TestModellraender::fehlerhafteQuelleBleibtImFeld_data()

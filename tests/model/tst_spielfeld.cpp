@@ -205,7 +205,7 @@ void TestSpielfeld::eigeneZelleIstGelbUndZaehltNicht()
     QCOMPARE(ergebnis.versuche[0].zustand, Zielzustand::spieltSchon);
     QVERIFY(ergebnis.neuGeworbene.empty());
     QCOMPARE(feld.feldStatus(7, 8), 1);
-    QCOMPARE(feld.ergebnis().anzahlSpieler, 1);
+    QCOMPARE(feld.zyklusAbschliessen().anzahlSpieler, 1);
     QCOMPARE(feld.feldStatus(7, 8), 0);
 }
 
@@ -223,7 +223,7 @@ void TestSpielfeld::dreimalGetroffen()
     QVERIFY(ergebnis.versuche[0].werber == (Zelle{1, 1}));
     QVERIFY(ergebnis.versuche[2].werber == (Zelle{3, 3}));
     QCOMPARE(ergebnis.neuGeworbene.size(), std::size_t(1));
-    QCOMPARE(feld.ergebnis().anzahlSpieler, 4);
+    QCOMPARE(feld.zyklusAbschliessen().anzahlSpieler, 4);
 }
 
 void TestSpielfeld::zweiDurchlaeufeVorEinemErgebnis()
@@ -237,7 +237,7 @@ void TestSpielfeld::zweiDurchlaeufeVorEinemErgebnis()
     QCOMPARE(zweiter.gezogen(), std::size_t(3));
     QCOMPARE(ergebnis.versuche[0].zustand, Zielzustand::doppelwerbung);
     QCOMPARE(ergebnis.neuGeworbene.size(), std::size_t(1));
-    const Zyklusergebnis zyklus = feld.ergebnis();
+    const Zyklusergebnis zyklus = feld.zyklusAbschliessen();
     QCOMPARE(zyklus.anzahlSpieler, 2);
     QCOMPARE(zyklus.zyklus, 1);
 }
@@ -245,7 +245,7 @@ void TestSpielfeld::zweiDurchlaeufeVorEinemErgebnis()
 void TestSpielfeld::ergebnisOhneDurchlauf()
 {
     Spielfeld feld = feldMitSpielern({{0, 0}, {49, 49}});
-    const Zyklusergebnis ergebnis = feld.ergebnis();
+    const Zyklusergebnis ergebnis = feld.zyklusAbschliessen();
     QCOMPARE(ergebnis.zyklus, 1);
     QCOMPARE(ergebnis.anzahlSpieler, 2);
     QCOMPARE(feld.anzahlVerlauf(1), 2);
@@ -261,7 +261,7 @@ void TestSpielfeld::ergebnisMachtMarkierteZuSpielern()
     int vorher = 10;
     for (int zyklus = 1; zyklus <= 60; ++zyklus) {
         const Zielsuchergebnis durchlauf = feld.zielsuche(15, zufall);
-        const Zyklusergebnis ergebnis = feld.ergebnis();
+        const Zyklusergebnis ergebnis = feld.zyklusAbschliessen();
         QCOMPARE(ergebnis.anzahlSpieler, vorher + static_cast<int>(durchlauf.neuGeworbene.size()));
         QVERIFY(ergebnis.anzahlSpieler >= vorher);
         QVERIFY(ergebnis.anzahlSpieler <= 2500);
@@ -281,10 +281,10 @@ void TestSpielfeld::verlaufsgrenze()
 {
     Spielfeld feld = feldMitSpielern({{5, 5}});
     for (int n = 1; n <= 1200; ++n)
-        QVERIFY(feld.ergebnis().gespeichert);
+        QVERIFY(feld.zyklusAbschliessen().gespeichert);
     QCOMPARE(feld.anzahlVerlauf(1200), 1);
     // Beyond the history the game goes on, but nothing is stored.
-    const Zyklusergebnis danach = feld.ergebnis();
+    const Zyklusergebnis danach = feld.zyklusAbschliessen();
     QCOMPARE(danach.zyklus, 1201);
     QCOMPARE(danach.anzahlSpieler, 1);
     QVERIFY(!danach.gespeichert);
@@ -294,8 +294,8 @@ void TestSpielfeld::verlaufsgrenze()
 void TestSpielfeld::zuruecksetzenBehaeltVerlauf()
 {
     Spielfeld feld = feldMitSpielern({{5, 5}, {6, 6}});
-    feld.ergebnis();
-    feld.ergebnis();
+    feld.zyklusAbschliessen();
+    feld.zyklusAbschliessen();
     feld.allesZuruecksetzen();
     QCOMPARE(feld.zyklus(), 0);
     QCOMPARE(feld.anzahlVerlauf(2), 2);

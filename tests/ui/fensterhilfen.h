@@ -1,7 +1,11 @@
 #pragma once
 
 #include "drawingsurface.h"
+#include "drawingsurfaceprobe.h"
 #include "form1.h"
+#include "erlaeuterungsbild.h"
+#include "feldansicht.h"
+#include "picturewidget.h"
 #include "tophighscrollbar.h"
 
 #include <QLineEdit>
@@ -16,36 +20,41 @@
 // Helpers for tests of the window, reading its state the way a pupil sees it.
 namespace fenster {
 
-inline QLineEdit* textBox(const Form1& form, const char* name)
+inline const Steuerelemente& ui(const Form1& form)
 {
-    return form.controls().get<QLineEdit>(name);
+    return form.steuerelemente();
 }
 
-inline QString text(const Form1& form, const char* name)
+inline DrawingSurface& picAusgabe(const Form1& form)
 {
-    return textBox(form, name)->text();
+    return *form.steuerelemente().picAusgabe;
 }
 
-inline QScrollBar* scrollBar(const Form1& form, const char* name)
+inline DrawingSurface& picHisto(const Form1& form)
 {
-    return form.controls().get<QScrollBar>(name);
+    return *form.steuerelemente().picHisto;
 }
 
-inline TopHighScrollBar* hochBalken(const Form1& form, const char* name)
+// A control named in a table of test cases.
+template <typename T = QWidget>
+T* steuerelementNamens(const Form1& form, const QString& name)
 {
-    return form.controls().get<TopHighScrollBar>(name);
+    T* steuerelement = form.findChild<T*>(name);
+    if (!steuerelement)
+        qFatal("no control %s of that kind", qPrintable(name));
+    return steuerelement;
 }
 
-inline void klick(const Form1& form, const char* name)
+inline void klick(QPushButton* knopf)
 {
-    QTest::mouseClick(form.controls().get<QPushButton>(name), Qt::LeftButton);
+    QTest::mouseClick(knopf, Qt::LeftButton);
 }
 
 // The colour of the field picture at a point inside cell (x, y) that no
 // grid line crosses.
 inline QColor zellfarbe(const Form1& form, int x, int y)
 {
-    return form.picAusgabe().colourAt(x + 0.45, y + 0.45);
+    return colourAt(picAusgabe(form), x + 0.45, y + 0.45);
 }
 
 inline int roteZellen(const Form1& form)
@@ -62,7 +71,7 @@ inline int roteZellen(const Form1& form)
 // topmost pixel of `farbe` in that column, mapped back to user units.
 inline double balkenhoehe(const Form1& form, double x, QColor farbe)
 {
-    DrawingSurface& chart = form.picHisto();
+    DrawingSurface& chart = picHisto(form);
     const QImage bild = chart.picture();
     const int spalte = static_cast<int>(std::floor(x * bild.width() / 120.0));
     for (int zeile = 0; zeile < bild.height(); ++zeile)

@@ -61,7 +61,7 @@ void TestBildschirme::kleinerBildschirmStartetVerkleinert()
     QVERIFY(form.zoom() >= zoomstufen::kleinsteAnpassung && form.zoom() < 1.0);
     // The buttons on the right edge and the help line are on the screen.
     for (const char* name : {"Command5", "Command6", "Command7", "txtHilfe"}) {
-        QWidget* steuerelement = form.controls().get(name);
+        QWidget* steuerelement = steuerelementNamens(form, name);
         const QRect global(steuerelement->mapToGlobal(QPoint(0, 0)), steuerelement->size());
         QVERIFY2(klein->availableGeometry().contains(global), name);
     }

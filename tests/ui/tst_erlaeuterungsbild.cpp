@@ -1,4 +1,5 @@
 #include "erlaeuterungsbild.h"
+#include "erlaeuterungstext.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -531,7 +532,10 @@ void TestErlaeuterungsbild::texteSindVollstaendig()
     const auto it = std::find_if(zeilen.begin(), zeilen.end(),
                                  [&](const ErlaeuterungsZeile& z) { return z.grundlinie == grundlinie; });
     QVERIFY(it != zeilen.end());
-    QCOMPARE(erlaeuterung::zeilenText(*it), text);
+    QString ganzeZeile;
+    for (const ErlaeuterungsLauf& lauf : it->laeufe)
+        ganzeZeile += QString::fromUtf8(lauf.text);
+    QCOMPARE(ganzeZeile, text);
 }
 
 void TestErlaeuterungsbild::widgetZeigtDieLetzteZeile()

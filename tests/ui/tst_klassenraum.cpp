@@ -81,7 +81,7 @@ void TestKlassenraum::zoomVerdoppelt()
     m_form->cmdErgebnisClick();
     m_form->zoomSetzen(2.0);
     QCOMPARE(m_form->centralWidget()->size(), QSize(1832, 1258));
-    const QImage diagramm = m_form->picHisto().picture();
+    const QImage diagramm = picHisto(*m_form).picture();
     // 25000 twips at twice 1/15: edges rounded in place, so one pixel short of 2 x 1667.
     QCOMPARE(diagramm.size(), QSize(3333, 850));
     // A row across the whole chart: every pixel one of the drawing's colours.
@@ -96,31 +96,31 @@ void TestKlassenraum::zoomVerdoppelt()
     QCOMPARE(breite, 2);
     // The same cells and bars at the same user coordinates.
     QCOMPARE(roteZellen(*m_form), m_form->spielfeld().anzahlSpieler());
-    QCOMPARE(m_form->picHisto().colourAt(1, 3), QColor(200, 20, 20));
-    QCOMPARE(m_form->picHisto().colourAt(0.1, 3), QColor(255, 50, 50));
-    QCOMPARE(m_form->controls().get("Text1")->height(), 2 * 27);
+    QCOMPARE(colourAt(picHisto(*m_form), 1, 3), QColor(200, 20, 20));
+    QCOMPARE(colourAt(picHisto(*m_form), 0.1, 3), QColor(255, 50, 50));
+    QCOMPARE(ui(*m_form).Text1->height(), 2 * 27);
 }
 
 void TestKlassenraum::zoomZurueckGibtGleichesBild()
 {
     m_form->command1Click();
-    const QImage feld = m_form->picAusgabe().picture();
-    const QImage diagramm = m_form->picHisto().picture();
+    const QImage feld = picAusgabe(*m_form).picture();
+    const QImage diagramm = picHisto(*m_form).picture();
     m_form->zoomSetzen(3.0);
-    QCOMPARE(m_form->picAusgabe().picture().size(), QSize(3 * 442, 3 * 425));
+    QCOMPARE(picAusgabe(*m_form).picture().size(), QSize(3 * 442, 3 * 425));
     m_form->zoomSetzen(1.0);
-    QCOMPARE(m_form->picAusgabe().picture(), feld);
-    QCOMPARE(m_form->picHisto().picture(), diagramm);
+    QCOMPARE(picAusgabe(*m_form).picture(), feld);
+    QCOMPARE(picHisto(*m_form).picture(), diagramm);
 }
 
 void TestKlassenraum::geraetePixelScharf()
 {
     // Runs at the screen's ratio; the suite runs it again with QT_SCALE_FACTOR=2.
-    const double verhaeltnis = m_form->picHisto().devicePixelRatioF();
+    const double verhaeltnis = picHisto(*m_form).devicePixelRatioF();
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
         QCOMPARE(verhaeltnis, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
-    const QImage diagramm = m_form->picHisto().picture();
-    QCOMPARE(diagramm.size(), (QSizeF(m_form->picHisto().size()) * verhaeltnis).toSize());
+    const QImage diagramm = picHisto(*m_form).picture();
+    QCOMPARE(diagramm.size(), (QSizeF(picHisto(*m_form).size()) * verhaeltnis).toSize());
     // Every pixel of a row one of the drawing's colours, the grid lines as
     // wide as the ratio, the start bar three times that.
     const int zeile = diagramm.height() / 3;
@@ -151,13 +151,13 @@ void TestKlassenraum::kastenLassenGitterlinieFrei()
 {
     QFETCH(double, zoom);
     m_form->zoomSetzen(zoom);
-    Feldansicht feld(m_form->picAusgabe());
+    Feldansicht feld(picAusgabe(*m_form));
     feld.feldgitterZeichnen();
     std::vector<Zelle> diagonale;
     for (int c = 0; c < 50; ++c)
         diagonale.push_back(Zelle{c, c});
     feld.startSpielerZeichnen(diagonale);
-    const QImage bild = m_form->picAusgabe().picture();
+    const QImage bild = picAusgabe(*m_form).picture();
     const double proZelleX = bild.width() / 50.0, proZelleY = bild.height() / 50.0;
     const auto pixel = [](double device, int groesse) {
         return std::min(groesse - 1, static_cast<int>(std::floor(device + 1e-4)));
@@ -185,7 +185,7 @@ void TestKlassenraum::meldungWaechstMitDemZoom()
             QCOMPARE(QFontInfo(text->font()).family(), QStringLiteral("Liberation Sans"));
             box->accept();
         });
-        m_form->menuBar()->actions()[2]->trigger();
+        ui(*m_form).cmdInfo->trigger();
     }
     QCOMPARE(hoehen.size(), 2);
     QVERIFY2(hoehen[1] > 1.8 * hoehen[0], qPrintable(QStringLiteral("%1 %2").arg(hoehen[0]).arg(hoehen[1])));
@@ -212,11 +212,11 @@ void TestKlassenraum::zoomTasten()
 
 void TestKlassenraum::zoomLaesstSpielstand()
 {
-    scrollBar(*m_form, "HScroll2")->setValue(3360);
+    ui(*m_form).HScroll2->setValue(3360);
     m_form->zoomSetzen(2.0);
-    QCOMPARE(m_form->picHisto().x(), 2 * (6600 - 3360) / 15);
+    QCOMPARE(picHisto(*m_form).x(), 2 * (6600 - 3360) / 15);
     QCOMPARE(m_form->spielfeld().zyklus(), 0);
-    QCOMPARE(text(*m_form, "Text1"), QStringLiteral("10"));
+    QCOMPARE(ui(*m_form).Text1->text(), QStringLiteral("10"));
     m_form->cmdErgebnisClick();
     QCOMPARE(m_form->spielfeld().zyklus(), 1);
 }
@@ -225,7 +225,7 @@ void TestKlassenraum::qtTexteAufDeutsch()
 {
     QLocale::setDefault(QLocale(QLocale::English));
     QVERIFY(qtAufDeutsch(*qApp));
-    std::unique_ptr<QMenu> menue(textBox(*m_form, "Text4")->createStandardContextMenu());
+    std::unique_ptr<QMenu> menue(ui(*m_form).Text4->createStandardContextMenu());
     QStringList texte;
     for (QAction* eintrag : menue->actions())
         texte << eintrag->text().remove(QLatin1Char('&'));
@@ -234,7 +234,7 @@ void TestKlassenraum::qtTexteAufDeutsch()
 
 void TestKlassenraum::tabulatorReihenfolge()
 {
-    textBox(*m_form, "txtStart")->setFocus();
+    ui(*m_form).txtStart->setFocus();
     QStringList besucht{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < 30; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -291,9 +291,9 @@ void TestKlassenraum::fokusrahmenNachTab_data()
 void TestKlassenraum::fokusrahmenNachTab()
 {
     QFETCH(QString, steuerelement);
-    QWidget* ziel = m_form->controls().get(steuerelement.toLatin1().constData());
+    QWidget* ziel = steuerelementNamens(*m_form, steuerelement);
     // The window opens with the focus on its first box, unframed.
-    QWidget* erstes = m_form->controls().get("txtStart");
+    QWidget* erstes = ui(*m_form).txtStart;
     QCOMPARE(QApplication::focusWidget(), erstes);
     const QImage ohne = fensterbild(*m_form);
     for (int i = 0; i < 30 && (i == 0 || QApplication::focusWidget() != ziel); ++i)
@@ -333,7 +333,7 @@ void TestKlassenraum::fokusrahmenNachTab()
 // A click gives a button the focus, but the window keeps its design around it.
 void TestKlassenraum::keinFokusrahmenNachKlick()
 {
-    auto* knopf = m_form->controls().get<QPushButton>("cmdErgebnis");
+    auto* knopf = ui(*m_form).cmdErgebnis;
     QTest::mouseClick(knopf, Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), knopf);
     const QImage nachKlick = fensterbild(*m_form);
@@ -346,35 +346,35 @@ void TestKlassenraum::keinFokusrahmenNachKlick()
 void TestKlassenraum::tastenkuerzel()
 {
     QTest::keyClick(m_form.get(), Qt::Key_F1);
-    QVERIFY(m_form->controls().get("image2")->isVisible());
+    QVERIFY(ui(*m_form).image2->isVisible());
     QTest::keyClick(m_form.get(), Qt::Key_Q, Qt::ControlModifier);
-    QVERIFY(m_form->beendet());
+    QVERIFY(!m_form->isVisible());
 }
 
 void TestKlassenraum::leertasteAufZielsuche()
 {
-    auto* knopf = m_form->controls().get<QPushButton>("cmdZielsuche");
+    auto* knopf = ui(*m_form).cmdZielsuche;
     knopf->setFocus();
     QTest::keyClick(knopf, Qt::Key_Space);
-    QVERIFY(!text(*m_form, "txtdelta").isEmpty());
+    QVERIFY(!ui(*m_form).txtdelta->text().isEmpty());
 }
 
 void TestKlassenraum::pfeiltastenAmStartwert()
 {
-    TopHighScrollBar* balken = hochBalken(*m_form, "vscStart");
+    TopHighScrollBar* balken = ui(*m_form).vscStart;
     balken->setFocus();
     QTest::keyClick(balken, Qt::Key_Up);
-    QCOMPARE(balken->wert(), 11);
+    QCOMPARE(balken->angezeigterWert(), 11);
     QCOMPARE(roteZellen(*m_form), 11);
     QTest::keyClick(balken, Qt::Key_PageDown);
-    QCOMPARE(balken->wert(), 10);
+    QCOMPARE(balken->angezeigterWert(), 10);
     QTest::keyClick(balken, Qt::Key_Home);
-    QCOMPARE(balken->wert(), 50);
+    QCOMPARE(balken->angezeigterWert(), 50);
 }
 
 void TestKlassenraum::bildKopieren()
 {
-    DrawingSurface& feld = m_form->picAusgabe();
+    DrawingSurface& feld = picAusgabe(*m_form);
     QTest::mouseMove(&feld, QPoint(50, 50));
     QTest::mouseClick(&feld, Qt::LeftButton, {}, QPoint(50, 50));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
@@ -401,18 +401,18 @@ void TestKlassenraum::barrierefreieNamen()
 
 void TestKlassenraum::beschreibungenBleibenAktuell()
 {
-    QCOMPARE(m_form->picAusgabe().accessibleDescription(), QStringLiteral("10 von 2500 Individuen spielen mit"));
+    QCOMPARE(picAusgabe(*m_form).accessibleDescription(), QStringLiteral("10 von 2500 Individuen spielen mit"));
     m_form->cmdZielsucheClick();
     m_form->cmdErgebnisClick();
-    QCOMPARE(m_form->picHisto().accessibleDescription(),
-             QStringLiteral("Letzter Zyklus 1 mit A(n) = %1").arg(text(*m_form, "Text1")));
-    QCOMPARE(m_form->picAusgabe().accessibleDescription(),
-             QStringLiteral("%1 von 2500 Individuen spielen mit").arg(text(*m_form, "Text1")));
+    QCOMPARE(picHisto(*m_form).accessibleDescription(),
+             QStringLiteral("Letzter Zyklus 1 mit A(n) = %1").arg(ui(*m_form).Text1->text()));
+    QCOMPARE(picAusgabe(*m_form).accessibleDescription(),
+             QStringLiteral("%1 von 2500 Individuen spielen mit").arg(ui(*m_form).Text1->text()));
 }
 
 void TestKlassenraum::schiebebalkenNennenIhrenWert()
 {
-    QAccessibleInterface* balken = QAccessible::queryAccessibleInterface(hochBalken(*m_form, "vscStart"));
+    QAccessibleInterface* balken = QAccessible::queryAccessibleInterface(ui(*m_form).vscStart);
     QVERIFY(balken);
     QAccessibleValueInterface* wert = balken->valueInterface();
     QVERIFY(wert);
@@ -423,7 +423,7 @@ void TestKlassenraum::schiebebalkenNennenIhrenWert()
     QCOMPARE(balken->text(QAccessible::Name), QStringLiteral("Startwert A(0) einstellen"));
     // A screen reader setting the value acts like the user.
     wert->setCurrentValue(12);
-    QCOMPARE(text(*m_form, "txtStart"), QStringLiteral("12"));
+    QCOMPARE(ui(*m_form).txtStart->text(), QStringLiteral("12"));
 }
 
 QTEST_MAIN(TestKlassenraum)

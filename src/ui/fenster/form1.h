@@ -1,0 +1,108 @@
+#pragma once
+
+#include "controls.h"
+#include "histoansicht.h"
+#include "schnelldurchlauf.h"
+#include "spielfeld.h"
+#include "steuerelemente.h"
+#include "verhulst.h"
+#include "zufallsquelle.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class Feldansicht;
+class Fokusrahmen;
+class Freihandstift;
+class HelpLine;
+class Projektorzoom;
+
+// The program's one window: its controls, the state of the game and the
+// handlers of every control. Handlers are named after control and event.
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // The window draws from `zufall` for the whole run; the default is the
+    // program's fixed-seed generator.
+    explicit Form1(std::unique_ptr<Zufallsquelle> zufall = nullptr, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    const Spielfeld& spielfeld() const { return m_spielfeld; }
+    double exponentT() const { return m_exponentT; }
+    const Steuerelemente& steuerelemente() const { return m_ui; }
+
+    // Handlers, also called directly by other handlers.
+    void cmdStartClick();
+    void cmdZielsucheClick();
+    void cmdErgebnisClick();
+    void command1Click();
+    void command2Click();
+    void command3Click();
+    void command5Click();
+    void command6Click();
+    void command7Click();
+    void command8Click();
+    void vscStartChange(int wert);
+    void vscFaktorChange(int wert);
+    void hScroll2Change(int wert);
+    void cmdEndeClick();
+    void cmdStochClick();
+    void cmdInfoClick();
+
+    // Projector zoom of the whole window: 1 (as designed) up to 3, never
+    // larger than the screen (Projektorzoom).
+    void zoomSetzen(double zoom);
+    double zoom() const;
+    // Copies the picture of the surface under the pointer to the clipboard.
+    void bildKopieren();
+    // Esc: hides the explanation when it is shown, as its "X" does.
+    void erlaeuterungSchliessen();
+
+protected:
+    // Once shown, the window follows its screen: it shrinks to fit when it
+    // is framed or moved onto a smaller screen.
+    void showEvent(QShowEvent* event) override;
+    // Closing the window ends the program like "Programm beenden", also in
+    // the middle of a quick run.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void startUp();
+    void createMenus();
+    void createShortcuts();
+    void connectHandlers();
+    void connectSurfaces();
+    void watchHelpTexts();
+    // Lays the window out at a zoom factor: controls, fonts, surfaces.
+    void zoomAnwenden(double zoom);
+    // Keeps what the two surfaces show readable for screen readers.
+    void beschreibungenAktualisieren();
+    void allesZuruecksetzen();
+    // Draws the Verhulst curve; a step that fails is reported and the lines
+    // before it stay.
+    void verhulstKurve(Histoansicht::Kurve art);
+    // Lets the waiting window events run; false once the program is ending.
+    bool wartendeEreignisseVerarbeiten();
+
+    void picAusgabeMouseMove(QPointF punkt);
+    void picHistoMouseMove(QPointF punkt);
+
+    std::unique_ptr<Zufallsquelle> m_zufall;
+    Spielfeld m_spielfeld;
+    double m_exponentT = 1.0;
+    std::unique_ptr<Controls> m_controls;
+    Steuerelemente& m_ui;
+    std::unique_ptr<Feldansicht> m_feld;
+    std::unique_ptr<Histoansicht> m_histo;
+    std::unique_ptr<Freihandstift> m_feldStift;
+    std::unique_ptr<Freihandstift> m_histoStift;
+    Schnelldurchlauf m_schnelldurchlauf;
+    HelpLine* m_hilfe = nullptr;
+    Fokusrahmen* m_fokusrahmen = nullptr;
+    Projektorzoom* m_projektorzoom = nullptr;
+    bool m_beendet = false;
+    bool m_angezeigt = false;
+};

@@ -1,0 +1,117 @@
+#include "projektorzoom.h"
+
+#include "controltable.h"
+#include "schriften.h"
+#include "twips.h"
+#include "zoomstufen.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+
+Projektorzoom::Projektorzoom(QMainWindow& fenster, std::function<void(double)> anwenden)
+    : QObject(&fenster)
+    , m_fenster(fenster)
+    , m_anwenden(std::move(anwenden))
+{
+}
+
+QScreen* Projektorzoom::bildschirm() const
+{
+    QScreen* screen = m_fenster.screen();
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+QSize Projektorzoom::rahmen() const
+{
+    // Known once the window system has framed the window; none before.
+    return m_fenster.frameGeometry().size() - m_fenster.geometry().size();
+}
+
+QSize Projektorzoom::fenstergroesse(double zoom) const
+{
+    // The menu bar's margins stay; its text grows with the zoom.
+    const QMenuBar* leiste = m_fenster.menuBar();
+    const int raender = leiste->sizeHint().height() - QFontMetrics(leiste->font()).height();
+    const int menue = raender + QFontMetrics(standardSchrift(zoom)).height();
+    const int breite = twipsZuPixeln(clientWidthTwips, zoom);
+    const int hoehe = twipsZuPixeln(clientHeightTwips, zoom);
+    return QSize(breite, hoehe + menue) + rahmen();
+}
+
+double Projektorzoom::groessterPassenderZoom() const
+{
+    const QSize verfuegbar = bildschirm()->availableGeometry().size();
+    const auto passt = [&](int tausendstel) {
+        const QSize groesse = fenstergroesse(tausendstel / 1000.0);
+        return groesse.width() <= verfuegbar.width() && groesse.height() <= verfuegbar.height();
+    };
+    // The window grows with the zoom: search the largest that fits.
+    int passend = static_cast<int>(std::lround(zoomstufen::kleinsteAnpassung * 1000));
+    int zuGross = static_cast<int>(std::lround(zoomstufen::groesste * 1000)) + 1;
+    if (!passt(passend))
+        return zoomstufen::kleinsteAnpassung;
+    while (zuGross - passend > 1) {
+        const int mitte = (passend + zuGross) / 2;
+        (passt(mitte) ? passend : zuGross) = mitte;
+    }
+    return passend / 1000.0;
+}
+
+void Projektorzoom::anwenden(double zoom)
+{
+    m_zoom = zoom;
+    m_anwenden(zoom);
+}
+
+void Projektorzoom::setzen(double gewuenscht)
+{
+    m_vorDemFuellen.reset();
+    const double zoom = std::clamp(gewuenscht, zoomstufen::kleinsteAnpassung, zoomstufen::groesste);
+    anwenden(std::min(zoom, groessterPassenderZoom()));
+}
+
+void Projektorzoom::vergroessern()
+{
+    const double naechste = zoomstufen::groesser(m_zoom);
+    if (naechste <= groessterPassenderZoom())
+        setzen(naechste);
+}
+
+void Projektorzoom::verkleinern()
+{
+    setzen(zoomstufen::kleiner(m_zoom));
+}
+
+void Projektorzoom::zuruecksetzen()
+{
+    setzen(zoomstufen::kleinste);
+}
+
+void Projektorzoom::bildschirmFuellenUmschalten()
+{
+    if (m_vorDemFuellen) {
+        const VorDemFuellen vorher = *m_vorDemFuellen;
+        setzen(vorher.zoom);
+        m_fenster.move(vorher.ort);
+        return;
+    }
+    const VorDemFuellen vorher{m_zoom, m_fenster.pos()};
+    anwenden(groessterPassenderZoom());
+    m_vorDemFuellen = vorher;
+    QRect lage(QPoint(0, 0), fenstergroesse(m_zoom));
+    lage.moveCenter(bildschirm()->availableGeometry().center());
+    m_fenster.move(lage.topLeft());
+}
+
+void Projektorzoom::anBildschirmAnpassen()
+{
+    const double passend = groessterPassenderZoom();
+    if (m_zoom > passend)
+        anwenden(passend);
+}

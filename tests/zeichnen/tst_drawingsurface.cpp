@@ -1,0 +1,442 @@
+#include "drawingsurface.h"
+#include "drawingsurfaceprobe.h"
+#include "lineclip.h"
+#include "oprasterizer.h"
+
+#include <QTest>
+
+#include <QPainter>
+
+#include <cmath>
+#include <limits>
+#include <set>
+#include <vector>
+
+namespace {
+
+constexpr double inf = std::numeric_limits<double>::infinity();
+const QColor rot(200, 20, 20);
+const QColor gitter(240, 240, 240);
+
+// A chart-like surface: x 0..120 across, y 2500 at the top to 0 at the bottom.
+struct Chart
+{
+    DrawingSurface surface;
+    Chart()
+    {
+        surface.resize(1667, 425);
+        surface.setBackColour(Qt::white);
+        surface.setUserCoordinates(0, 2500, 120, 0);
+    }
+};
+
+// The columns of one picture row that have the given colour.
+QList<int> columnsOf(const QImage& image, int row, QColor colour)
+{
+    QList<int> columns;
+    for (int x = 0; x < image.width(); ++x)
+        if (image.pixelColor(x, row) == colour)
+            columns.append(x);
+    return columns;
+}
+
+QList<int> rowsOf(const QImage& image, int column, QColor colour)
+{
+    QList<int> rows;
+    for (int y = 0; y < image.height(); ++y)
+        if (image.pixelColor(column, y) == colour)
+            rows.append(y);
+    return rows;
+}
+
+} // namespace
+
+class TestDrawingSurface : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void penWidthGivesWholePixels_data();
+    void penWidthGivesWholePixels();
+    void gridLineIsOnePixelOfItsColour();
+    void bottomEdgeLineIsVisible();
+    void barHeightFollowsUserUnits();
+    void farCoordinatesAreClipped_data();
+    void farCoordinatesAreClipped();
+    void slantedLineTowardsInfinityKeepsDirection();
+    void clipKeepsPrecisionOfNearEnd();
+    void filledBoxCoversBothCorners();
+    void clearForgetsEverything();
+    void repeatedDrawingDoesNotGrowTheLog();
+    void rescaleKeepsEverythingAndComesBackExactly();
+    void keptOperationsStayBounded();
+    void farOutsideIsNotKept_data();
+    void farOutsideIsNotKept();
+    void gridLinesEqualCellOutlines_data();
+    void gridLinesEqualCellOutlines();
+    void penWidthStaysSet();
+    void mouseReportsUserCoordinates();
+};
+
+void TestDrawingSurface::penWidthGivesWholePixels_data()
+{
+    QTest::addColumn<int>("pen");
+    QTest::newRow("one") << 1;
+    QTest::newRow("two") << 2;
+    QTest::newRow("three") << 3;
+}
+
+void TestDrawingSurface::penWidthGivesWholePixels()
+{
+    QFETCH(int, pen);
+    Chart chart;
+    chart.surface.setPenWidth(pen);
+    chart.surface.line(10, 0, 10, 1000, rot);
+    const QImage image = chart.surface.picture();
+    const QList<int> columns = columnsOf(image, 400, rot);
+    QCOMPARE(columns.size(), pen);
+    // Contiguous, around the pixel of x = 10.
+    const int centre = static_cast<int>(std::floor(10 * 1667.0 / 120));
+    QVERIFY(columns.contains(centre));
+    QCOMPARE(columns.last() - columns.first(), pen - 1);
+}
+
+void TestDrawingSurface::gridLineIsOnePixelOfItsColour()
+{
+    Chart chart;
+    chart.surface.setPenWidth(1);
+    chart.surface.line(7, 0, 7, 2500, gitter);
+    const QImage image = chart.surface.picture();
+    for (int row : {0, 100, 424}) {
+        const QList<int> columns = columnsOf(image, row, gitter);
+        QCOMPARE(columns.size(), 1);
+        // Its neighbours keep the back colour: no blending.
+        QCOMPARE(image.pixelColor(columns[0] - 1, row), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(columns[0] + 1, row), QColor(Qt::white));
+    }
+}
+
+void TestDrawingSurface::bottomEdgeLineIsVisible()
+{
+    Chart chart;
+    chart.surface.line(0, 0, 120, 0, QColor(100, 100, 255));
+    chart.surface.line(0, 2500, 120, 2500, QColor(1, 2, 3));
+    chart.surface.line(120, 0, 120, 2500, QColor(4, 5, 6));
+    const QImage image = chart.surface.picture();
+    QCOMPARE(image.pixelColor(500, 424), QColor(100, 100, 255));
+    QCOMPARE(image.pixelColor(500, 0), QColor(1, 2, 3));
+    QCOMPARE(image.pixelColor(1666, 200), QColor(4, 5, 6));
+}
+
+void TestDrawingSurface::barHeightFollowsUserUnits()
+{
+    Chart chart;
+    chart.surface.setPenWidth(3);
+    chart.surface.line(5, 0, 5, 1250, rot);
+    const QImage image = chart.surface.picture();
+    const int column = static_cast<int>(std::floor(5 * 1667.0 / 120));
+    const QList<int> rows = rowsOf(image, column, rot);
+    QCOMPARE(rows.last(), 424);
+    QVERIFY(std::abs(rows.first() - 212) <= 1);
+    QCOMPARE(rows.size(), rows.last() - rows.first() + 1);
+}
+
+void TestDrawingSurface::farCoordinatesAreClipped_data()
+{
+    QTest::addColumn<double>("x1");
+    QTest::addColumn<double>("y1");
+    QTest::addColumn<double>("x2");
+    QTest::addColumn<double>("y2");
+    QTest::addColumn<bool>("reachesTop");
+    QTest::newRow("bar of 1e300") << 3.0 << 0.0 << 3.0 << 1e300 << true;
+    QTest::newRow("bar of infinity") << 3.0 << 0.0 << 3.0 << inf << true;
+    QTest::newRow("bar of -1e300") << 3.0 << 0.0 << 3.0 << -1e300 << false;
+    QTest::newRow("bar of -infinity") << 3.0 << 0.0 << 3.0 << -inf << false;
+    QTest::newRow("slanted to 1e300") << 3.0 << 0.0 << 1e300 << 1e300 << true;
+    QTest::newRow("both ends far away") << -1e300 << -1e300 << 1e300 << 1e300 << true;
+    QTest::newRow("infinite both ways") << -inf << 3.0 << inf << 3.0 << false;
+    QTest::newRow("not a number") << 3.0 << 0.0 << 3.0 << std::nan("") << false;
+}
+
+void TestDrawingSurface::farCoordinatesAreClipped()
+{
+    QFETCH(double, x1);
+    QFETCH(double, y1);
+    QFETCH(double, x2);
+    QFETCH(double, y2);
+    QFETCH(bool, reachesTop);
+    Chart chart;
+    chart.surface.setPenWidth(2);
+    chart.surface.line(x1, y1, x2, y2, rot);
+    chart.surface.boxOutline(x1, y1, x2, y2, rot);
+    chart.surface.filledBox(x1, y1, x2, y2, rot);
+    chart.surface.circle(x2, y2, 1e300, rot);
+    const QImage image = chart.surface.picture();
+    QCOMPARE(image.size(), QSize(1667, 425));
+    QCOMPARE(!columnsOf(image, 0, rot).isEmpty(), reachesTop);
+}
+
+void TestDrawingSurface::slantedLineTowardsInfinityKeepsDirection()
+{
+    // From (0, 0) towards (1e300, 2e300): the slope 2 must survive clipping.
+    const auto clipped = clipLine(QLineF(0, 0, 1e300, 2e300), QRectF(0, 0, 100, 100));
+    QVERIFY(clipped.has_value());
+    QCOMPARE(clipped->p1(), QPointF(0, 0));
+    QVERIFY(std::fabs(clipped->x2() - 50) < 1e-9);
+    QVERIFY(std::fabs(clipped->y2() - 100) < 1e-9);
+}
+
+void TestDrawingSurface::clipKeepsPrecisionOfNearEnd()
+{
+    const auto clipped = clipLine(QLineF(1e300, 1e300, 10, 20), QRectF(0, 0, 100, 100));
+    QVERIFY(clipped.has_value());
+    QVERIFY(std::fabs(clipped->x2() - 10) < 1e-9 && std::fabs(clipped->y2() - 20) < 1e-9);
+    QVERIFY(std::fabs(clipped->x1() - 90) < 1e-6 && std::fabs(clipped->y1() - 100) < 1e-6);
+    QVERIFY(!clipLine(QLineF(-5, -5, -1, 200), QRectF(0, 0, 100, 100)).has_value());
+}
+
+void TestDrawingSurface::filledBoxCoversBothCorners()
+{
+    DrawingSurface field;
+    field.resize(442, 425);
+    field.setBackColour(Qt::black);
+    field.setUserCoordinates(0, 0, 50, 50);
+    field.filledBox(49, 49, 50, 50, Qt::red);
+    field.filledBox(0, 0, 0.9, 0.9, Qt::blue);
+    const QImage image = field.picture();
+    QCOMPARE(image.pixelColor(441, 424), QColor(Qt::red));
+    QCOMPARE(image.pixelColor(0, 0), QColor(Qt::blue));
+    // 0.9 cells end before the next cell's first pixel.
+    QCOMPARE(image.pixelColor(8, 4), QColor(Qt::black));
+    QCOMPARE(image.pixelColor(7, 4), QColor(Qt::blue));
+}
+
+void TestDrawingSurface::clearForgetsEverything()
+{
+    Chart chart;
+    chart.surface.line(10, 0, 10, 2500, rot);
+    chart.surface.clear();
+    QCOMPARE(retainedOperations(chart.surface), std::size_t(0));
+    QVERIFY(columnsOf(chart.surface.picture(), 100, rot).isEmpty());
+}
+
+void TestDrawingSurface::repeatedDrawingDoesNotGrowTheLog()
+{
+    Chart chart;
+    for (int klick = 0; klick < 50; ++klick) {
+        chart.surface.setPenWidth(2);
+        for (int i = 0; i <= 120; ++i)
+            chart.surface.line(i + 0.3, 0, i + 0.3, 10.0 * i, QColor(15, 15, 200));
+    }
+    // The line of cycle 120 stands beyond the chart's right edge and is not kept.
+    QCOMPARE(retainedOperations(chart.surface), std::size_t(120));
+    // A repeat moved to the end still paints over what came between.
+    chart.surface.setPenWidth(3);
+    chart.surface.line(5, 0, 5, 2500, rot);
+    chart.surface.line(5, 0, 5, 2500, QColor(1, 1, 1));
+    chart.surface.line(5, 0, 5, 2500, rot);
+    QCOMPARE(retainedOperations(chart.surface), std::size_t(122));
+    chart.surface.resize(1668, 425);
+    QCOMPARE(colourAt(chart.surface, 5, 100), rot);
+}
+
+void TestDrawingSurface::rescaleKeepsEverythingAndComesBackExactly()
+{
+    Chart chart;
+    chart.surface.setPenWidth(1);
+    for (int i = 1; i <= 120; ++i)
+        chart.surface.line(i, 0, i, 2500, i % 10 ? gitter : QColor(220, 220, 220));
+    chart.surface.setPenWidth(3);
+    chart.surface.line(12, 0, 12, 777, rot);
+    const QImage before = chart.surface.picture();
+
+    chart.surface.resize(2 * 1667, 2 * 425);
+    const QImage doubled = chart.surface.picture();
+    QCOMPARE(doubled.size(), QSize(2 * 1667, 2 * 425));
+    QCOMPARE(colourAt(chart.surface, 12, 700), rot);
+    QCOMPARE(colourAt(chart.surface, 12, 800), gitter);
+    QCOMPARE(colourAt(chart.surface, 12.5, 800), QColor(Qt::white));
+    // Grid lines stay pure colours: nothing in between.
+    for (int x = 0; x < doubled.width(); ++x) {
+        const QColor c = doubled.pixelColor(x, 10);
+        QVERIFY(c == Qt::white || c == gitter || c == QColor(220, 220, 220));
+    }
+
+    chart.surface.resize(1667, 425);
+    QCOMPARE(chart.surface.picture(), before);
+}
+
+namespace {
+
+// What repeated recruitment passes draw on the field: lines from cell to
+// cell, circles and boxes, from a fixed pseudo-random walk.
+std::vector<DrawingOp> passesWithoutCommit(std::size_t count)
+{
+    const std::vector<QRgb> colours{qRgb(0, 255, 255), qRgb(255, 255, 0), qRgb(0, 0, 255), qRgb(250, 250, 250)};
+    std::vector<DrawingOp> ops;
+    unsigned state = 12345u;
+    const auto cell = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return static_cast<double>((state >> 10) % 50);
+    };
+    for (std::size_t i = 0; i < count; ++i) {
+        const double x = cell(), y = cell();
+        switch (i % 3) {
+        case 0:
+            ops.push_back({DrawingOp::Kind::Line, 1, colours[0], cell() + 0.5, cell() + 0.5, x + 0.5, y + 0.5});
+            break;
+        case 1:
+            ops.push_back({DrawingOp::Kind::Circle, 1, colours[1], x + 0.5, y + 0.5, 0.9, 0.0});
+            break;
+        default:
+            ops.push_back({DrawingOp::Kind::FilledBox, 1, colours[2 + (i / 3) % 2], x, y, x + 0.9, y + 0.9});
+        }
+    }
+    return ops;
+}
+
+void drawOn(DrawingSurface& surface, const DrawingOp& op)
+{
+    const QColor colour = QColor::fromRgb(op.colour);
+    switch (op.kind) {
+    case DrawingOp::Kind::Line:
+        surface.line(op.x1, op.y1, op.x2, op.y2, colour);
+        break;
+    case DrawingOp::Kind::Circle:
+        surface.circle(op.x1, op.y1, op.x2, colour);
+        break;
+    default:
+        surface.filledBox(op.x1, op.y1, op.x2, op.y2, colour);
+    }
+}
+
+} // namespace
+
+// Passes repeated without a commit keep a bounded number of operations,
+// and reaching the bound changes nothing of the picture at its scale; at
+// another scale the older drawing is scaled and keeps its pure colours.
+void TestDrawingSurface::keptOperationsStayBounded()
+{
+    DrawingSurface field;
+    field.resize(442, 425);
+    field.setBackColour(Qt::black);
+    field.setUserCoordinates(0, 0, 50, 50);
+    const std::vector<DrawingOp> ops = passesWithoutCommit(3 * DrawingSurface::keptOperations + 1000);
+    QImage expected(442, 425, QImage::Format_RGB32);
+    expected.fill(Qt::black);
+    QPainter painter(&expected);
+    const SurfaceMapping mapping(0, 0, 50, 50, expected.size(), 1.0);
+    std::set<QRgb> colours{qRgb(0, 0, 0)};
+    for (const DrawingOp& op : ops) {
+        drawOn(field, op);
+        rasterize(painter, mapping, op);
+        colours.insert(op.colour);
+        QVERIFY(retainedOperations(field) <= DrawingSurface::keptOperations);
+    }
+    painter.end();
+    QCOMPARE(field.picture(), expected);
+
+    field.resize(884, 850);
+    const QImage doubled = field.picture();
+    for (int y = 0; y < doubled.height(); y += 7)
+        for (int x = 0; x < doubled.width(); ++x)
+            QVERIFY(colours.count(doubled.pixel(x, y)));
+    field.resize(442, 425);
+    QCOMPARE(field.picture(), expected);
+}
+
+void TestDrawingSurface::farOutsideIsNotKept_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<int>("pen");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("bar of cycle 121") << 121.0 << 3 << false;
+    QTest::newRow("model line of cycle 120") << 120.3 << 2 << false;
+    QTest::newRow("bar of cycle 120 on the edge") << 120.0 << 3 << true;
+    QTest::newRow("a hair beyond the edge") << 120.05 << 3 << true;
+    QTest::newRow("left of the chart") << -1.0 << 3 << false;
+}
+
+void TestDrawingSurface::farOutsideIsNotKept()
+{
+    QFETCH(double, x);
+    QFETCH(int, pen);
+    QFETCH(bool, kept);
+    Chart chart;
+    chart.surface.setPenWidth(pen);
+    chart.surface.line(x, 0, x, 1000, rot);
+    QCOMPARE(retainedOperations(chart.surface), std::size_t(kept ? 1 : 0));
+    // What is kept is what can be seen at some scale, and nothing else.
+    bool seen = false;
+    for (const QSize size : {QSize(1667, 425), QSize(3333, 850), QSize(5000, 1275)}) {
+        chart.surface.resize(size);
+        seen = seen || !columnsOf(chart.surface.picture(), size.height() - 2, rot).isEmpty();
+    }
+    QCOMPARE(seen, kept);
+}
+
+void TestDrawingSurface::gridLinesEqualCellOutlines_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("zoom 1") << QSize(442, 425);
+    QTest::newRow("zoom 1.25") << QSize(553, 531);
+    QTest::newRow("zoom 2") << QSize(884, 850);
+    QTest::newRow("zoom 3") << QSize(1326, 1275);
+}
+
+void TestDrawingSurface::gridLinesEqualCellOutlines()
+{
+    // The field is drawn cell by cell (a red square, then its outline) or as
+    // all squares followed by the 51 + 51 grid lines: the same pixels.
+    QFETCH(QSize, size);
+    const QColor grau(100, 100, 100);
+    const auto spielt = [](int i, int j) { return (i * 7 + j * 13) % 5 == 0; };
+    DrawingSurface zellweise, gitter;
+    for (DrawingSurface* feld : {&zellweise, &gitter}) {
+        feld->resize(size);
+        feld->setBackColour(Qt::black);
+        feld->setUserCoordinates(0, 0, 50, 50);
+        feld->setZoom(size.width() / 442.0);
+    }
+    for (int i = 0; i < 50; ++i)
+        for (int j = 0; j < 50; ++j) {
+            if (spielt(i, j)) {
+                zellweise.filledBox(i, j, i + 1, j + 1, Qt::red);
+                gitter.filledBox(i, j, i + 1, j + 1, Qt::red);
+            }
+            zellweise.boxOutline(i, j, i + 1, j + 1, grau);
+        }
+    for (int i = 0; i <= 50; ++i) {
+        gitter.line(i, 0, i, 50, grau);
+        gitter.line(0, i, 50, i, grau);
+    }
+    QCOMPARE(gitter.picture(), zellweise.picture());
+}
+
+void TestDrawingSurface::penWidthStaysSet()
+{
+    Chart chart;
+    QCOMPARE(penWidth(chart.surface), 1);
+    chart.surface.setPenWidth(3);
+    chart.surface.line(1, 0, 1, 10, rot);
+    chart.surface.clear();
+    QCOMPARE(penWidth(chart.surface), 3);
+}
+
+void TestDrawingSurface::mouseReportsUserCoordinates()
+{
+    DrawingSurface field;
+    field.resize(442, 425);
+    field.setUserCoordinates(0, 0, 50, 50);
+    field.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&field));
+    QPointF reported(-1, -1);
+    connect(&field, &DrawingSurface::moved, [&](QPointF p) { reported = p; });
+    QTest::mouseMove(&field, QPoint(1, 1));
+    QCOMPARE(reported, QPointF(50.0 / 442, 50.0 / 425));
+    QTest::mouseMove(&field, QPoint(441, 424));
+    QVERIFY(std::floor(reported.x()) == 49 && std::floor(reported.y()) == 49);
+}
+
+QTEST_MAIN(TestDrawingSurface)
+#include "tst_drawingsurface.moc"

@@ -40,7 +40,7 @@ fail() {
 pass() {
     echo "ok: $*"
 }
-# shellcheck source=pruefungen.sh
+# shellcheck source=SCRIPTDIR/pruefungen.sh
 source "$here/pruefungen.sh"
 
 for tool in desktop-file-validate dpkg-deb dpkg-shlibdeps dpkg-parsechangelog python3 \
@@ -184,8 +184,8 @@ if [[ -f $changelog ]]; then
 fi
 
 # Nothing else belongs in the prefix (no test programs, no benchmarks).
-extra=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort \
-    | grep -vxF -f <(printf '%s\n' "${installed_files[@]}") || true)
+extra=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)
+extra=$(grep -vxF -f <(printf '%s\n' "${installed_files[@]}") <<<"$extra" || true)
 [[ -z $extra ]] || fail "unexpected installed files: $extra"
 
 # --- 2. the Debian package --------------------------------------------------

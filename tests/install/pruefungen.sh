@@ -3,7 +3,9 @@
 #
 # Checks of single installed files, sourced by check-install.sh. Each
 # reports through the caller's pass and fail and never stops the run, so
-# one run lists every problem.
+# one run lists every problem. The caller also sets here, source_dir,
+# version, homepage, build_type, sanitize and failures.
+# shellcheck disable=SC2154
 
 # desktop-file-validate has nothing at all to say: no error, no warning and
 # no hint (two main categories, for instance, are only a hint).
@@ -109,9 +111,11 @@ check_elf() {
 # Every Qt library the program needs is named in Depends by its Debian
 # package: libQt6Charts.so.6 needs libqt6charts6, and so on.
 check_qt_depends() {
-    local file=$1 names=$2 library package
+    local file=$1 names=$2 library module package
     while read -r library; do
-        package=$(sed 's/^libQt6\(.*\)\.so\.6$/libqt6\L\1\E6/' <<<"$library")
+        module=${library#libQt6}
+        module=${module%.so.6}
+        package=libqt6${module,,}6
         if grep -qx "$package" <<<"$names"; then
             pass "program links $library, Depends names $package"
         else

@@ -7,7 +7,9 @@
 
 include(GNUInstallDirs)
 
-# The AppStream id: the name of the metainfo file in resources/.
+# The AppStream id (the name of the metainfo file in resources/) and the
+# homepage, which the metainfo file names too. Both are under example.org
+# until the project has a domain of its own.
 set(KETTENBRIEF_APPSTREAM_ID org.example.kettenbrief)
 set(KETTENBRIEF_HOMEPAGE "https://kettenbrief.example.org/")
 # Debian wants the documentation under the package's name, whatever the

@@ -1,38 +1,109 @@
 # Installation and the Debian package.
 #
-# `cmake --install` puts the program, its menu entry and its icon below the
-# prefix; `cpack` (in a configured build directory) packs the same files into
-# kettenbrief_<version>_<arch>.deb for installing with apt-get.
+# `cmake --install` puts the program, its menu entry, its icon, its
+# AppStream metadata, its manual page, the copyright file and the changelog
+# below the prefix; `cpack` (in a configured build directory) packs the same
+# files into kettenbrief_<version>_<arch>.deb for installing with apt-get.
 
 include(GNUInstallDirs)
 
+# The AppStream id (the name of the metainfo file in resources/) and the
+# homepage, which the metainfo file names too. Both are under example.org
+# until the project has a domain of its own.
+set(KETTENBRIEF_APPSTREAM_ID org.example.kettenbrief)
+set(KETTENBRIEF_HOMEPAGE "https://kettenbrief.example.org/")
+# Debian wants the documentation under the package's name, whatever the
+# project is called.
+set(kettenbrief_docdir ${CMAKE_INSTALL_DATADIR}/doc/kettenbrief)
+# Directories that install creates get 0755 whatever the umask of the
+# machine that packs: lintian rejects group-writable ones.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+# The changelog and the manual page go out compressed as Debian wants them:
+# gzip -9 for the smallest file, -n so that no name or time stamp makes two
+# builds of the same text differ.
+find_program(KETTENBRIEF_GZIP gzip REQUIRED)
+set(kettenbrief_paketdir ${CMAKE_BINARY_DIR}/paket)
+function(kettenbrief_gzip quelle name)
+    set(kopie ${kettenbrief_paketdir}/${name})
+    add_custom_command(OUTPUT ${kopie}.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${quelle} ${kopie}
+        COMMAND ${KETTENBRIEF_GZIP} -9nf ${kopie}
+        DEPENDS ${quelle}
+        COMMENT "Compressing ${name}"
+        VERBATIM)
+endfunction()
+kettenbrief_gzip(${PROJECT_SOURCE_DIR}/packaging/changelog changelog)
+kettenbrief_gzip(${PROJECT_SOURCE_DIR}/docs/kettenbrief.6 kettenbrief.6)
+add_custom_target(kettenbrief_paketdateien ALL
+    DEPENDS ${kettenbrief_paketdir}/changelog.gz ${kettenbrief_paketdir}/kettenbrief.6.gz)
+
 install(TARGETS kettenbrief RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The compiler's version strings in .comment are of no use to the installed
+# program (lintian: binary-has-unneeded-section). They go after the install
+# step and its strip; the program in the build tree keeps them.
+if(CMAKE_OBJCOPY)
+    install(CODE "set(kettenbrief_objcopy \"${CMAKE_OBJCOPY}\")
+        set(kettenbrief_programm \"${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:kettenbrief>\")")
+    install(CODE [[
+        if(NOT IS_ABSOLUTE "${kettenbrief_programm}")
+            set(kettenbrief_programm "${CMAKE_INSTALL_PREFIX}/${kettenbrief_programm}")
+        endif()
+        execute_process(
+            COMMAND "${kettenbrief_objcopy}" --remove-section=.comment
+                "$ENV{DESTDIR}${kettenbrief_programm}"
+            RESULT_VARIABLE kettenbrief_ergebnis)
+        if(NOT kettenbrief_ergebnis EQUAL 0)
+            message(FATAL_ERROR "objcopy could not remove .comment from ${kettenbrief_programm}")
+        endif()
+    ]])
+endif()
 install(FILES ${PROJECT_SOURCE_DIR}/resources/kettenbrief.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/kettenbrief.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/${KETTENBRIEF_APPSTREAM_ID}.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${kettenbrief_paketdir}/kettenbrief.6.gz
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${kettenbrief_paketdir}/changelog.gz
+    DESTINATION ${kettenbrief_docdir})
 
-set(KETTENBRIEF_MAINTAINER "Kettenbrief-Entwicklung <kettenbrief@localhost>"
+# Trees configured with the earlier default keep it in their cache; that
+# address on localhost is one no package may carry.
+if(KETTENBRIEF_MAINTAINER STREQUAL "Kettenbrief-Entwicklung <kettenbrief@localhost>")
+    unset(KETTENBRIEF_MAINTAINER CACHE)
+endif()
+# example.org is reserved for examples: the default reaches nobody, so a
+# build for real machines sets its own (-DKETTENBRIEF_MAINTAINER=...).
+set(KETTENBRIEF_MAINTAINER "Kettenbrief <kettenbrief@example.org>"
     CACHE STRING "Maintainer field of the Debian package (Name <E-Mail>)")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kettenbrief)
 set(CPACK_PACKAGE_VENDOR "Kettenbrief")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# The first line must not start with the package's name (Debian's rule for
+# package lists, where the name already stands in front of it).
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "Kettenbrief als Monte-Carlo-Spiel für den Unterricht")
+    "Monte-Carlo-Spiel eines Kettenbriefs für den Unterricht")
 # One line of the package description per line here (dpkg wants them short).
 set(CPACK_PACKAGE_DESCRIPTION
     "Auf einem Feld von 50 x 50 Personen spielen anfangs zehn mit; in jedem
 Zyklus versucht jeder Spieler, zufällig gewählte andere anzuwerben. Das
-Histogramm der Spielerzahlen wird mit dem logistischen Wachstum nach
-Verhulst verglichen.")
+Spiel lässt sich wiederholen, denn der Zufallsgenerator beginnt immer mit
+demselben Startwert. Das Balkendiagramm der Spielerzahlen wird mit dem
+logistischen Wachstum nach Verhulst verglichen, verallgemeinert durch
+einen Exponenten t. Das Programm ist deutschsprachig, liest und schreibt
+keine Dateien und behält nichts von einem Start zum nächsten.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 
 set(CPACK_DEBIAN_PACKAGE_NAME kettenbrief)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${KETTENBRIEF_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${KETTENBRIEF_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The Qt libraries the program links against are found by dpkg-shlibdeps.

@@ -22,9 +22,14 @@ packages=(
     x11-utils
     imagemagick
     python3
-    # Building and checking the .deb (cpack, dpkg-shlibdeps, desktop-file-validate).
+    # Building and checking the .deb (cpack, dpkg-shlibdeps, desktop-file-validate,
+    # lintian, appstreamcli, and man with groff for the manual page).
     desktop-file-utils
     dpkg-dev
+    lintian
+    appstream
+    man-db
+    groff-base
     # Fuzzing the number texts (clang's libFuzzer), coverage report, memcheck.
     clang-14
     libclang-rt-14-dev

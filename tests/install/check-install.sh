@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
 # Checks what a classroom machine gets:
 #  1. `cmake --install` into a scratch prefix puts the program, its menu
-#     entry and its icon in place; the menu entry passes
-#     desktop-file-validate and points at exactly those two files; the icon
-#     is well-formed SVG.
+#     entry, its icon, its AppStream metadata, its manual page, the
+#     copyright file and the changelog in place, and nothing else. The menu
+#     entry passes desktop-file-validate without a word and points at the
+#     program and the icon; the metadata passes appstreamcli and names what
+#     was installed; the manual page renders without warnings; the
+#     compressed files are their sources under gzip -9n; the program is
+#     hardened and carries no section Debian strips.
 #  2. cpack builds kettenbrief_<version>_<arch>.deb whose Depends names the
-#     Qt libraries and the run-time plugins, and whose contents are the
-#     same three files below /usr.
+#     Qt libraries the program links and the run-time plugins, whose
+#     contents are the same files below /usr with Debian's owners and modes,
+#     and on which lintian --pedantic finds no error and no warning.
 #
 # Usage: check-install.sh <build dir> <source dir>
+# KETTENBRIEF_BUILD_TYPE and KETTENBRIEF_SANITIZE describe the tree (the
+# stack protector is expected in optimised trees without sanitizers);
+# KETTENBRIEF_HOMEPAGE is the package's homepage.
 set -euo pipefail
 
 if [[ $# -ne 2 ]]; then
@@ -17,8 +25,12 @@ if [[ $# -ne 2 ]]; then
 fi
 build_dir=$(cd "$1" && pwd)
 source_dir=$(cd "$2" && pwd)
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 cmake=${KETTENBRIEF_CMAKE:-cmake}
 cpack=${KETTENBRIEF_CPACK:-cpack}
+build_type=${KETTENBRIEF_BUILD_TYPE:-}
+sanitize=${KETTENBRIEF_SANITIZE:-OFF}
+homepage=${KETTENBRIEF_HOMEPAGE:-https://kettenbrief.example.org/}
 
 failures=0
 fail() {
@@ -28,13 +40,31 @@ fail() {
 pass() {
     echo "ok: $*"
 }
+# shellcheck source=SCRIPTDIR/pruefungen.sh
+source "$here/pruefungen.sh"
 
-for tool in desktop-file-validate dpkg-deb dpkg-shlibdeps python3; do
+for tool in desktop-file-validate dpkg-deb dpkg-shlibdeps dpkg-parsechangelog python3 \
+        appstreamcli lintian man lexgrog col readelf gzip; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "FAIL: $tool is missing (scripts/install-deps.sh installs it)" >&2
         exit 1
     fi
 done
+
+version=$(sed -n 's/^project(Kettenbrief VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")
+if [[ -z $version ]]; then
+    echo "FAIL: no project version found in $source_dir/CMakeLists.txt" >&2
+    exit 1
+fi
+# The AppStream id is the name of the one metainfo file in resources/.
+shopt -s nullglob
+metainfo_sources=("$source_dir"/resources/*.metainfo.xml)
+shopt -u nullglob
+if [[ ${#metainfo_sources[@]} -ne 1 ]]; then
+    echo "FAIL: expected one resources/*.metainfo.xml, found ${#metainfo_sources[@]}" >&2
+    exit 1
+fi
+metainfo_name=$(basename "${metainfo_sources[0]}")
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/kettenbrief-install.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
@@ -68,6 +98,28 @@ PY
     fi
 }
 
+# The files below the prefix (relative), and where each comes from in the
+# sources; the compressed ones are checked against their sources apart.
+installed_files=(
+    bin/kettenbrief
+    share/applications/kettenbrief.desktop
+    share/icons/hicolor/scalable/apps/kettenbrief.svg
+    "share/metainfo/$metainfo_name"
+    share/man/man6/kettenbrief.6.gz
+    share/doc/kettenbrief/copyright
+    share/doc/kettenbrief/changelog.gz
+)
+declare -A copied_from=(
+    [share/applications/kettenbrief.desktop]=resources/kettenbrief.desktop
+    [share/icons/hicolor/scalable/apps/kettenbrief.svg]=resources/kettenbrief.svg
+    ["share/metainfo/$metainfo_name"]="resources/$metainfo_name"
+    [share/doc/kettenbrief/copyright]=packaging/copyright
+)
+declare -A compressed_from=(
+    [share/man/man6/kettenbrief.6.gz]=docs/kettenbrief.6
+    [share/doc/kettenbrief/changelog.gz]=packaging/changelog
+)
+
 # --- 1. cmake --install into a scratch prefix -------------------------------
 prefix=$scratch/prefix
 echo "== cmake --install into $prefix"
@@ -81,20 +133,26 @@ exe=$prefix/bin/kettenbrief
 desktop=$prefix/share/applications/kettenbrief.desktop
 icon=$prefix/share/icons/hicolor/scalable/apps/kettenbrief.svg
 
+for file in "${installed_files[@]}"; do
+    [[ -f $prefix/$file ]] || fail "$file not installed"
+done
+for file in "${!copied_from[@]}"; do
+    [[ ! -f $prefix/$file ]] || cmp -s "$prefix/$file" "$source_dir/${copied_from[$file]}" \
+        || fail "installed $file differs from ${copied_from[$file]}"
+done
+for file in "${!compressed_from[@]}"; do
+    [[ ! -f $prefix/$file ]] || check_gzip_of "$prefix/$file" "$source_dir/${compressed_from[$file]}"
+done
+
 if [[ -f $exe && -x $exe ]] && [[ $(head -c 4 "$exe" | od -An -c | tr -d ' ') == '177ELF' ]]; then
     pass "bin/kettenbrief is an executable ELF file"
+    check_elf "$exe" "installed bin/kettenbrief"
 else
     fail "bin/kettenbrief missing, not executable or not an ELF file"
 fi
 
 if [[ -f $desktop ]]; then
-    if desktop-file-validate "$desktop"; then
-        pass "desktop-file-validate accepts the menu entry"
-    else
-        fail "desktop-file-validate rejects $desktop"
-    fi
-    cmp -s "$desktop" "$source_dir/resources/kettenbrief.desktop" \
-        || fail "installed menu entry differs from resources/kettenbrief.desktop"
+    check_desktop_validate "$desktop"
     # The menu entry must start the installed program and find the
     # installed icon by its theme name.
     exec_line=$(desktop_key "$desktop" Exec)
@@ -106,26 +164,28 @@ if [[ -f $desktop ]]; then
     [[ $(desktop_key "$desktop" Type) == Application ]] || fail "Type is not Application"
     [[ $(desktop_key "$desktop" Terminal) == false ]] || fail "Terminal is not false"
     categories=$(desktop_key "$desktop" Categories)
-    [[ ";$categories" == *";Education;"* && ";$categories" == *";Science;"* ]] \
-        || fail "Categories=$categories lacks Education or Science"
+    [[ ";$categories" == *";Education;"* ]] || fail "Categories=$categories lacks Education"
     [[ -n $(desktop_key "$desktop" Comment) ]] || fail "Comment is empty"
     [[ -n $(desktop_key "$desktop" Keywords) ]] || fail "Keywords is empty"
-else
-    fail "share/applications/kettenbrief.desktop not installed"
 fi
 
-if [[ -f $icon ]]; then
-    check_svg "$icon"
-    cmp -s "$icon" "$source_dir/resources/kettenbrief.svg" \
-        || fail "installed icon differs from resources/kettenbrief.svg"
-else
-    fail "share/icons/hicolor/scalable/apps/kettenbrief.svg not installed"
+[[ ! -f $icon ]] || check_svg "$icon"
+[[ ! -f $prefix/share/metainfo/$metainfo_name ]] \
+    || check_metainfo "$prefix/share/metainfo/$metainfo_name" "$desktop" "$exe"
+[[ ! -f $prefix/share/man/man6/kettenbrief.6.gz ]] \
+    || check_manpage "$prefix/share/man/man6/kettenbrief.6.gz"
+
+changelog=$prefix/share/doc/kettenbrief/changelog.gz
+if [[ -f $changelog ]]; then
+    gzip -dc "$changelog" >"$scratch/changelog"
+    changelog_version=$(dpkg-parsechangelog -l "$scratch/changelog" -S Version 2>&1) || true
+    [[ $changelog_version == "$version" ]] \
+        || fail "newest changelog entry is '$changelog_version', expected $version"
 fi
 
 # Nothing else belongs in the prefix (no test programs, no benchmarks).
-extra=$(cd "$prefix" && find . -type f ! -path ./bin/kettenbrief \
-    ! -path ./share/applications/kettenbrief.desktop \
-    ! -path ./share/icons/hicolor/scalable/apps/kettenbrief.svg)
+extra=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)
+extra=$(grep -vxF -f <(printf '%s\n' "${installed_files[@]}") <<<"$extra" || true)
 [[ -z $extra ]] || fail "unexpected installed files: $extra"
 
 # --- 2. the Debian package --------------------------------------------------
@@ -147,11 +207,6 @@ if [[ ${#debs[@]} -ne 1 ]]; then
     exit 1
 fi
 deb=${debs[0]}
-version=$(sed -n 's/^project(Kettenbrief VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")
-if [[ -z $version ]]; then
-    echo "FAIL: no project version found in $source_dir/CMakeLists.txt" >&2
-    exit 1
-fi
 arch=$(dpkg --print-architecture)
 if [[ $(basename "$deb") == "kettenbrief_${version}_${arch}.deb" ]]; then
     pass "package file is $(basename "$deb")"
@@ -166,7 +221,10 @@ field() {
 [[ $(field Version) == "$version" ]] || fail "Version is '$(field Version)', expected $version"
 [[ $(field Architecture) == "$arch" ]] || fail "Architecture is '$(field Architecture)'"
 [[ -n $(field Maintainer) ]] || fail "Maintainer is empty"
-[[ -n $(field Description) ]] || fail "Description is empty"
+[[ $(field Homepage) == "$homepage" ]] || fail "Homepage is '$(field Homepage)', expected $homepage"
+synopsis=$(field Description | head -n 1)
+[[ -n $synopsis ]] || fail "Description is empty"
+[[ ${synopsis,,} != kettenbrief* ]] || fail "Description starts with the package's name: $synopsis"
 
 depends=$(field Depends)
 echo "Depends: $depends"
@@ -192,25 +250,31 @@ if command -v apt-cache >/dev/null 2>&1; then
     done <<<"$dep_names"
 fi
 
-contents=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
-for path in ./usr/bin/kettenbrief ./usr/share/applications/kettenbrief.desktop \
-        ./usr/share/icons/hicolor/scalable/apps/kettenbrief.svg; do
-    if grep -qx "$path" <<<"$contents"; then
-        pass "package contains ${path#./}"
-    else
-        fail "package lacks ${path#./}"
-    fi
-done
-# The packed menu entry and icon are the ones from the sources.
+# The package holds exactly the installed files, each as installed.
 unpacked=$scratch/unpacked
 dpkg-deb --extract "$deb" "$unpacked"
-cmp -s "$unpacked/usr/share/applications/kettenbrief.desktop" "$source_dir/resources/kettenbrief.desktop" \
-    || fail "packed menu entry differs from resources/kettenbrief.desktop"
-cmp -s "$unpacked/usr/share/icons/hicolor/scalable/apps/kettenbrief.svg" "$source_dir/resources/kettenbrief.svg" \
-    || fail "packed icon differs from resources/kettenbrief.svg"
-[[ -x $unpacked/usr/bin/kettenbrief ]] || fail "packed usr/bin/kettenbrief is not executable"
-packed_files=$(cd "$unpacked" && find . -type f | sort)
-[[ $(wc -l <<<"$packed_files") -eq 3 ]] || fail "package holds other files too: $packed_files"
+packed_files=$(cd "$unpacked/usr" && find . -type f | sed 's|^\./||' | sort)
+expected_files=$(printf '%s\n' "${installed_files[@]}" | sort)
+if [[ $packed_files == "$expected_files" ]]; then
+    pass "package holds the ${#installed_files[@]} installed files below /usr"
+else
+    fail "package files differ from the installed ones:" \
+        "$(diff <(echo "$expected_files") <(echo "$packed_files") | grep '^[<>]' | tr '\n' ' ')"
+fi
+for file in "${installed_files[@]}"; do
+    [[ $file == bin/kettenbrief || ! -f $unpacked/usr/$file ]] \
+        || cmp -s "$unpacked/usr/$file" "$prefix/$file" || fail "packed $file differs from the installed one"
+done
+check_modes "$deb"
+packed_exe=$unpacked/usr/bin/kettenbrief
+if [[ -x $packed_exe ]]; then
+    check_elf "$packed_exe" "packed usr/bin/kettenbrief"
+    check_qt_depends "$packed_exe" "$dep_names"
+else
+    fail "packed usr/bin/kettenbrief is not executable"
+fi
+appstream_clean "the unpacked package" validate-tree --no-net --pedantic "$unpacked"
+check_lintian "$deb"
 
 if [[ $failures -ne 0 ]]; then
     echo "check-install: $failures check(s) failed" >&2

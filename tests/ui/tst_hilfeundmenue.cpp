@@ -1,4 +1,5 @@
 #include "fensterhilfen.h"
+#include "fenstertest.h"
 #include "helpline.h"
 
 #include <QAbstractButton>
@@ -39,13 +40,11 @@ int schwarzePixel(const QImage& bild)
 
 } // namespace
 
-class TestHilfeUndMenue : public QObject
+class TestHilfeUndMenue : public FensterTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void readout_data();
     void readout();
     void haarLinksVonN();
@@ -69,21 +68,7 @@ private slots:
     void werkzeugtipps_data();
     void werkzeugtipps();
 
-private:
-    std::unique_ptr<Form1> m_form;
 };
-
-void TestHilfeUndMenue::init()
-{
-    m_form = std::make_unique<Form1>();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-}
-
-void TestHilfeUndMenue::cleanup()
-{
-    m_form.reset();
-}
 
 void TestHilfeUndMenue::readout_data()
 {

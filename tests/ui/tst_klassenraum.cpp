@@ -1,5 +1,6 @@
 #include "deutsch.h"
 #include "fensterhilfen.h"
+#include "fenstertest.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -30,13 +31,11 @@ void namenSammeln(QAccessibleInterface* knoten, QStringList& namen)
 
 } // namespace
 
-class TestKlassenraum : public QObject
+class TestKlassenraum : public FensterTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void zoomVerdoppelt();
     void zoomZurueckGibtGleichesBild();
     void geraetePixelScharf();
@@ -59,21 +58,7 @@ private slots:
     void beschreibungenBleibenAktuell();
     void schiebebalkenNennenIhrenWert();
 
-private:
-    std::unique_ptr<Form1> m_form;
 };
-
-void TestKlassenraum::init()
-{
-    m_form = std::make_unique<Form1>();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-}
-
-void TestKlassenraum::cleanup()
-{
-    m_form.reset();
-}
 
 void TestKlassenraum::zoomVerdoppelt()
 {

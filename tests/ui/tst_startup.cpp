@@ -1,4 +1,5 @@
 #include "fensterhilfen.h"
+#include "fenstertest.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -26,13 +27,11 @@ std::set<std::pair<int, int>> spielerZellen(const Spielfeld& feld)
 
 } // namespace
 
-class TestStartup : public QObject
+class TestStartup : public FensterTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void zustandNachDemStart();
     void texteNachDemStart_data();
     void texteNachDemStart();
@@ -51,21 +50,7 @@ private slots:
     void geisterbalkenDesLetztenLaufs();
     void command6Und7TauschenDieReihenfolge();
 
-private:
-    std::unique_ptr<Form1> m_form;
 };
-
-void TestStartup::init()
-{
-    m_form = std::make_unique<Form1>();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-}
-
-void TestStartup::cleanup()
-{
-    m_form.reset();
-}
 
 void TestStartup::zustandNachDemStart()
 {

@@ -1,6 +1,5 @@
 #include "drawingsurface.h"
 #include "drawingsurfaceprobe.h"
-#include "lineclip.h"
 #include "oprasterizer.h"
 
 #include <QTest>
@@ -63,8 +62,6 @@ private slots:
     void barHeightFollowsUserUnits();
     void farCoordinatesAreClipped_data();
     void farCoordinatesAreClipped();
-    void slantedLineTowardsInfinityKeepsDirection();
-    void clipKeepsPrecisionOfNearEnd();
     void filledBoxCoversBothCorners();
     void clearForgetsEverything();
     void repeatedDrawingDoesNotGrowTheLog();
@@ -174,25 +171,6 @@ void TestDrawingSurface::farCoordinatesAreClipped()
     const QImage image = chart.surface.picture();
     QCOMPARE(image.size(), QSize(1667, 425));
     QCOMPARE(!columnsOf(image, 0, rot).isEmpty(), reachesTop);
-}
-
-void TestDrawingSurface::slantedLineTowardsInfinityKeepsDirection()
-{
-    // From (0, 0) towards (1e300, 2e300): the slope 2 must survive clipping.
-    const auto clipped = clipLine(QLineF(0, 0, 1e300, 2e300), QRectF(0, 0, 100, 100));
-    QVERIFY(clipped.has_value());
-    QCOMPARE(clipped->p1(), QPointF(0, 0));
-    QVERIFY(std::fabs(clipped->x2() - 50) < 1e-9);
-    QVERIFY(std::fabs(clipped->y2() - 100) < 1e-9);
-}
-
-void TestDrawingSurface::clipKeepsPrecisionOfNearEnd()
-{
-    const auto clipped = clipLine(QLineF(1e300, 1e300, 10, 20), QRectF(0, 0, 100, 100));
-    QVERIFY(clipped.has_value());
-    QVERIFY(std::fabs(clipped->x2() - 10) < 1e-9 && std::fabs(clipped->y2() - 20) < 1e-9);
-    QVERIFY(std::fabs(clipped->x1() - 90) < 1e-6 && std::fabs(clipped->y1() - 100) < 1e-6);
-    QVERIFY(!clipLine(QLineF(-5, -5, -1, 200), QRectF(0, 0, 100, 100)).has_value());
 }
 
 void TestDrawingSurface::filledBoxCoversBothCorners()

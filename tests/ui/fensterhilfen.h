@@ -6,7 +6,9 @@
 #include "erlaeuterungsbild.h"
 #include "feldansicht.h"
 #include "picturewidget.h"
+#include "histoansicht.h"
 #include "tophighscrollbar.h"
+#include "twips.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -76,7 +78,7 @@ inline double balkenhoehe(const Form1& form, double x, QColor farbe)
     const int spalte = static_cast<int>(std::floor(x * bild.width() / 120.0));
     for (int zeile = 0; zeile < bild.height(); ++zeile)
         if (bild.pixelColor(spalte, zeile) == farbe)
-            return 2500.0 * (bild.height() - zeile) / bild.height();
+            return double(Spielfeld::zellenAnzahl) * (bild.height() - zeile) / bild.height();
     return 0.0;
 }
 

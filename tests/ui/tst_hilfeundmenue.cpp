@@ -26,7 +26,8 @@ int chartSpalte(const Form1& form, double x)
 
 int chartZeile(const Form1& form, double y)
 {
-    return static_cast<int>(std::floor((2500.0 - y) * picHisto(form).height() / 2500.0));
+    const double oben = Spielfeld::zellenAnzahl;
+    return static_cast<int>(std::floor((oben - y) * picHisto(form).height() / oben));
 }
 
 int schwarzePixel(const QImage& bild)

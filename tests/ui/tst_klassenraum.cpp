@@ -199,7 +199,7 @@ void TestKlassenraum::zoomLaesstSpielstand()
 {
     ui(*m_form).HScroll2->setValue(3360);
     m_form->zoomSetzen(2.0);
-    QCOMPARE(picHisto(*m_form).x(), 2 * (6600 - 3360) / 15);
+    QCOMPARE(picHisto(*m_form).x(), twipsZuPixeln(Histoansicht::linkerRandTwips(3360), 2.0));
     QCOMPARE(m_form->spielfeld().zyklus(), 0);
     QCOMPARE(ui(*m_form).Text1->text(), QStringLiteral("10"));
     m_form->cmdErgebnisClick();
@@ -386,13 +386,13 @@ void TestKlassenraum::barrierefreieNamen()
 
 void TestKlassenraum::beschreibungenBleibenAktuell()
 {
-    QCOMPARE(picAusgabe(*m_form).accessibleDescription(), QStringLiteral("10 von 2500 Individuen spielen mit"));
+    QCOMPARE(picAusgabe(*m_form).accessibleDescription(), QStringLiteral("10 von %1 Individuen spielen mit").arg(Spielfeld::zellenAnzahl));
     m_form->cmdZielsucheClick();
     m_form->cmdErgebnisClick();
     QCOMPARE(picHisto(*m_form).accessibleDescription(),
              QStringLiteral("Letzter Zyklus 1 mit A(n) = %1").arg(ui(*m_form).Text1->text()));
     QCOMPARE(picAusgabe(*m_form).accessibleDescription(),
-             QStringLiteral("%1 von 2500 Individuen spielen mit").arg(ui(*m_form).Text1->text()));
+             QStringLiteral("%1 von %2 Individuen spielen mit").arg(ui(*m_form).Text1->text()).arg(Spielfeld::zellenAnzahl));
 }
 
 void TestKlassenraum::schiebebalkenNennenIhrenWert()

@@ -359,7 +359,7 @@ void Dauerlauf::commitBeobachtet(const QString& wie)
     m_hoechsterZyklus = std::max(m_hoechsterZyklus, m_zyklus);
     const Spielfeld& feld = m_form->spielfeld();
     const int anzahl = feld.anzahlSpieler();
-    SOAK_PRUEFEN(anzahl >= 0 && anzahl <= 2500, QStringLiteral("%1: A(n) = %2 out of 0..2500").arg(wie).arg(anzahl));
+    SOAK_PRUEFEN(anzahl >= 0 && anzahl <= Spielfeld::zellenAnzahl, QStringLiteral("%1: A(n) = %2 out of 0..2500").arg(wie).arg(anzahl));
     if (m_anzahlBekannt)
         SOAK_PRUEFEN(anzahl >= m_letzteAnzahl, QStringLiteral("%1: A(n) fell from %2 to %3 in cycle %4")
                                                    .arg(wie)
@@ -395,7 +395,7 @@ void Dauerlauf::commitUnbeobachtet()
         return;
     }
     const int anzahl = m_form->spielfeld().anzahlVerlauf(m_zyklus);
-    SOAK_PRUEFEN(anzahl >= 0 && anzahl <= 2500,
+    SOAK_PRUEFEN(anzahl >= 0 && anzahl <= Spielfeld::zellenAnzahl,
                  QStringLiteral("quick run: A(%1) = %2 out of 0..2500").arg(m_zyklus).arg(anzahl));
     if (m_anzahlBekannt)
         SOAK_PRUEFEN(anzahl >= m_letzteAnzahl, QStringLiteral("quick run: A(n) fell from %1 to %2 in cycle %3")
@@ -443,7 +443,7 @@ void Dauerlauf::pruefen()
                      .arg(ui(*m_form).txtFaktor->text())
                      .arg(ui(*m_form).vscFaktor->angezeigterWert()));
     const int verschiebung = ui(*m_form).HScroll2->value();
-    const int links = static_cast<int>(std::lround((6600 - verschiebung) / 15.0));
+    const int links = twipsZuPixeln(Histoansicht::linkerRandTwips(verschiebung), 1.0);
     SOAK_PRUEFEN(picHisto(*m_form).x() == links, QStringLiteral("chart at x = %1 with HScroll2 at %2, expected %3")
                                                       .arg(picHisto(*m_form).x())
                                                       .arg(verschiebung)
@@ -501,8 +501,7 @@ void Dauerlauf::klickErgebnis()
     const int vorher = ui(*m_form).HScroll2->value();
     klickButton("cmdErgebnis");
     commitBeobachtet(QStringLiteral("commit"));
-    // Beyond cycle 36 the chart pans by 240 twips per cycle up to 18000.
-    const int erwartet = m_zyklus > 36 && vorher < 18000 ? vorher + 240 : vorher;
+    const int erwartet = Histoansicht::schieberwertNachZyklus(m_zyklus, vorher);
     SOAK_PRUEFEN(ui(*m_form).HScroll2->value() == erwartet,
                  QStringLiteral("HScroll2 at %1 after cycle %2, was %3, expected %4")
                      .arg(ui(*m_form).HScroll2->value())

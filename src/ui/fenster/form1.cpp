@@ -24,8 +24,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QTimer>
-#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -181,17 +179,6 @@ void Form1::zoomAnwenden(double zoom)
     // The window takes its new size now, not at the next layout pass: the
     // zoom that fits is computed from it.
     layout()->activate();
-}
-
-void Form1::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (m_angezeigt)
-        return;
-    m_angezeigt = true;
-    connect(windowHandle(), &QWindow::screenChanged, m_projektorzoom, &Projektorzoom::anBildschirmAnpassen);
-    // The frame is known only once the window system has put it on.
-    QTimer::singleShot(0, m_projektorzoom, &Projektorzoom::anBildschirmAnpassen);
 }
 
 void Form1::bildKopieren()

@@ -62,9 +62,6 @@ public:
     void erlaeuterungSchliessen();
 
 protected:
-    // Once shown, the window follows its screen: it shrinks to fit when it
-    // is framed or moved onto a smaller screen.
-    void showEvent(QShowEvent* event) override;
     // Closing the window ends the program like "Programm beenden", also in
     // the middle of a quick run.
     void closeEvent(QCloseEvent* event) override;
@@ -104,5 +101,4 @@ private:
     Fokusrahmen* m_fokusrahmen = nullptr;
     Projektorzoom* m_projektorzoom = nullptr;
     bool m_beendet = false;
-    bool m_angezeigt = false;
 };

@@ -10,6 +10,8 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -19,6 +21,18 @@ Projektorzoom::Projektorzoom(QMainWindow& fenster, std::function<void(double)> a
     , m_fenster(fenster)
     , m_anwenden(std::move(anwenden))
 {
+    m_fenster.installEventFilter(this);
+}
+
+bool Projektorzoom::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() != QEvent::Show || m_angezeigt)
+        return false;
+    m_angezeigt = true;
+    connect(m_fenster.windowHandle(), &QWindow::screenChanged, this, &Projektorzoom::anBildschirmAnpassen);
+    // The frame is known only once the window system has put it on.
+    QTimer::singleShot(0, this, &Projektorzoom::anBildschirmAnpassen);
+    return false;
 }
 
 QScreen* Projektorzoom::bildschirm() const
@@ -67,6 +81,7 @@ void Projektorzoom::anwenden(double zoom)
 {
     m_zoom = zoom;
     m_anwenden(zoom);
+    emit zoomGeaendert(zoom);
 }
 
 void Projektorzoom::setzen(double gewuenscht)

@@ -20,7 +20,9 @@ class Projektorzoom : public QObject
     Q_OBJECT
 
 public:
-    // `anwenden` lays the window out at a zoom factor.
+    // `anwenden` lays the window out at a zoom factor. Once the window is
+    // shown, the zoom follows its screen: the window shrinks to fit when it
+    // is framed or moved onto a smaller screen.
     Projektorzoom(QMainWindow& fenster, std::function<void(double)> anwenden);
 
     double zoom() const { return m_zoom; }
@@ -41,6 +43,13 @@ public:
     // bar and frame fits the available area, at least 0.75.
     double groessterPassenderZoom() const;
 
+signals:
+    // The window was laid out at a new zoom.
+    void zoomGeaendert(double zoom);
+
+protected:
+    bool eventFilter(QObject* beobachtet, QEvent* event) override;
+
 private:
     QSize fenstergroesse(double zoom) const;
     QSize rahmen() const;
@@ -57,4 +66,5 @@ private:
         QPoint ort;
     };
     std::optional<VorDemFuellen> m_vorDemFuellen;
+    bool m_angezeigt = false;
 };

@@ -120,6 +120,8 @@ private slots:
     void gleichBeiJedemStartUndJederFadenzahl();
     void spieleDesModells_data();
     void spieleDesModells();
+    void kurvenGeordnet_data();
+    void kurvenGeordnet();
     void bestesTFuerDasMittel();
     void abbrechenVorDemStart();
     void abbrechenImLauf();
@@ -224,7 +226,7 @@ void TestEnsemble::spieleDesModells()
 {
     // The games played one by one here, with the seeds of their indices,
     // give the ensemble's curves: the mean exactly, each quantile between
-    // the two order statistics around its position.
+    // the two order statistics around its position (N - 1) q.
     QFETCH(EnsembleAuftrag, einstellung);
     einstellung.faeden = 2;
     const EnsembleKurven kurven = rechnen(einstellung);
@@ -236,7 +238,10 @@ void TestEnsemble::spieleDesModells()
     std::vector<std::vector<int>> spiele;
     for (int i = 0; i < n; ++i)
         spiele.push_back(einzelspiel(einstellung, i));
-    const double a0 = einstellung.startSpieler;
+    const auto zwischen = [](const std::vector<int>& spalte, int prozent, double wert) {
+        const auto unten = static_cast<std::size_t>(prozent * (static_cast<int>(spalte.size()) - 1) / 100);
+        return spalte[unten] <= wert && wert <= spalte[std::min(unten + 1, spalte.size() - 1)];
+    };
     for (std::size_t z = 0; z <= zyklen; ++z) {
         std::vector<int> spalte;
         long long summe = 0;
@@ -246,14 +251,27 @@ void TestEnsemble::spieleDesModells()
         }
         std::sort(spalte.begin(), spalte.end());
         QVERIFY(kurven.mittel[z] == static_cast<double>(summe) / n);
-        // Positions 0.1 (N - 1) and 0.9 (N - 1).
-        const std::size_t u10 = static_cast<std::size_t>((n - 1) / 10), u90 = static_cast<std::size_t>(9 * (n - 1) / 10);
-        QVERIFY(spalte[u10] <= kurven.quantil10[z] && kurven.quantil10[z] <= spalte[std::min(u10 + 1, spalte.size() - 1)]);
-        QVERIFY(spalte[u90] <= kurven.quantil90[z] && kurven.quantil90[z] <= spalte[std::min(u90 + 1, spalte.size() - 1)]);
-        // In order and in range; players never leave, so nothing falls.
+        QVERIFY(zwischen(spalte, 10, kurven.quantil10[z]));
+        QVERIFY(zwischen(spalte, 90, kurven.quantil90[z]));
+    }
+}
+
+void TestEnsemble::kurvenGeordnet_data()
+{
+    zeilenEinstellungen();
+}
+
+void TestEnsemble::kurvenGeordnet()
+{
+    QFETCH(EnsembleAuftrag, einstellung);
+    const EnsembleKurven kurven = rechnen(einstellung);
+    const double a0 = einstellung.startSpieler;
+    for (std::size_t z = 0; z < kurven.mittel.size(); ++z) {
+        // In order and in range: 10 % <= 90 %, nothing below A(0) or above 2500.
         QVERIFY(kurven.quantil10[z] <= kurven.quantil90[z]);
         QVERIFY(kurven.quantil10[z] >= a0 && kurven.mittel[z] >= a0);
         QVERIFY(kurven.quantil90[z] <= 2500 && kurven.mittel[z] <= 2500);
+        // Players never leave, so no count of a game falls, nor any curve.
         if (z > 0) {
             QVERIFY(kurven.mittel[z] >= kurven.mittel[z - 1]);
             QVERIFY(kurven.quantil10[z] >= kurven.quantil10[z - 1]);

@@ -7,8 +7,9 @@ cd "$(dirname "$0")/.."
 build_dir=${KETTENBRIEF_BENCH_BUILD_DIR:-build-bench}
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DKETTENBRIEF_BENCH=ON >/dev/null
 cmake --build "$build_dir" -j"$(nproc)" \
-    --target bench_spielzyklus bench_speicher kettenbrief bare_window >/dev/null
+    --target bench_spielzyklus bench_speicher bench_auswertung kettenbrief bare_window >/dev/null
 "$build_dir"/bench/bench_spielzyklus
+"$build_dir"/bench/bench_auswertung
 "$build_dir"/bench/bench_speicher
 # Start-up and peak memory of the real window: its own Xvfb, the lesson of
 # tests/e2e/unterrichtsstunde.py worked through xdotool.

@@ -7,6 +7,9 @@
 void Spielfeld::allesZuruecksetzen()
 {
     m_zyklus = 0;
+    m_startAnzahl = 0;
+    m_faktorAnzahl = 0;
+    m_faktorenUebergelaufen = false;
     for (int i = 0; i < groesse; ++i) {
         for (int j = 0; j < groesse; ++j) {
             m_feldBesetzt[idx(i)][idx(j)] = 0;
@@ -42,6 +45,7 @@ std::vector<Zelle> Spielfeld::startSpielerSetzen(int anzahl, Zufallsquelle& zufa
         m_feldBesetzt[idx(zelle.x)][idx(zelle.y)] = 1;
         gesetzt.push_back(zelle);
     }
+    m_startAnzahl = spielendeZellen();
     return gesetzt;
 }
 
@@ -79,6 +83,7 @@ Werbeversuch Spielfeld::zielVersuch(Zelle werber, float quadratgroesse, Zufallsq
 
 Zielsuchergebnis Spielfeld::zielsuche(double p, Zufallsquelle& zufall)
 {
+    faktorMerken(p);
     const double rate = p / 10.0;
     const double sichereVersuche = std::floor(rate);
     const float zusatzchance = static_cast<float>(rate - sichereVersuche);
@@ -120,4 +125,50 @@ Zyklusergebnis Spielfeld::zyklusAbschliessen()
     if (ergebnis.gespeichert)
         m_anzahlVerlauf[idx(m_zyklus)] = m_anzahlSpieler;
     return ergebnis;
+}
+
+std::vector<double> Spielfeld::laufAnzahlen() const
+{
+    const int letzter = m_zyklus < verlaufGrenze ? m_zyklus : verlaufGrenze;
+    std::vector<double> anzahlen;
+    anzahlen.reserve(idx(letzter) + 1);
+    anzahlen.push_back(m_startAnzahl);
+    for (int n = 1; n <= letzter; ++n)
+        anzahlen.push_back(m_anzahlVerlauf[idx(n)]);
+    return anzahlen;
+}
+
+namespace {
+
+bool gleicherFaktor(double a, double b)
+{
+    return a == b || (std::isnan(a) && std::isnan(b));
+}
+
+} // namespace
+
+void Spielfeld::faktorMerken(double p)
+{
+    for (int i = 0; i < m_faktorAnzahl; ++i)
+        if (gleicherFaktor(m_faktoren[idx(i)], p))
+            return;
+    if (m_faktorAnzahl < faktorGrenze)
+        m_faktoren[idx(m_faktorAnzahl++)] = p;
+    else
+        m_faktorenUebergelaufen = true;
+}
+
+std::vector<double> Spielfeld::benutzteFaktoren() const
+{
+    return {m_faktoren.begin(), m_faktoren.begin() + m_faktorAnzahl};
+}
+
+bool Spielfeld::andererFaktorBenutzt(double p) const
+{
+    if (m_faktorenUebergelaufen)
+        return true;
+    for (int i = 0; i < m_faktorAnzahl; ++i)
+        if (!gleicherFaktor(m_faktoren[idx(i)], p))
+            return true;
+    return false;
 }

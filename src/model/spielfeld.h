@@ -90,6 +90,29 @@ public:
     int zyklus() const { return m_zyklus; }
     int anzahlSpieler() const { return m_anzahlSpieler; }
 
+    // The players on the field after the last startSpielerSetzen since the
+    // last allesZuruecksetzen (0 before it): A(0) of the current run.
+    int startAnzahl() const { return m_startAnzahl; }
+    // The counts of the current run, A(0), A(1), ..., A(m) with m the cycle
+    // counter, but at most 1200 (the history's bound): zyklus() + 1 values
+    // while the run lies within the history.
+    std::vector<double> laufAnzahlen() const;
+
+    // Growth rates of the passes since the last allesZuruecksetzen: every
+    // zielsuche records its p (also a pass in which nobody plays). Kept are
+    // the distinct values in the order of their first use, at most
+    // faktorGrenze of them, so a held key running thousands of passes needs
+    // no more memory.
+    static constexpr int faktorGrenze = 16;
+    std::vector<double> benutzteFaktoren() const;
+    // False once more than faktorGrenze distinct rates were used; then
+    // benutzteFaktoren() holds only the first faktorGrenze of them.
+    bool faktorenVollstaendig() const { return !m_faktorenUebergelaufen; }
+    // Whether a pass since the last allesZuruecksetzen used a growth rate
+    // other than p (exact even after more than faktorGrenze rates: at most
+    // one of them can equal p). NaN counts as equal to NaN.
+    bool andererFaktorBenutzt(double p) const;
+
 private:
     static std::size_t idx(int i) { return static_cast<std::size_t>(i); }
     static int zufallskoordinate(Zufallsquelle& zufall);
@@ -101,4 +124,12 @@ private:
     std::array<std::int32_t, verlaufGrenze + 1> m_anzahlVerlauf{};
     int m_zyklus = 0;
     int m_anzahlSpieler = 0;
+    int m_startAnzahl = 0;
+    // Distinct growth rates of the current run; a fixed array, so that
+    // recording a pass never allocates.
+    std::array<double, faktorGrenze> m_faktoren{};
+    int m_faktorAnzahl = 0;
+    bool m_faktorenUebergelaufen = false;
+
+    void faktorMerken(double p);
 };

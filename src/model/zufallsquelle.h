@@ -15,13 +15,15 @@ public:
 };
 
 // The program's generator: always the same fixed seed, never reseeded, so the
-// same actions after a start give the same game.
+// same actions after a start give the same game. A source with a seed of its
+// own serves games that must not touch the main game's sequence.
 class StandardZufallsquelle final : public Zufallsquelle
 {
 public:
     static constexpr std::uint32_t startwert = 20260201u;
 
     StandardZufallsquelle() : m_generator(startwert) {}
+    explicit StandardZufallsquelle(std::uint32_t eigenerStartwert) : m_generator(eigenerStartwert) {}
     float naechsteZahl() override;
 
     // u from the generator's high 24 bits: exactly representable as a float

@@ -12,6 +12,9 @@ packages=(
     qt6-base-dev
     qt6-base-dev-tools
     qt6-svg-dev
+    # Qt Charts for the evaluation's plot; its CMake files need Qt's OpenGL ones.
+    qt6-charts-dev
+    libqt6opengl6-dev
     qt6-translations-l10n
     qt6-l10n-tools
     libgl-dev

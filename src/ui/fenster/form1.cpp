@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "auswertungsfenster.h"
 #include "drawingsurface.h"
 #include "erlaeuterungsbild.h"
 #include "feldansicht.h"
@@ -107,6 +108,7 @@ void Form1::createShortcuts()
     kuerzel(QKeySequence(Qt::Key_F11), m_projektorzoom, &Projektorzoom::bildschirmFuellenUmschalten);
     kuerzel(QKeySequence(QKeySequence::Copy), this, &Form1::bildKopieren);
     kuerzel(QKeySequence(Qt::Key_Escape), this, &Form1::erlaeuterungSchliessen);
+    kuerzel(QKeySequence(Qt::CTRL | Qt::Key_T), this, &Form1::auswertungUmschalten);
 }
 
 void Form1::connectHandlers()
@@ -218,6 +220,7 @@ void Form1::cmdStartClick()
     m_ui.Text1->setText(m_ui.txtStart->text());
     beschreibungenAktualisieren();
     command7Click();
+    emit spielGeaendert();
 }
 
 void Form1::picAusgabeMouseMove(QPointF punkt)
@@ -243,6 +246,7 @@ void Form1::vscStartChange(int wert)
 void Form1::vscFaktorChange(int wert)
 {
     m_ui.txtFaktor->setText(klartextVon(wert));
+    emit spielGeaendert();
 }
 
 // ---- One cycle: recruitment pass and commit ----
@@ -272,6 +276,7 @@ void Form1::cmdErgebnisClick()
     m_ui.HScroll2->setValue(Histoansicht::schieberwertNachZyklus(ergebnis.zyklus, m_ui.HScroll2->value()));
     m_histo->balkenZeichnen(ergebnis.zyklus, ergebnis.anzahlSpieler);
     beschreibungenAktualisieren();
+    emit spielGeaendert();
 }
 
 bool Form1::wartendeEreignisseVerarbeiten()
@@ -342,6 +347,7 @@ void Form1::command3Click()
     // "t =" stays in view, however long the number.
     m_ui.txtExponent->setCursorPosition(0);
     m_histo->senkrechteGitterlinien();
+    emit spielGeaendert();
 }
 
 // ---- Menus and the explanation panel ----
@@ -376,6 +382,13 @@ void Form1::erlaeuterungSchliessen()
 {
     if (m_ui.image2->isVisible())
         command8Click();
+}
+
+void Form1::auswertungUmschalten()
+{
+    if (!m_auswertung)
+        m_auswertung = new Auswertungsfenster(*this, *m_projektorzoom);
+    m_auswertung->umschalten();
 }
 
 void Form1::cmdInfoClick()

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class Auswertungsfenster;
 class Feldansicht;
 class Fokusrahmen;
 class Freihandstift;
@@ -60,6 +61,12 @@ public:
     void bildKopieren();
     // Esc: hides the explanation when it is shown, as its "X" does.
     void erlaeuterungSchliessen();
+    // Ctrl+T: opens or closes the evaluation window.
+    void auswertungUmschalten();
+
+signals:
+    // The game changed: a commit, a new initialisation, a new p or t.
+    void spielGeaendert();
 
 protected:
     // Closing the window ends the program like "Programm beenden", also in
@@ -100,5 +107,6 @@ private:
     HelpLine* m_hilfe = nullptr;
     Fokusrahmen* m_fokusrahmen = nullptr;
     Projektorzoom* m_projektorzoom = nullptr;
+    Auswertungsfenster* m_auswertung = nullptr; // made when first asked for
     bool m_beendet = false;
 };

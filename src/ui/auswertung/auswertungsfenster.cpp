@@ -1,0 +1,257 @@
+#include "auswertungsfenster.h"
+
+#include "auswertungsdiagramm.h"
+#include "auswertungstabelle.h"
+#include "ergebnistext.h"
+#include "form1.h"
+#include "projektorzoom.h"
+#include "schriften.h"
+#include "vielespiele.h"
+#include "zahlfelder.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QScreen>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+// The window at zoom 1; it grows with the main window's zoom.
+constexpr QSize grundgroesse(960, 760);
+// The plot keeps at least this height, so its axes and legend stay readable.
+constexpr int diagrammMindesthoehe = 320;
+
+QPushButton* knopf(const QString& text, QWidget* eltern)
+{
+    auto* neu = new QPushButton(text, eltern);
+    neu->setAutoDefault(false);
+    return neu;
+}
+
+} // namespace
+
+Auswertungsfenster::Auswertungsfenster(Form1& hauptfenster, Projektorzoom& zoom)
+    : QWidget(&hauptfenster, Qt::Window)
+    , m_hauptfenster(hauptfenster)
+    , m_vieleSpiele(new VieleSpiele(this))
+{
+    setWindowTitle(QStringLiteral("Auswertung – Kettenbrief"));
+    setAccessibleName(QStringLiteral("Auswertung"));
+    aufbauen();
+    tastenEinrichten();
+    m_aktualisierung.setSingleShot(true);
+    connect(&m_aktualisierung, &QTimer::timeout, this, &Auswertungsfenster::aktualisieren);
+    connect(&hauptfenster, &Form1::spielGeaendert, this, &Auswertungsfenster::spaeterAktualisieren);
+    connect(&zoom, &Projektorzoom::zoomGeaendert, this, &Auswertungsfenster::setZoom);
+    setZoom(zoom.zoom());
+}
+
+Auswertungsfenster::~Auswertungsfenster() = default;
+
+void Auswertungsfenster::aufbauen()
+{
+    m_ergebnis = new QLabel(this);
+    m_ergebnis->setWordWrap(true);
+    m_ergebnis->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_ergebnis->setAccessibleName(QStringLiteral("Ergebnis der Anpassung"));
+    m_diagramm = new Auswertungsdiagramm(this);
+    m_tabelle = new Auswertungstabelle(this);
+    m_tabellenansicht = new QTableView(this);
+    m_tabellenansicht->setModel(m_tabelle);
+    m_tabellenansicht->verticalHeader()->hide();
+    m_tabellenansicht->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tabellenansicht->setAccessibleName(QStringLiteral("Tabelle der Zyklen"));
+    auto* teiler = new QSplitter(Qt::Vertical, this);
+    teiler->addWidget(m_diagramm);
+    teiler->addWidget(m_tabellenansicht);
+    teiler->setStretchFactor(0, 3);
+    teiler->setStretchFactor(1, 2);
+    teiler->setSizes({3 * grundgroesse.height() / 5, 2 * grundgroesse.height() / 5});
+    teiler->setChildrenCollapsible(false);
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addWidget(m_ergebnis);
+    spalte->addWidget(knopfleiste());
+    spalte->addWidget(vieleSpieleLeiste());
+    spalte->addWidget(teiler, 1);
+}
+
+QWidget* Auswertungsfenster::knopfleiste()
+{
+    auto* leiste = new QWidget(this);
+    auto* reihe = new QHBoxLayout(leiste);
+    reihe->setContentsMargins(0, 0, 0, 0);
+    m_uebernehmen = knopf(QStringLiteral("&Bestes t übernehmen"), leiste);
+    QPushButton* tabelle = knopf(QStringLiteral("Tabelle &kopieren"), leiste);
+    QPushButton* diagramm = knopf(QStringLiteral("&Diagramm kopieren"), leiste);
+    connect(m_uebernehmen, &QPushButton::clicked, this, &Auswertungsfenster::bestesTUebernehmen);
+    connect(tabelle, &QPushButton::clicked, this, &Auswertungsfenster::tabelleKopieren);
+    connect(diagramm, &QPushButton::clicked, this, &Auswertungsfenster::diagrammKopieren);
+    for (QPushButton* k : {m_uebernehmen, tabelle, diagramm})
+        reihe->addWidget(k);
+    reihe->addStretch(1);
+    return leiste;
+}
+
+QWidget* Auswertungsfenster::vieleSpieleLeiste()
+{
+    auto* leiste = new QWidget(this);
+    auto* reihe = new QHBoxLayout(leiste);
+    reihe->setContentsMargins(0, 0, 0, 0);
+    m_anzahlSpiele = new QSpinBox(leiste);
+    m_anzahlSpiele->setRange(ensembleMindestSpiele, ensembleHoechstSpiele);
+    m_anzahlSpiele->setValue(100);
+    m_anzahlSpiele->setSuffix(QStringLiteral(" Spiele"));
+    m_anzahlSpiele->setAccessibleName(QStringLiteral("Anzahl der Spiele"));
+    m_starten = knopf(QStringLiteral("&Viele Spiele"), leiste);
+    m_abbrechen = knopf(QStringLiteral("&Abbrechen"), leiste);
+    m_abbrechen->setEnabled(false);
+    m_fortschritt = new QProgressBar(leiste);
+    m_fortschritt->setAccessibleName(QStringLiteral("Fortschritt der vielen Spiele"));
+    m_fortschritt->setValue(0);
+    connect(m_starten, &QPushButton::clicked, this, &Auswertungsfenster::vieleSpieleStarten);
+    connect(m_abbrechen, &QPushButton::clicked, m_vieleSpiele, &VieleSpiele::abbrechen);
+    connect(m_vieleSpiele, &VieleSpiele::fortschritt, this, [this](int fertig, int spiele) {
+        m_fortschritt->setMaximum(std::max(1, spiele));
+        m_fortschritt->setValue(fertig);
+    });
+    connect(m_vieleSpiele, &VieleSpiele::fertig, this, &Auswertungsfenster::vieleSpieleFertig);
+    connect(m_vieleSpiele, &VieleSpiele::abgebrochen, this, &Auswertungsfenster::vieleSpieleBeendet);
+    reihe->addWidget(m_anzahlSpiele);
+    reihe->addWidget(m_starten);
+    reihe->addWidget(m_fortschritt, 1);
+    reihe->addWidget(m_abbrechen);
+    return leiste;
+}
+
+void Auswertungsfenster::tastenEinrichten()
+{
+    const auto kuerzel = [this](QKeySequence folge, void (Auswertungsfenster::*handlung)()) {
+        connect(new QShortcut(folge, this), &QShortcut::activated, this, handlung);
+    };
+    kuerzel(QKeySequence(QKeySequence::Copy), &Auswertungsfenster::tabelleKopieren);
+    kuerzel(QKeySequence(Qt::CTRL | Qt::Key_T), &Auswertungsfenster::umschalten);
+}
+
+void Auswertungsfenster::setZoom(double zoom)
+{
+    setFont(standardSchrift(zoom));
+    m_diagramm->setZoom(zoom);
+    m_diagramm->setMinimumHeight(static_cast<int>(std::lround(diagrammMindesthoehe * zoom)));
+    m_tabellenansicht->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 6);
+    // As large as the zoom asks, but never larger than the screen.
+    const QSize gewuenscht(static_cast<int>(std::lround(grundgroesse.width() * zoom)),
+                           static_cast<int>(std::lround(grundgroesse.height() * zoom)));
+    resize(gewuenscht.boundedTo(screen()->availableGeometry().size() - (frameGeometry().size() - size())));
+}
+
+void Auswertungsfenster::umschalten()
+{
+    if (isVisible()) {
+        close();
+        return;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void Auswertungsfenster::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    aktualisieren();
+    // The keys work in this window at once: the table has the focus.
+    m_tabellenansicht->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void Auswertungsfenster::keyPressEvent(QKeyEvent* event)
+{
+    // Esc closes the window, as it closes a dialogue, once no control
+    // wanted the key for itself.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Auswertungsfenster::closeEvent(QCloseEvent* event)
+{
+    m_vieleSpiele->abbrechen();
+    QWidget::closeEvent(event);
+}
+
+void Auswertungsfenster::spaeterAktualisieren()
+{
+    if (isVisible())
+        m_aktualisierung.start(0);
+}
+
+void Auswertungsfenster::aktualisieren()
+{
+    const double p = parameterVon(m_hauptfenster.steuerelemente().txtFaktor->text());
+    m_stand = laufAuswerten(m_hauptfenster.spielfeld(), p, m_hauptfenster.exponentT(), m_ensemble);
+    m_ergebnis->setText(ergebnistext(m_stand));
+    m_uebernehmen->setEnabled(m_stand.beste.gefunden);
+    m_tabelle->setzen(m_stand);
+    m_diagramm->zeigen(m_stand);
+}
+
+void Auswertungsfenster::bestesTUebernehmen()
+{
+    if (!m_stand.beste.gefunden)
+        return;
+    // Typed as the help text asks for decimals: with a point.
+    const Steuerelemente& hauptfenster = m_hauptfenster.steuerelemente();
+    hauptfenster.Text4->setText(QString::number(m_stand.beste.t, 'g', 4));
+    hauptfenster.Command3->click();
+    hauptfenster.Command1->click();
+}
+
+void Auswertungsfenster::tabelleKopieren()
+{
+    QGuiApplication::clipboard()->setText(m_tabelle->alsText());
+}
+
+void Auswertungsfenster::diagrammKopieren()
+{
+    QGuiApplication::clipboard()->setImage(m_diagramm->grab().toImage());
+}
+
+void Auswertungsfenster::vieleSpieleStarten()
+{
+    EnsembleAuftrag auftrag;
+    auftrag.spiele = m_anzahlSpiele->value();
+    auftrag.startSpieler = m_hauptfenster.spielfeld().startAnzahl();
+    auftrag.p = parameterVon(m_hauptfenster.steuerelemente().txtFaktor->text());
+    auftrag.zyklen = m_hauptfenster.spielfeld().zyklus();
+    m_starten->setEnabled(false);
+    m_abbrechen->setEnabled(true);
+    m_vieleSpiele->starten(ensembleBegrenzt(auftrag));
+}
+
+void Auswertungsfenster::vieleSpieleFertig(const EnsembleKurven& kurven)
+{
+    m_ensemble = kurven;
+    vieleSpieleBeendet();
+    aktualisieren();
+}
+
+void Auswertungsfenster::vieleSpieleBeendet()
+{
+    m_starten->setEnabled(true);
+    m_abbrechen->setEnabled(false);
+}

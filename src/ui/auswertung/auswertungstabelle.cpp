@@ -1,0 +1,119 @@
+#include "auswertungstabelle.h"
+
+#include "deutschezahl.h"
+
+#include <QStringList>
+
+namespace {
+
+// A value of a curve for cycle n, or nothing where the curve ends.
+QString wertOderLeer(const std::vector<double>& werte, int n, int nachkommastellen)
+{
+    if (n < 0 || n >= static_cast<int>(werte.size()))
+        return {};
+    return deutscheZahl(werte[static_cast<std::size_t>(n)], nachkommastellen);
+}
+
+} // namespace
+
+void Auswertungstabelle::setzen(LaufAuswertung auswertung)
+{
+    beginResetModel();
+    m_auswertung = std::move(auswertung);
+    endResetModel();
+}
+
+int Auswertungstabelle::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_auswertung.anzahlen.size());
+}
+
+int Auswertungstabelle::columnCount(const QModelIndex& parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return m_auswertung.ensemble ? quantil90Spalte + 1 : besteSpalte + 1;
+}
+
+QString Auswertungstabelle::kopf(int spalte) const
+{
+    switch (spalte) {
+    case zyklusSpalte:
+        return QStringLiteral("n");
+    case anzahlSpalte:
+        return QStringLiteral("A(n)");
+    case zuwachsSpalte:
+        return QStringLiteral("ΔA");
+    case aktuellSpalte:
+        return QStringLiteral("Verhulst, t = %1").arg(deutscheZahlKurz(m_auswertung.t, 6));
+    case besteSpalte:
+        return m_auswertung.beste.gefunden
+                   ? QStringLiteral("Verhulst, t = %1").arg(deutscheZahlKurz(m_auswertung.beste.t, 3))
+                   : QStringLiteral("Verhulst, bestes t");
+    case mittelSpalte:
+        return QStringLiteral("Mittel von %1 Spielen").arg(m_auswertung.ensemble->auftrag.spiele);
+    case quantil10Spalte:
+        return QStringLiteral("10-%-Quantil");
+    default:
+        return QStringLiteral("90-%-Quantil");
+    }
+}
+
+QString Auswertungstabelle::zelle(int zeile, int spalte) const
+{
+    const auto& anzahlen = m_auswertung.anzahlen;
+    switch (spalte) {
+    case zyklusSpalte:
+        return QString::number(zeile);
+    case anzahlSpalte:
+        return deutscheZahl(anzahlen[static_cast<std::size_t>(zeile)], 0);
+    case zuwachsSpalte:
+        return zeile == 0 ? QString() : deutscheZahl(anzahlen[std::size_t(zeile)] - anzahlen[std::size_t(zeile - 1)], 0);
+    case aktuellSpalte:
+        return wertOderLeer(m_auswertung.verhulstAktuell, zeile, 1);
+    case besteSpalte:
+        return wertOderLeer(m_auswertung.verhulstBeste, zeile, 1);
+    case mittelSpalte:
+        return wertOderLeer(m_auswertung.ensemble->mittel, zeile, 1);
+    case quantil10Spalte:
+        return wertOderLeer(m_auswertung.ensemble->quantil10, zeile, 1);
+    default:
+        return wertOderLeer(m_auswertung.ensemble->quantil90, zeile, 1);
+    }
+}
+
+QVariant Auswertungstabelle::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DisplayRole)
+        return zelle(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant Auswertungstabelle::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return kopf(section);
+    return {};
+}
+
+QString Auswertungstabelle::alsText() const
+{
+    QStringList zeilen;
+    QStringList koepfe;
+    for (int spalte = 0; spalte < columnCount(); ++spalte)
+        koepfe << kopf(spalte);
+    zeilen << koepfe.join(QLatin1Char('\t'));
+    for (int zeile = 0; zeile < rowCount(); ++zeile) {
+        QStringList zellen;
+        for (int spalte = 0; spalte < columnCount(); ++spalte)
+            zellen << zelle(zeile, spalte);
+        zeilen << zellen.join(QLatin1Char('\t'));
+    }
+    return zeilen.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}

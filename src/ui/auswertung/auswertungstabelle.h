@@ -1,0 +1,37 @@
+#pragma once
+
+#include "laufauswertung.h"
+
+#include <QAbstractTableModel>
+
+// The run cycle by cycle, one row per cycle n = 0 .. the last stored one:
+// n, A(n), the change ΔA, the Verhulst values for the current and for the
+// best-fitting t, and after many games their mean and 10 % and 90 %
+// quantiles. Numbers as a German reader writes them.
+class Auswertungstabelle : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setzen(LaufAuswertung auswertung);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // The whole table as tab-separated lines with a header line, for the
+    // clipboard and a German spreadsheet.
+    QString alsText() const;
+
+private:
+    enum Spalte { zyklusSpalte, anzahlSpalte, zuwachsSpalte, aktuellSpalte, besteSpalte, mittelSpalte,
+                  quantil10Spalte, quantil90Spalte };
+
+    QString kopf(int spalte) const;
+    QString zelle(int zeile, int spalte) const;
+
+    LaufAuswertung m_auswertung;
+};

@@ -1,0 +1,211 @@
+// The evaluation window beside the main window: opened with Ctrl+T, it
+// follows the game, takes the best t over as a teacher would type it,
+// copies its table for a spreadsheet and plays many games without touching
+// the main game.
+#include "auswertungsfenster.h"
+#include "fensterhilfen.h"
+#include "fenstertest.h"
+#include "verhulst.h"
+
+#include <QChartView>
+#include <QClipboard>
+#include <QLabel>
+#include <QLocale>
+#include <QProgressBar>
+#include <QSpinBox>
+#include <QTableView>
+#include <QWindow>
+
+using namespace fenster;
+
+namespace {
+
+Auswertungsfenster* oeffnen(Form1& form)
+{
+    QTest::keyClick(&form, Qt::Key_T, Qt::ControlModifier);
+    auto* auswertung = form.findChild<Auswertungsfenster*>();
+    if (auswertung)
+        QCoreApplication::processEvents();
+    return auswertung;
+}
+
+QPushButton* knopf(const QWidget& fenster, const QString& text)
+{
+    for (QPushButton* k : fenster.findChildren<QPushButton*>())
+        if (k->text().remove(QLatin1Char('&')) == text)
+            return k;
+    return nullptr;
+}
+
+QString ergebnis(const Auswertungsfenster& fenster)
+{
+    const QLabel* text = fenster.findChild<QLabel*>();
+    return text ? text->text() : QString();
+}
+
+double deutschGelesen(const QString& text, bool* ok)
+{
+    return QLocale(QLocale::German).toDouble(text, ok);
+}
+
+} // namespace
+
+class TestAuswertung : public FensterTest
+{
+    Q_OBJECT
+
+private slots:
+    void strgTOeffnetUndSchliesst();
+    void vorDemErstenZyklus();
+    void folgtDemSpiel();
+    void bestesTWieGetippt();
+    void tabelleFuerDieTabellenkalkulation();
+    void vieleSpieleLassenDasSpiel();
+    void schriftWaechstMitDemZoom();
+};
+
+void TestAuswertung::strgTOeffnetUndSchliesst()
+{
+    Auswertungsfenster* fenster = oeffnen(*m_form);
+    QVERIFY(fenster);
+    QVERIFY(fenster->isVisible());
+    QCOMPARE(fenster->windowTitle(), QStringLiteral("Auswertung – Kettenbrief"));
+    // Ctrl+T in the main window closes it and opens it again.
+    for (bool danach : {false, true}) {
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        QTest::keyClick(m_form.get(), Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(fenster->isVisible(), danach);
+    }
+    // In the window itself (once it has the keyboard) Esc and Ctrl+T close it.
+    for (Qt::Key taste : {Qt::Key_Escape, Qt::Key_T}) {
+        fenster->windowHandle()->requestActivate();
+        QTRY_COMPARE(QGuiApplication::focusWindow(), fenster->windowHandle());
+        QTest::keyClick(fenster, taste, taste == Qt::Key_T ? Qt::ControlModifier : Qt::NoModifier);
+        QVERIFY2(!fenster->isVisible(), taste == Qt::Key_T ? "Ctrl+T" : "Esc");
+        fenster->show();
+        fenster->activateWindow();
+    }
+    // Opening and closing changes nothing of the game.
+    QCOMPARE(m_form->spielfeld().zyklus(), 0);
+    QCOMPARE(ui(*m_form).Text1->text(), QStringLiteral("10"));
+}
+
+void TestAuswertung::vorDemErstenZyklus()
+{
+    Auswertungsfenster* fenster = oeffnen(*m_form);
+    QVERIFY(ergebnis(*fenster).startsWith(QStringLiteral("Vor dem ersten Zyklus gibt es noch nichts anzupassen")));
+    QVERIFY(!knopf(*fenster, QStringLiteral("Bestes t übernehmen"))->isEnabled());
+    QCOMPARE(fenster->findChild<QTableView*>()->model()->rowCount(), 1);
+}
+
+void TestAuswertung::folgtDemSpiel()
+{
+    Auswertungsfenster* fenster = oeffnen(*m_form);
+    klick(ui(*m_form).Command2);
+    QTRY_COMPARE(fenster->findChild<QTableView*>()->model()->rowCount(), 11);
+    const QString geaendert = QStringLiteral("In diesem Spiel wurde p geändert");
+    QVERIFY(ergebnis(*fenster).startsWith(QStringLiteral("Am besten passt t = ")));
+    QVERIFY(!ergebnis(*fenster).contains(geaendert));
+    // A p other than that of the passes is said under the result.
+    ui(*m_form).vscFaktor->setAngezeigterWert(7);
+    QTRY_VERIFY(ergebnis(*fenster).contains(geaendert));
+    klick(ui(*m_form).cmdZielsuche);
+    klick(ui(*m_form).cmdErgebnis);
+    ui(*m_form).vscFaktor->setAngezeigterWert(5);
+    QTRY_VERIFY(ergebnis(*fenster).contains(geaendert));
+    // A new game starts the table and the passes anew.
+    klick(ui(*m_form).cmdStart);
+    QTRY_COMPARE(fenster->findChild<QTableView*>()->model()->rowCount(), 1);
+    QVERIFY(!ergebnis(*fenster).contains(geaendert));
+}
+
+// "Bestes t übernehmen" leaves the main window as a typed t and clicks on
+// "Exponent t initialisieren" and the Verhulst button would.
+void TestAuswertung::bestesTWieGetippt()
+{
+    Form1 getippt;
+    for (Form1* form : {m_form.get(), &getippt}) {
+        klick(ui(*form).Command2);
+        klick(ui(*form).Command1);
+    }
+    Auswertungsfenster* fenster = oeffnen(*m_form);
+    knopf(*fenster, QStringLiteral("Bestes t übernehmen"))->click();
+    const QString t = ui(*m_form).Text4->text();
+    QVERIFY2(m_form->exponentT() != 1.0, qPrintable(t));
+
+    ui(getippt).Text4->clear();
+    QTest::keyClicks(ui(getippt).Text4, t);
+    klick(ui(getippt).Command3);
+    klick(ui(getippt).Command1);
+    QCOMPARE(m_form->exponentT(), getippt.exponentT());
+    QCOMPARE(ui(*m_form).txtExponent->text(), ui(getippt).txtExponent->text());
+    QCOMPARE(picHisto(*m_form).picture(), picHisto(getippt).picture());
+    QVERIFY(t.contains(QLatin1Char('.')) || !t.contains(QLatin1Char(',')));
+}
+
+void TestAuswertung::tabelleFuerDieTabellenkalkulation()
+{
+    klick(ui(*m_form).Command2);
+    Auswertungsfenster* fenster = oeffnen(*m_form);
+    QTest::keyClick(fenster, Qt::Key_C, Qt::ControlModifier);
+    const QStringList zeilen = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(zeilen.size(), 1 + 11);
+    const QStringList kopf = zeilen[0].split(QLatin1Char('\t'));
+    QCOMPARE(kopf.mid(0, 4), (QStringList{"n", "A(n)", "ΔA", "Verhulst, t = 1"}));
+    QVERIFY(kopf[4].startsWith(QStringLiteral("Verhulst, t = ")));
+    const VerhulstFolge kurve = verhulstFolge(10, 5, 1, 120);
+    std::vector<double> spiel{10.0};
+    for (int n = 1; n <= 10; ++n)
+        spiel.push_back(m_form->spielfeld().anzahlVerlauf(n));
+    for (int n = 0; n <= 10; ++n) {
+        const QStringList zellen = zeilen[n + 1].split(QLatin1Char('\t'));
+        QCOMPARE(zellen.size(), kopf.size());
+        QCOMPARE(zellen[0].toInt(), n);
+        bool ok = false;
+        QCOMPARE(deutschGelesen(zellen[1], &ok), spiel[std::size_t(n)]);
+        QVERIFY(ok);
+        if (n > 0)
+            QCOMPARE(deutschGelesen(zellen[2], &ok), spiel[std::size_t(n)] - spiel[std::size_t(n - 1)]);
+        const double verhulst = deutschGelesen(zellen[3], &ok);
+        QVERIFY2(ok, qPrintable(zellen[3]));
+        QVERIFY(std::fabs(verhulst - kurve.werte[std::size_t(n)]) <= 0.05 + 1e-9);
+        // Decimals with a comma, never a point.
+        QVERIFY(!zeilen[n + 1].contains(QLatin1Char('.')));
+    }
+}
+
+// Many games play in the background with a source of their own: the main
+// game goes on exactly as it would have without them.
+void TestAuswertung::vieleSpieleLassenDasSpiel()
+{
+    Form1 ohne;
+    for (Form1* form : {m_form.get(), &ohne})
+        klick(ui(*form).Command2);
+    Auswertungsfenster* fenster = oeffnen(*m_form);
+    fenster->findChild<QSpinBox*>()->setValue(20);
+    knopf(*fenster, QStringLiteral("Viele Spiele"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(ergebnis(*fenster).contains(QStringLiteral("Viele Spiele: 20 Spiele")), 30000);
+    QCOMPARE(fenster->findChild<QTableView*>()->model()->columnCount(), 8);
+    QCOMPARE(fenster->findChild<QProgressBar*>()->value(), 20);
+    for (Form1* form : {m_form.get(), &ohne}) {
+        klick(ui(*form).Command2);
+        klick(ui(*form).cmdZielsuche);
+    }
+    for (int n = 0; n <= 20; ++n)
+        QCOMPARE(m_form->spielfeld().anzahlVerlauf(n), ohne.spielfeld().anzahlVerlauf(n));
+    QCOMPARE(picAusgabe(*m_form).picture(), picAusgabe(ohne).picture());
+    QCOMPARE(picHisto(*m_form).picture(), picHisto(ohne).picture());
+}
+
+void TestAuswertung::schriftWaechstMitDemZoom()
+{
+    Auswertungsfenster* fenster = oeffnen(*m_form);
+    const int klein = QFontInfo(fenster->font()).pixelSize();
+    m_form->zoomSetzen(2.0);
+    QCOMPARE(QFontInfo(fenster->font()).pixelSize(), 2 * klein);
+    QVERIFY(fenster->findChild<QChartView*>());
+}
+
+QTEST_MAIN(TestAuswertung)
+#include "tst_auswertung.moc"

@@ -12,7 +12,7 @@
 #include "ensemble.h"
 #include "spielfeld.h"
 #include "verhulst.h"
-#include "zufallsquelle.h"
+#include "standardzufallsquelle.h"
 
 #include <algorithm>
 #include <chrono>

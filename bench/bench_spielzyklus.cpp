@@ -13,7 +13,7 @@
 #include "form1.h"
 #include "tophighscrollbar.h"
 #include "verhulst.h"
-#include "zufallsquelle.h"
+#include "standardzufallsquelle.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

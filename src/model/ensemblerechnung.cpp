@@ -1,7 +1,7 @@
 #include "ensemblerechnung.h"
 
 #include "spielfeld.h"
-#include "zufallsquelle.h"
+#include "standardzufallsquelle.h"
 
 #include <algorithm>
 #include <cstddef>

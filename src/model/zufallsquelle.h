@@ -1,8 +1,5 @@
 #pragma once
 
-#include <cstdint>
-#include <random>
-
 // The single source of chance of the game. Every draw gives a uniform
 // single-precision number u with 0 <= u < 1; a cell coordinate is floor(50 * u).
 // The source is passed to the operations that draw from it, so tests can
@@ -12,24 +9,4 @@ class Zufallsquelle
 public:
     virtual ~Zufallsquelle() = default;
     virtual float naechsteZahl() = 0;
-};
-
-// The program's generator: always the same fixed seed, never reseeded, so the
-// same actions after a start give the same game. A source with a seed of its
-// own serves games that must not touch the main game's sequence.
-class StandardZufallsquelle final : public Zufallsquelle
-{
-public:
-    static constexpr std::uint32_t startwert = 20260201u;
-
-    StandardZufallsquelle() : m_generator(startwert) {}
-    explicit StandardZufallsquelle(std::uint32_t eigenerStartwert) : m_generator(eigenerStartwert) {}
-    float naechsteZahl() override;
-
-    // u from the generator's high 24 bits: exactly representable as a float
-    // and at most 1 - 2^-24, so floor(50 * u) is never 50.
-    static float ausBits(std::uint32_t bits);
-
-private:
-    std::mt19937 m_generator;
 };

@@ -5,7 +5,7 @@
 #include "anpassung.h"
 #include "spielfeld.h"
 #include "verhulst.h"
-#include "zufallsquelle.h"
+#include "standardzufallsquelle.h"
 
 #include <QTest>
 

@@ -5,7 +5,7 @@
 #include "ensemble.h"
 #include "ensemblerechnung.h"
 #include "spielfeld.h"
-#include "zufallsquelle.h"
+#include "standardzufallsquelle.h"
 
 #include <QTest>
 

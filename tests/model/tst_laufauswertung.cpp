@@ -3,7 +3,7 @@
 
 #include "laufauswertung.h"
 #include "spielfeld.h"
-#include "zufallsquelle.h"
+#include "standardzufallsquelle.h"
 
 #include <QTest>
 

@@ -7,7 +7,7 @@
 #include "spielfeld.h"
 #include "verhulst.h"
 #include "zahltext.h"
-#include "zufallsquelle.h"
+#include "standardzufallsquelle.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "scriptedzufall.h"
 #include "spielfeld.h"
-#include "zufallsquelle.h"
+#include "standardzufallsquelle.h"
 
 #include <QTest>
 

@@ -2,7 +2,7 @@
 // the growth rates its passes used, and its counts from A(0) on.
 
 #include "spielfeld.h"
-#include "zufallsquelle.h"
+#include "standardzufallsquelle.h"
 
 #include <QTest>
 

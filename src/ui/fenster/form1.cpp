@@ -12,6 +12,7 @@
 #include "meldungen.h"
 #include "projektorzoom.h"
 #include "schriften.h"
+#include "standardzufallsquelle.h"
 #include "tophighscrollbar.h"
 #include "twips.h"
 #include "zahlfelder.h"

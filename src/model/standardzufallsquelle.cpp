@@ -1,4 +1,4 @@
-#include "zufallsquelle.h"
+#include "standardzufallsquelle.h"
 
 float StandardZufallsquelle::ausBits(std::uint32_t bits)
 {

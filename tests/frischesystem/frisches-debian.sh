@@ -23,7 +23,9 @@
 set -uo pipefail
 
 mirror=${KETTENBRIEF_FRISCH_MIRROR:-http://deb.debian.org/debian}
-in_root_path=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin
+# A clean environment as after a login on a fresh system.
+login_env=(/usr/bin/env -i HOME=/root TERM=dumb
+           PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin)
 no_display_line="Kettenbrief: Keine grafische Anzeige gefunden"
 # Seconds: start.sh builds the Release tree before it starts the program.
 start_build_seconds=3600
@@ -119,10 +121,11 @@ trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM HUP
 
-# Runs a command inside the root as root, with a clean environment as after
-# a login on a fresh system; NAME=VALUE arguments before it add variables.
+# Runs a command inside the root as root in login_env; NAME=VALUE arguments
+# before it add variables. In the background call chroot directly instead,
+# so that $! is the command's own process and not a subshell's.
 in_root() {
-    chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb PATH="$in_root_path" "$@"
+    chroot "$root" "${login_env[@]}" "$@"
 }
 
 make_root() {
@@ -164,7 +167,7 @@ run_test_command() {
 
 # An X server inside the root; Xvfb picks a free display number itself.
 start_xvfb() {
-    in_root Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+    chroot "$root" "${login_env[@]}" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
         3>"$work/display" >"$work/xvfb.log" 2>&1 </dev/null &
     xvfb_pid=$!
     for _ in $(seq 100); do
@@ -179,11 +182,20 @@ start_xvfb() {
     say "Xvfb inside the root on display $display"
 }
 
+# Whether a process runs: kill -0 would also count a child that ended and
+# waits, as a zombie, to be reaped.
+running() {
+    local stat
+    stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 1
+    stat=${stat##*) }
+    [[ ${stat%% *} != Z ]]
+}
+
 # Waits until start.sh has built the program and replaced itself by it.
 wait_for_program() {
     local deadline=$((SECONDS + start_build_seconds)) status
     while [[ $(readlink "/proc/$start_pid/exe" 2>/dev/null) != */build/kettenbrief ]]; do
-        if ! kill -0 "$start_pid" 2>/dev/null; then
+        if ! running "$start_pid"; then
             wait "$start_pid"
             status=$?
             cat "$work/start.log"
@@ -201,7 +213,8 @@ wait_for_program() {
 # must still run $stay_up_seconds s later.
 run_start_with_display() {
     say "=== bash scripts/start.sh (DISPLAY=$display)"
-    in_root DISPLAY="$display" bash -c 'cd /root/kettenbrief && exec bash scripts/start.sh' \
+    chroot "$root" "${login_env[@]}" DISPLAY="$display" \
+        bash -c 'cd /root/kettenbrief && exec bash scripts/start.sh' \
         >"$work/start.log" 2>&1 </dev/null &
     start_pid=$!
     wait_for_program
@@ -212,7 +225,7 @@ run_start_with_display() {
     fi
     say "window shown after $((SECONDS - step_start)) s"
     sleep "$stay_up_seconds"
-    if ! kill -0 "$start_pid" 2>/dev/null; then
+    if ! running "$start_pid"; then
         cat "$work/start.log"
         die "the program ended within $stay_up_seconds s"
     fi

@@ -3,10 +3,14 @@
 # debootstrap minbase root of bookworm in a scratch directory, copies the
 # committed files of the repository into it (git archive HEAD) and runs
 # there, as root and with nothing installed by hand:
-#   1. bash scripts/test.sh                 (must pass)
-#   2. bash scripts/start.sh with an Xvfb   (the window must come up and the
-#                                             program stay up 5 s; then stopped)
-#   3. bash scripts/start.sh, no display    (must fail with its one line)
+#   1. bash scripts/start.sh, no display   on the untouched root: installs its
+#                                           short list, builds, then must end
+#                                           non-zero with its one line
+#   2. bash scripts/start.sh, offscreen    the program must stay up 5 s
+#   3. bash scripts/test.sh                must pass
+#   4. bash scripts/start.sh with an Xvfb  the window must show and the
+#                                           program stay up 5 s
+# Programs started are stopped again; the times of the steps come last.
 #
 # Usage: frisches-debian.sh <source dir>
 #
@@ -146,23 +150,17 @@ make_root() {
     mount -t tmpfs tmpfs "$root/dev/shm" || die "cannot mount /dev/shm"
 }
 
+make_root_with_sources() {
+    make_root
+    copy_sources
+}
+
 copy_sources() {
     mkdir -p "$root/root/kettenbrief"
     git_source archive --format=tar HEAD \
         | tar -x -C "$root/root/kettenbrief" || die "cannot copy the committed files"
     say "sources: commit $(git_source rev-parse --short HEAD)" \
         "(committed files only)"
-}
-
-# Step 1: the test command. Its output goes to ours and to a log, from
-# which the list of packages the root lacked is read.
-run_test_command() {
-    local status
-    say "=== bash scripts/test.sh"
-    in_root bash -c 'cd /root/kettenbrief && bash scripts/test.sh' </dev/null 2>&1 \
-        | tee "$work/test.log"
-    status=${PIPESTATUS[0]}
-    [[ $status -eq 0 ]] || die "scripts/test.sh failed with exit status $status"
 }
 
 # An X server inside the root; Xvfb picks a free display number itself.
@@ -209,21 +207,66 @@ wait_for_program() {
     done
 }
 
-# Step 2: start.sh with a display; the window must show and the program
-# must still run $stay_up_seconds s later.
-run_start_with_display() {
-    say "=== bash scripts/start.sh (DISPLAY=$display)"
-    chroot "$root" "${login_env[@]}" DISPLAY="$display" \
-        bash -c 'cd /root/kettenbrief && exec bash scripts/start.sh' \
-        >"$work/start.log" 2>&1 </dev/null &
-    start_pid=$!
-    wait_for_program
+# start.sh on the untouched root and without a display: it installs only
+# its own list and builds, then must end non-zero with its one line last and
+# without Qt's abort. The output goes to ours and to start-erst.log.
+run_start_without_display() {
+    local status log=$work/start-erst.log
+    say "=== bash scripts/start.sh (fresh root, no display)"
+    in_root timeout "$start_build_seconds" bash -c 'cd /root/kettenbrief && bash scripts/start.sh' \
+        </dev/null 2>&1 | tee "$log"
+    status=${PIPESTATUS[0]}
+    [[ $status -ne 0 ]] || die "start.sh without a display exited with status 0"
+    [[ $status -ne 124 ]] || die "start.sh did not end within $start_build_seconds s"
+    [[ $(tail -n 1 "$log") == "$no_display_line"* ]] \
+        || die "start.sh without a display did not end with '$no_display_line ...'"
+    ! grep -qi "qt.qpa\|could not connect to display\|Aborted" "$log" \
+        || die "start.sh without a display still reached Qt's platform plugin"
+    say "without a display: exit status $status and the line above"
+}
+
+# What only the tests need must not come with start.sh's short list.
+check_short_list() {
+    local package
+    for package in xvfb xdotool imagemagick valgrind clang-14 gcovr; do
+        # shellcheck disable=SC2016  # a dpkg-query format, not a shell variable
+        if [[ $(in_root dpkg-query -W -f '${db:Status-Abbrev}' "$package" 2>/dev/null) == ii* ]]; then
+            die "start.sh installed $package, which only the tests need"
+        fi
+    done
+    say "start.sh installed none of the test command's own packages"
+}
+
+# The test command; its output goes to ours and to test.log.
+run_test_command() {
+    local status
+    say "=== bash scripts/test.sh"
+    in_root bash -c 'cd /root/kettenbrief && bash scripts/test.sh' </dev/null 2>&1 \
+        | tee "$work/test.log"
+    status=${PIPESTATUS[0]}
+    [[ $status -eq 0 ]] || die "scripts/test.sh failed with exit status $status"
+}
+
+# With DISPLAY given, the program's window must show on it.
+wait_for_window() {
     if ! in_root DISPLAY="$display" timeout 60 \
             xdotool search --sync --onlyvisible --pid "$start_pid" >/dev/null; then
         cat "$work/start.log"
         die "the program runs but showed no window within 60 s"
     fi
-    say "window shown after $((SECONDS - step_start)) s"
+    say "window shown on $display"
+}
+
+# start.sh in the given environment (NAME=VALUE ...): the program must come
+# up and still run $stay_up_seconds s later; then it is stopped.
+run_start_and_stop() {
+    say "=== bash scripts/start.sh ($*)"
+    chroot "$root" "${login_env[@]}" "$@" \
+        bash -c 'cd /root/kettenbrief && exec bash scripts/start.sh' \
+        >"$work/start.log" 2>&1 </dev/null &
+    start_pid=$!
+    wait_for_program
+    [[ " $* " == *" DISPLAY="* ]] && wait_for_window
     sleep "$stay_up_seconds"
     if ! running "$start_pid"; then
         cat "$work/start.log"
@@ -233,50 +276,47 @@ run_start_with_display() {
     wait "$start_pid"
     start_pid=
     cat "$work/start.log"
-    kill -TERM "$xvfb_pid"
-    wait "$xvfb_pid"
     say "the program stayed up $stay_up_seconds s and was stopped"
 }
 
-# Step 3: start.sh without any display: non-zero, its one line last,
-# and no abort of Qt's platform plugin.
-run_start_without_display() {
-    local status out
-    say "=== bash scripts/start.sh (no display)"
-    out=$(in_root timeout 600 bash -c 'cd /root/kettenbrief && bash scripts/start.sh' </dev/null 2>&1)
-    status=$?
-    echo "$out"
-    [[ $status -ne 0 ]] || die "start.sh without a display exited with status 0"
-    [[ $status -ne 124 ]] || die "start.sh without a display did not end within 600 s"
-    [[ $(tail -n 1 <<<"$out") == "$no_display_line"* ]] \
-        || die "start.sh without a display did not end with '$no_display_line ...'"
-    ! grep -qi "qt.qpa\|could not connect to display\|Aborted" <<<"$out" \
-        || die "start.sh without a display still reached Qt's platform plugin"
-    say "without a display: exit status $status and the line above"
+stop_xvfb() {
+    kill -TERM "$xvfb_pid"
+    wait "$xvfb_pid"
+    xvfb_pid=
 }
 
-lacked_packages() {
-    sed -n 's/^install-deps: installing //p' "$work/test.log" | head -n 1
+# "install-deps: installing ..." of a log: what the root lacked then.
+installed_by() {
+    sed -n 's/^install-deps: installing //p' "$1" | head -n 1
+}
+
+package_count() {
+    in_root dpkg-query -W -f '.\n' | wc -l
+}
+
+# Runs one step and notes its time; the step's function is the argument.
+timed() {
+    local label=$1 step_start=$SECONDS
+    shift
+    "$@"
+    times+=("$label: $((SECONDS - step_start)) s")
 }
 
 run_all_steps() {
-    local total_start=$SECONDS step_start times=()
-    step_start=$SECONDS
-    make_root
-    copy_sources
-    times+=("debootstrap and copy: $((SECONDS - step_start)) s")
-    step_start=$SECONDS
-    run_test_command
-    times+=("bash scripts/test.sh: $((SECONDS - step_start)) s")
-    step_start=$SECONDS
+    local total_start=$SECONDS times=() packages_at_start
+    timed "debootstrap and copy" make_root_with_sources
+    packages_at_start=$(package_count)
+    timed "bash scripts/start.sh on the fresh root (no display)" run_start_without_display
+    check_short_list
+    timed "bash scripts/start.sh again (offscreen) until stopped" \
+        run_start_and_stop QT_QPA_PLATFORM=offscreen
+    timed "bash scripts/test.sh" run_test_command
     start_xvfb
-    run_start_with_display
-    times+=("bash scripts/start.sh with display until stopped: $((SECONDS - step_start)) s")
-    step_start=$SECONDS
-    run_start_without_display
-    times+=("bash scripts/start.sh without display: $((SECONDS - step_start)) s")
-    say "the fresh root lacked: $(lacked_packages)"
-    say "$(in_root dpkg-query -W -f '.\n' | wc -l) packages installed in the root at the end"
+    timed "bash scripts/start.sh (Xvfb) until stopped" run_start_and_stop DISPLAY="$display"
+    stop_xvfb
+    say "start.sh installed: $(installed_by "$work/start-erst.log")"
+    say "test.sh then installed: $(installed_by "$work/test.log")"
+    say "packages in the root: $packages_at_start after debootstrap, $(package_count) at the end"
     printf 'frisches-debian: %s\n' "${times[@]}" "whole run: $((SECONDS - total_start)) s"
     say "PASS: both set-up commands work on a fresh Debian 12 minbase root"
 }

@@ -6,7 +6,9 @@
 #   1. bash scripts/start.sh, no display   on the untouched root: installs its
 #                                           short list, builds, then must end
 #                                           non-zero with its one line
-#   2. bash scripts/start.sh, offscreen    the program must stay up 5 s
+#   2. bash scripts/start.sh, offscreen    the program must stay up 5 s;
+#      cpack -G DEB in build/              README's packing step, still with
+#                                           start.sh's packages only
 #   3. bash scripts/test.sh                must pass
 #   4. bash scripts/start.sh with an Xvfb  the window must show and the
 #                                           program stay up 5 s
@@ -237,6 +239,18 @@ check_short_list() {
     say "start.sh installed none of the test command's own packages"
 }
 
+# README's packing step on start.sh's Release tree, with start.sh's
+# packages only: cpack -G DEB in build/ must write one kettenbrief_*.deb.
+run_packing() {
+    local debs
+    say "=== cpack -G DEB in build/"
+    in_root bash -c 'cd /root/kettenbrief/build && cpack -G DEB' </dev/null 2>&1 \
+        || die "cpack -G DEB failed in start.sh's tree"
+    debs=$(cd "$root/root/kettenbrief/build" && ls kettenbrief_*.deb 2>/dev/null)
+    [[ $(wc -w <<<"$debs") -eq 1 ]] || die "expected one kettenbrief_*.deb in build/, found: $debs"
+    say "packed $debs"
+}
+
 # The test command; its output goes to ours and to test.log.
 run_test_command() {
     local status
@@ -310,6 +324,7 @@ run_all_steps() {
     check_short_list
     timed "bash scripts/start.sh again (offscreen) until stopped" \
         run_start_and_stop QT_QPA_PLATFORM=offscreen
+    timed "cpack -G DEB in start.sh's tree" run_packing
     timed "bash scripts/test.sh" run_test_command
     start_xvfb
     timed "bash scripts/start.sh (Xvfb) until stopped" run_start_and_stop DISPLAY="$display"

@@ -1,12 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian packages needed to build, run and test Kettenbrief.
+# Installs the Debian 12 packages Kettenbrief needs, even on a bare system
+# (a debootstrap minbase root has neither python3 nor file nor any X tool).
+#
+#   install-deps.sh           everything: building, running, packing, testing
+#   install-deps.sh --start   only building, running and packing the program
+#                             (what scripts/start.sh needs)
+#
 # Only packages that are not installed yet are fetched; apt-get update runs
-# only when something is missing.
+# only when something is missing. Recommends are never installed, so every
+# package needed is named here.
 set -euo pipefail
 
+# Building and running the program, and packing the Release tree with cpack.
 # qt6-svg-dev also provides the older name libqt6svg6-dev (a virtual package
-# on Debian 12, so dpkg-query never lists it as installed).
-packages=(
+# on Debian 12, so dpkg-query never lists it as installed). The xcb and
+# offscreen platform plugins come with libqt6gui6.
+program_packages=(
     build-essential
     cmake
     qt6-base-dev
@@ -16,13 +25,22 @@ packages=(
     qt6-charts-dev
     libqt6opengl6-dev
     qt6-translations-l10n
-    qt6-l10n-tools
     libgl-dev
     fonts-liberation
+    # xdpyinfo: start.sh asks whether an X display can be reached.
+    x11-utils
+    # cpack's Debian generator calls file(1) on every packed file;
+    # dpkg-shlibdeps comes with build-essential's dpkg-dev.
+    file
+)
+
+# The tests on top: end-to-end tests in their own Xvfb, the package checks,
+# fuzzing, coverage and memcheck.
+test_packages=(
+    qt6-l10n-tools
     xvfb
     xauth
     xdotool
-    x11-utils
     imagemagick
     python3
     # Building and checking the .deb (cpack, dpkg-shlibdeps, desktop-file-validate,
@@ -39,6 +57,15 @@ packages=(
     gcovr
     valgrind
 )
+
+case "${1:-}" in
+    --start) packages=("${program_packages[@]}") ;;
+    "") packages=("${program_packages[@]}" "${test_packages[@]}") ;;
+    *)
+        echo "usage: $0 [--start]" >&2
+        exit 2
+        ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -63,7 +90,6 @@ else
     exit 1
 fi
 
-export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y --no-install-recommends "${missing[@]}" </dev/null

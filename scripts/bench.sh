@@ -3,11 +3,10 @@
 # against a floor measured in the same run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# KETTENBRIEF_BENCH_BUILD_DIR chooses another build directory.
-build_dir=${KETTENBRIEF_BENCH_BUILD_DIR:-build-bench}
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DKETTENBRIEF_BENCH=ON >/dev/null
-cmake --build "$build_dir" -j"$(nproc)" \
-    --target bench_spielzyklus bench_speicher bench_auswertung kettenbrief bare_window >/dev/null
+# The tree of the preset "bench" (CMakePresets.json).
+build_dir=build-bench
+cmake --preset bench >/dev/null
+cmake --build --preset bench -j"$(nproc)" >/dev/null
 "$build_dir"/bench/bench_spielzyklus
 "$build_dir"/bench/bench_auswertung
 "$build_dir"/bench/bench_speicher

@@ -4,7 +4,7 @@
 # on memory errors and on definite leaks.
 #
 # The driver is built in a Debug tree without sanitizers (valgrind and
-# AddressSanitizer do not mix): build-memcheck/, or KETTENBRIEF_MEMCHECK_BUILD_DIR.
+# AddressSanitizer do not mix): the preset "memcheck" in build-memcheck/.
 # Reports that lie wholly inside Qt and the system libraries below it are
 # suppressed by scripts/valgrind-qt.supp, where each entry says why; the
 # program's own code is never suppressed. The full report is kept in
@@ -13,15 +13,15 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-build=${KETTENBRIEF_MEMCHECK_BUILD_DIR:-build-memcheck}
+build=build-memcheck
 
 if ! command -v valgrind >/dev/null 2>&1; then
     echo "memcheck: valgrind not found (scripts/install-deps.sh installs it)" >&2
     exit 1
 fi
 
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DKETTENBRIEF_SANITIZE=OFF -DKETTENBRIEF_BENCH=OFF
-cmake --build "$build" -j2 --target memcheck_driver
+cmake --preset memcheck
+cmake --build --preset memcheck -j2
 
 log="$build/memcheck.log"
 status=0

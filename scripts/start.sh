@@ -12,7 +12,7 @@ cd "$root"
 bash scripts/install-deps.sh --start
 
 jobs=$(nproc)
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
-cmake --build build --target kettenbrief -j"$jobs"
+cmake --preset release
+cmake --build --preset release -j"$jobs"
 bash scripts/anzeige.sh || exit 1
 exec build/kettenbrief "$@"

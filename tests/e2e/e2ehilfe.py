@@ -11,10 +11,14 @@ by the control's accessible name and role.
 All coordinates handed out here are window coordinates: pixels from the
 top left corner of the program's X window, menu bar included.
 
-Every process started here dies with the test: each gets SIGKILL should the
-test be killed outright, and Session.close stops them all on every other
-way out. The tools come from Debian's packages xvfb, xdotool, x11-utils,
-imagemagick, dbus-daemon, at-spi2-core, python3-gi and gir1.2-atspi-2.0.
+A Desktop is the same without the program (bench_fenster.py starts its own
+programs on it). Every process started here dies with the test: each is
+signalled should the test be killed outright, and close() stops them all
+on every other way out. Nothing here touches a D-Bus bus of the machine.
+
+The tools come from Debian's packages xvfb, xdotool, x11-utils,
+imagemagick, dbus-daemon, at-spi2-core, python3-gi and gir1.2-atspi-2.0;
+run the tests with Debian's /usr/bin/python3, which has the bindings.
 """
 
 import ctypes
@@ -384,35 +388,34 @@ class Desktop:
         if accessible:
             self._start_buses()
 
-    def _start_xvfb(self):
-        """Xvfb on a display it chooses itself; the display's name."""
+    def _spawn_answering(self, name, args, env, seconds):
+        """Starts `name` with `args`, where "{fd}" stands for a pipe it
+        writes one line into once it is ready; that line."""
         read_end, write_end = os.pipe()
         try:
-            xvfb = self.spawn("Xvfb", [require_tool("Xvfb"), "-displayfd", str(write_end), "-screen", "0",
-                                       "1280x1024x24", "-nolisten", "tcp", "-noreset"],
-                              dict(os.environ), pass_fds=(write_end,))
+            args = [a.replace("{fd}", str(write_end)) for a in args]
+            process = self.spawn(name, args, env, pass_fds=(write_end,))
         except BaseException:
             os.close(read_end)
             raise
         finally:
             os.close(write_end)
-        return ":" + read_line(read_end, xvfb, "Xvfb", XVFB_START_SECONDS)
+        return read_line(read_end, process, name, seconds)
+
+    def _start_xvfb(self):
+        """Xvfb on a display it chooses itself; the display's name."""
+        args = [require_tool("Xvfb"), "-displayfd", "{fd}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                "-noreset"]
+        return ":" + self._spawn_answering("Xvfb", args, dict(os.environ), XVFB_START_SECONDS)
 
     def _start_session_bus(self):
+        """A dbus-daemon of the test's own; its address."""
         config = os.path.join(self.workdir, "session-bus.conf")
         with open(config, "w") as f:
             f.write(SESSION_BUS_CONFIG.format(socket=os.path.join(self.workdir, "session-bus")))
-        read_end, write_end = os.pipe()
-        try:
-            daemon = self.spawn("dbus-daemon", [require_tool("dbus-daemon"), "--config-file=" + config,
-                                                "--nofork", "--nopidfile", f"--print-address={write_end}"],
-                                self.env, pass_fds=(write_end,))
-        except BaseException:
-            os.close(read_end)
-            raise
-        finally:
-            os.close(write_end)
-        return read_line(read_end, daemon, "dbus-daemon", BUS_START_SECONDS)
+        args = [require_tool("dbus-daemon"), "--config-file=" + config, "--nofork", "--nopidfile",
+                "--print-address={fd}"]
+        return self._spawn_answering("dbus-daemon", args, self.env, BUS_START_SECONDS)
 
     def _connect(self, address):
         _, Gio, _ = bindings()
@@ -460,8 +463,13 @@ class Desktop:
         self.env.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
 
     def close(self):
-        for connection in self.connections:
-            connection.close_sync(None)
+        if self.connections:
+            _, _, GLib = bindings()
+            for connection in self.connections:
+                try:
+                    connection.close_sync(None)
+                except GLib.Error:
+                    pass  # the bus is gone already
         self.connections = []
         for name, process in reversed(self.processes):
             stop(process, name)

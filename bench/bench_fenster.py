@@ -9,12 +9,17 @@ same size, started the same way), measured in the same run on the same Xvfb:
   the picture it then keeps (its first complete paint). The window is
   watched through Xlib (ctypes): its MapNotify, then its pixels as often as
   the X server hands them over. The median of N starts of each, taken in
-  turns. Target: within 1.5 x.
+  turns. Target: within 1.5 x. Both start without the accessibility
+  bridge; with --accessible both run with it on, on the private AT-SPI bus
+  the end-to-end tests use (for comparison only).
 - peak memory: VmHWM of kettenbrief after the scripted lesson of
-  tests/e2e/unterrichtsstunde.py (worked through xdotool, with its checks),
-  against VmHWM of the bare window once painted. Target: within 1.5 x.
+  tests/e2e/unterrichtsstunde.py (worked through xdotool, with its checks;
+  it finds the controls through the accessibility bridge), against VmHWM of
+  the bare window once painted. Target: within 1.5 x.
 
-Usage: bench_fenster.py PATH/TO/kettenbrief PATH/TO/bare_window [STARTS]
+Usage: bench_fenster.py PATH/TO/kettenbrief PATH/TO/bare_window [STARTS] [--accessible]
+
+Run it with Debian's /usr/bin/python3, which has the AT-SPI bindings.
 """
 
 import ctypes
@@ -32,7 +37,7 @@ import time
 sys.dont_write_bytecode = True
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
-import startfenster as sf  # noqa: E402
+import e2ehilfe as e2e  # noqa: E402
 import unterrichtsstunde as lesson  # noqa: E402
 
 KETTENBRIEF_TITLE = "Nivra1.0"
@@ -105,7 +110,7 @@ class Xlib:
         x.XSetErrorHandler(self._handler)
         self.dpy = x.XOpenDisplay(display.encode())
         if not self.dpy:
-            raise sf.Failure(f"cannot open display {display}")
+            raise e2e.Failure(f"cannot open display {display}")
         self.root = x.XDefaultRootWindow(self.dpy)
         x.XSelectInput(self.dpy, self.root, SUBSTRUCTURE_NOTIFY_MASK)
         x.XSync(self.dpy, 0)
@@ -157,7 +162,7 @@ def peak_memory_kib(pid):
         for line in f:
             if line.startswith("VmHWM:"):
                 return int(line.split()[1])
-    raise sf.Failure(f"no VmHWM for process {pid}")
+    raise e2e.Failure(f"no VmHWM for process {pid}")
 
 
 def start_once(xlib, executable, title, env, workdir):
@@ -166,12 +171,12 @@ def start_once(xlib, executable, title, env, workdir):
     xlib.drain()
     started = time.monotonic()
     program = subprocess.Popen([executable], env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL, cwd=workdir, preexec_fn=sf._die_with_parent)
+                               stderr=subprocess.DEVNULL, cwd=workdir, preexec_fn=e2e.die_with_parent)
     try:
         window = None
         while window is None:
-            sf.check(program.poll() is None, f"{executable} ended at start with {program.returncode}")
-            sf.check(time.monotonic() - started < START_SECONDS, f"{title!r} was not mapped in {START_SECONDS} s")
+            e2e.check(program.poll() is None, f"{executable} ended at start with {program.returncode}")
+            e2e.check(time.monotonic() - started < START_SECONDS, f"{title!r} was not mapped in {START_SECONDS} s")
             window = xlib.mapped_window(title)
             if window is None:
                 time.sleep(POLL_PAUSE)
@@ -182,14 +187,14 @@ def start_once(xlib, executable, title, env, workdir):
         picture = None
         changed = time.monotonic()
         while time.monotonic() - changed < SETTLE_SECONDS:
-            sf.check(time.monotonic() - started < START_SECONDS, f"{title!r} kept changing")
+            e2e.check(time.monotonic() - started < START_SECONDS, f"{title!r} kept changing")
             current = xlib.picture(window)
             now = time.monotonic()
             if current is not None and current != picture:
                 picture, first_seen, changed = current, now, now
             time.sleep(POLL_PAUSE)
-        sf.check(picture is not None and len(set(picture[i] for i in range(0, len(picture), 97))) > 2,
-                 f"{title!r} shows no picture")
+        e2e.check(picture is not None and len(set(picture[i] for i in range(0, len(picture), 97))) > 2,
+                  f"{title!r} shows no picture")
         return mapped, first_seen - started, peak_memory_kib(program.pid)
     finally:
         program.send_signal(signal.SIGTERM)
@@ -200,74 +205,80 @@ def start_once(xlib, executable, title, env, workdir):
             program.wait()
 
 
-def start_up(kettenbrief, bare, starts, workdir):
-    log = open(os.path.join(workdir, "xvfb-start.log"), "wb")
-    xvfb, display = sf.start_xvfb(log)
-    env = {k: v for k, v in os.environ.items()
-           if not k.startswith("QT_") and k not in ("WAYLAND_DISPLAY", "XAUTHORITY")}
-    env.update(DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=workdir)
-    xlib = Xlib(display)
+def start_up(kettenbrief, bare, starts, workdir, accessible):
+    """Medians of (seconds to the MapNotify, seconds to the painted window,
+    VmHWM in KiB once painted), each a dict over "k" (kettenbrief) and "b"
+    (the bare window); with `accessible` both run with the accessibility
+    bridge on, on the private AT-SPI bus of the end-to-end tests."""
+    desktop = e2e.Desktop(workdir)
+    xlib = None
     maps = {"k": [], "b": []}
     times = {"k": [], "b": []}
     memory = {"k": [], "b": []}
     try:
+        desktop.start(accessible)
+        xlib = Xlib(desktop.env["DISPLAY"])
         # One start of each fills the caches (fonts, libraries) first.
-        start_once(xlib, kettenbrief, KETTENBRIEF_TITLE, env, workdir)
-        start_once(xlib, bare, BARE_TITLE, env, workdir)
+        start_once(xlib, kettenbrief, KETTENBRIEF_TITLE, desktop.env, workdir)
+        start_once(xlib, bare, BARE_TITLE, desktop.env, workdir)
         for _ in range(starts):
             for key, executable, title in (("b", bare, BARE_TITLE), ("k", kettenbrief, KETTENBRIEF_TITLE)):
-                mapped, seconds, peak = start_once(xlib, executable, title, env, workdir)
+                mapped, seconds, peak = start_once(xlib, executable, title, desktop.env, workdir)
                 maps[key].append(mapped)
                 times[key].append(seconds)
                 memory[key].append(peak)
     finally:
-        xlib.close()
-        sf.stop(xvfb, "Xvfb")
-        log.close()
+        if xlib is not None:
+            xlib.close()
+        desktop.close()
     return tuple({k: statistics.median(v) for k, v in figures.items()} for figures in (maps, times, memory))
 
 
 def after_lesson(kettenbrief, workdir):
-    """VmHWM in KiB of kettenbrief after the scripted lesson."""
+    """VmHWM in KiB of kettenbrief after the scripted lesson (which finds the
+    controls through the accessibility bridge)."""
     # The lesson reports every step; here only its end counts.
     saved = sys.stdout
     sys.stdout = open(os.devnull, "w")
-    session = None
+    session = e2e.Session(workdir)
     try:
-        session = lesson.Session(kettenbrief, workdir)
+        session.start(kettenbrief)
         lesson.lesson(session)
         peak = peak_memory_kib(session.program.pid)
         lesson.quit_program(session)
         return peak
     finally:
-        if session is not None:
-            session.close()
+        session.close()
         sys.stdout.close()
         sys.stdout = saved
 
 
 def main():
-    if len(sys.argv) not in (3, 4):
+    args = [a for a in sys.argv[1:] if a != "--accessible"]
+    if len(args) not in (2, 3):
         print(__doc__, file=sys.stderr)
         return 2
-    kettenbrief, bare = (os.path.abspath(a) for a in sys.argv[1:3])
-    starts = int(sys.argv[3]) if len(sys.argv) == 4 else 15
+    accessible = len(args) < len(sys.argv) - 1
+    kettenbrief, bare = (os.path.abspath(a) for a in args[:2])
+    starts = int(args[2]) if len(args) == 3 else 15
     workdir = tempfile.mkdtemp(prefix="kettenbrief-bench-")
     try:
-        maps, times, memory = start_up(kettenbrief, bare, starts, workdir)
+        maps, times, memory = start_up(kettenbrief, bare, starts, workdir, accessible)
         lesson_peak = after_lesson(kettenbrief, workdir)
-    except sf.Failure as failure:
+    except e2e.Failure as failure:
         print(f"bench_fenster: {failure} (files in {workdir})", file=sys.stderr)
         return 1
     shutil.rmtree(workdir, ignore_errors=True)
     ratio = times["k"] / times["b"]
+    if accessible:
+        print("start-ups with the accessibility bridge on, on a private AT-SPI bus")
     print(f"start-up to the mapped window (median of {starts})")
     print(f"  kettenbrief {maps['k'] * 1000:8.1f} ms   bare window {maps['b'] * 1000:8.1f} ms   "
           f"ratio {maps['k'] / maps['b']:.2f}")
     print(f"start-up to the painted window (median of {starts})")
     print(f"  kettenbrief {times['k'] * 1000:8.1f} ms   bare window {times['b'] * 1000:8.1f} ms   "
           f"ratio {ratio:.2f} (target <= 1.5)")
-    print(f"peak resident memory (VmHWM)")
+    print("peak resident memory (VmHWM)")
     print(f"  kettenbrief after start-up {memory['k'] / 1024:7.1f} MiB   bare window {memory['b'] / 1024:7.1f} MiB   "
           f"ratio {memory['k'] / memory['b']:.2f}")
     print(f"  kettenbrief after the lesson {lesson_peak / 1024:5.1f} MiB   bare window {memory['b'] / 1024:7.1f} MiB   "

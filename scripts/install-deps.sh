@@ -43,6 +43,12 @@ test_packages=(
     xdotool
     imagemagick
     python3
+    # The end-to-end tests read the program's accessibility tree over AT-SPI,
+    # on a D-Bus session bus and AT-SPI bus of their own.
+    dbus-daemon
+    at-spi2-core
+    python3-gi
+    gir1.2-atspi-2.0
     # Building and checking the .deb (cpack, dpkg-shlibdeps, desktop-file-validate,
     # lintian, appstreamcli, and man with groff for the manual page).
     desktop-file-utils

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of the window benchmarks: a bare Qt Widgets window with one
 // label. It is started the way main.cpp starts kettenbrief (QApplication,
 // the Fusion style, one window shown) and is as large as kettenbrief's

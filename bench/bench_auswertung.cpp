@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the evaluation's model code against its floors:
 // - the best-fitting t of a 120-cycle game against computing the 8001
 //   candidate Verhulst sequences of 120 steps alone (each up to its failing

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up time and peak memory of kettenbrief against a bare Qt window.
 
 Both figures are ratios against bare_window (one label in a window of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Resident memory over a long lesson, in the window itself (offscreen):
 // - right after start-up, then after 1000 clicks on Command1, 1200 cycles
 //   (pass and commit) and 100 000 freehand moves of the pointer with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the heaviest handlers of a cycle against their floors:
 // - a pass and a commit with all 2500 cells playing at p = 15, and a quick
 //   run of ten cycles from the full field, each with its drawing on an

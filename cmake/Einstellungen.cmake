@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Settings every target of the project gets: strict warnings, the sanitizers
 # when KETTENBRIEF_SANITIZE is on, and the hardening of cmake/Haertung.cmake
 # (the benchmarks' floors are built like the program they are measured

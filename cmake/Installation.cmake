@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation and the Debian package.
 #
 # `cmake --install` puts the program, its menu entry, its icon, its

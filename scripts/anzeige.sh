@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tells whether Kettenbrief can open its window here: exit status 0 if so,
 # otherwise one German line on stderr and exit status 1. Without a display
 # Qt's platform plugin would abort with a core dump and a long English text.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds an optimised tree and runs the benchmarks; every figure is a ratio
 # against a floor measured in the same run.
 set -euo pipefail

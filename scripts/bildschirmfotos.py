@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The pictures of the teacher's guide (docs/anleitung.md), made from the real
 program: it runs in a private X server (Xvfb) and is worked through the steps
 of the guide with the real pointer and keyboard, as the end-to-end tests do.

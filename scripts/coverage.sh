@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Line and branch coverage of the model (src/model/) by the tests.
 #
 # Builds the Debug tree with gcc's --coverage of the preset "coverage" in build-cov/, runs the model tests and the window tests (the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages Kettenbrief needs, even on a bare system
 # (a debootstrap minbase root has neither python3 nor file nor any X tool).
 #

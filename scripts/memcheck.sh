@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs valgrind's memcheck over the program's start-up and one quick run
 # (tests/memcheck/memcheck_driver.cpp, on the offscreen platform) and fails
 # on memory errors and on definite leaks.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program kettenbrief (Release) into build/ and starts it. Only
 # the program is built, not the tests and benchmarks; the tree is the one
 # README's packing step (cpack -G DEB in build/) packs.

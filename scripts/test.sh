@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and tests Kettenbrief twice: the Debug tree of the preset "debug"
 # in build/ and the tree of the preset "sanitizer" (AddressSanitizer and
 # UndefinedBehaviorSanitizer) in build-asan/ (CMakePresets.json).

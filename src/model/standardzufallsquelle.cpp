@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "standardzufallsquelle.h"
 
 float StandardZufallsquelle::ausBits(std::uint32_t bits)

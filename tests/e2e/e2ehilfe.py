@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What the end-to-end tests of kettenbrief (and bench_fenster.py) share.
 
 A Session runs everything private to the test: its own Xvfb, its own D-Bus

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The window of kettenbrief right after start, seen from the outside.
 
 Runs the real program on its own Xvfb (xcb platform), finds the window

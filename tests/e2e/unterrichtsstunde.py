@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A lesson with kettenbrief as a class would hold it, worked from the outside.
 
 Starts its own Xvfb and the real program on it (xcb platform) and works the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Proves README's two set-up commands on a fresh, minimal Debian 12: builds a
 # debootstrap minbase root of bookworm in a scratch directory, copies the
 # committed files of the repository into it (git archive HEAD) and runs

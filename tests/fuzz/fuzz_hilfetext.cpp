@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the help-line form of any double, taken from the input's
 // first eight bytes (so NaN, infinities and subnormals come up as well).
 // Checked against the C library's "%.14e": the sign position, the digits

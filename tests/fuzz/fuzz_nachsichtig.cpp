@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the lenient reading never fails, never gives NaN or an
 // infinity, and reads exactly the longest number at the start of the text.
 

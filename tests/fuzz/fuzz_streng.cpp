@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the strict reading gives a value exactly for the texts of
 // its grammar (blanks, one number with the given separator, blanks) whose
 // value lies within the double range, and then the value the lenient

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets of the number texts (src/model/zahltext.cpp) with
 # clang's libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer, and
 # runs each target for the given number of seconds (default 5).

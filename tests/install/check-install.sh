@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what a classroom machine gets:
 #  1. `cmake --install` into a scratch prefix puts the program, its menu
 #     entry, its icon, its AppStream metadata, its manual page, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the window the way the program does, for valgrind: the start-up of
 // src/main.cpp, one quick run inside the event loop, then the application
 // ends. Exit status 0 when the quick run made its ten cycles.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The best-fitting exponent t: recovered from the model's own counts, from
 // rounded counts and from real games; failing steps leave a t out; the
 // pruned search equals the plain one; ties go to the smaller t.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Many games: the same curves after every start and for any number of
 // threads, the games of the model itself, quantiles in order and in range,
 // cancelling, and a main game that never notices an ensemble.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the evaluation shows of a run: the counts, both Verhulst curves with
 // their fit, and many games only when they belong to this run.
 

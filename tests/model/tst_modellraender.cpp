@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edges of the model that the game itself rarely reaches: more start
 // players than cells, a random source outside 0..1, Verhulst steps whose
 // input is already out of range, and numbers whose size is decided by the

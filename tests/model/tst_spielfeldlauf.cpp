@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the field records about the current run besides the field itself:
 // the growth rates its passes used, and its counts from A(0) on.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks scripts/anzeige.sh, the question start.sh asks before it starts
 # the program: which environments count as a display, and the one German
 # line it gives otherwise.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The evaluation window beside the main window: opened with Ctrl+T, it
 // follows the game, takes the best t over as a teacher would type it,
 // copies its table for a spreadsheet and plays many games without touching

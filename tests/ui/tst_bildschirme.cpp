@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on three simulated screens side by side (tests/ui/
 // bildschirme-drei.json): 800 x 600 (the first, where windows start),
 // 1280 x 1024 and a 1920 x 1080 projector. Whatever the zoom, the window

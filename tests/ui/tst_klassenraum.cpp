@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "deutsch.h"
 #include "fensterhilfen.h"
 #include "fenstertest.h"

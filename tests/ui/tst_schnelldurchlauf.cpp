@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quick run's order of steps, without a window: passes (Z), commits (R)
 // and event processing points (E), with clicks arriving while events are
 // processed. The old way, a click calling a whole quick run from inside the

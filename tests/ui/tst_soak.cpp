@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Soak test: many thousand random events on the real window, and after every
 // one the rules the game must keep. The events come from a seeded generator.
 // Under CTest a fixed set of seeds runs (each printed at its start), so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operations a surface keeps: in order, a repeat replacing its earlier
 // copy, cleared at once.
 #include "drawinglog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clipping a line to a rectangle, with far and infinite coordinates.
 #include "lineclip.h"
 

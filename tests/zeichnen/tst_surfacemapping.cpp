@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one transform between user coordinates and the pixels of a picture,
 // and the rules that turn a point into a pixel.
 #include "surfacemapping.h"

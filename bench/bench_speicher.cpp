@@ -8,8 +8,9 @@
 //   more: a click that only draws again what is already there must not make
 //   the program grow at all.
 // - on a full field at p = 15, 1000 recruitment passes without a commit: the
-//   growth must stay below 16 MiB, and a zoom step after them must take at
-//   most 1.5 times as long as a zoom step after a single pass.
+//   growth must stay below 16 MiB, and a zoom step after them (the slowest
+//   over the next few passes) must take at most 1.5 times as long as a zoom
+//   step after a single pass.
 // The figure is VmRSS from /proc/self/status after malloc_trim(0) has given
 // back what the heap holds free, so only memory in use counts.
 
@@ -41,6 +42,7 @@ constexpr int ersteWiederholungen = 100;
 constexpr long grenzeKib = 16 * 1024;
 constexpr int durchgaengeOhneErgebnis = 1000;
 constexpr int zoomWiederholungen = 9;
+constexpr int weitereDurchgaenge = 4;
 
 void ereignisseAbarbeiten()
 {
@@ -139,12 +141,19 @@ void gehalteneZielsuche(Form1& form)
             ereignisseAbarbeiten();
     }
     const long nachher = residentKib();
-    const double nachAllen = zoomSchrittMs(form);
+    // What is kept depends on where the last pass left it: the slowest zoom
+    // step over a few more passes counts.
+    double nachAllen = 0;
+    for (int i = 0; i < weitereDurchgaenge; ++i) {
+        nachAllen = std::max(nachAllen, zoomSchrittMs(form));
+        form.cmdZielsucheClick();
+    }
     const long wachstum = nachher - vorher;
     std::printf("%d passes without a commit, full field, p = 15: growth %8.1f MiB (target < 16 MiB: %s)\n",
                 durchgaengeOhneErgebnis, mib(wachstum), wachstum < grenzeKib ? "met" : "MISSED");
     const double verhaeltnis = nachAllen / nachEinem;
-    std::printf("zoom step after them %.1f ms, after one pass %.1f ms: ratio %.2f (target <= 1.5: %s)\n", nachAllen,
+    std::printf("slowest zoom step after them %.1f ms, after one pass %.1f ms: ratio %.2f (target <= 1.5: %s)\n",
+                nachAllen,
                 nachEinem, verhaeltnis, verhaeltnis <= 1.5 ? "met" : "MISSED");
 }
 

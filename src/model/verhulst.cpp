@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "verhulst.h"
 
+#include "spielfeld.h"
+
 #include <cmath>
 
 namespace {
 
-constexpr double kapazitaet = 2500.0;
+// The capacity G of the model: the individuals of the field.
+constexpr double kapazitaet = Spielfeld::zellenAnzahl;
 constexpr double teilerVonP = 10.0;
 
 bool ganzzahlig(double t)

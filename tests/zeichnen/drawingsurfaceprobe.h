@@ -14,6 +14,7 @@ class DrawingSurfaceProbe
 public:
     static int penWidth(const DrawingSurface& surface) { return surface.m_penWidth; }
     static std::size_t retainedOperations(const DrawingSurface& surface) { return surface.m_log.size(); }
+    static std::size_t retainedWork(const DrawingSurface& surface) { return surface.m_log.work(); }
 
     // The colour of the picture's pixel under a user point (invalid outside).
     static QColor colourAt(DrawingSurface& surface, double x, double y)
@@ -33,6 +34,11 @@ inline int penWidth(const DrawingSurface& surface)
 inline std::size_t retainedOperations(const DrawingSurface& surface)
 {
     return DrawingSurfaceProbe::retainedOperations(surface);
+}
+
+inline std::size_t retainedWork(const DrawingSurface& surface)
+{
+    return DrawingSurfaceProbe::retainedWork(surface);
 }
 
 inline QColor colourAt(DrawingSurface& surface, double x, double y)

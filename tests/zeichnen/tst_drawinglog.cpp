@@ -46,6 +46,8 @@ void TestDrawingLog::repeatsMoveToTheEnd()
     // The repeated line is painted last: its earlier copy no longer shows.
     QCOMPARE(xWerte(log), (std::vector<double>{1.0, 3.0, 2.0}));
     QCOMPARE(log.size(), std::size_t(3));
+    // Axis-parallel lines are filled rectangles: 3 each.
+    QCOMPARE(log.work(), std::size_t(3 * 3));
 }
 
 void TestDrawingLog::samePlaceOtherLookIsKept_data()
@@ -84,6 +86,7 @@ void TestDrawingLog::manyRepeatsStayCompactAndInOrder()
         log.append(linie(1000 + klick));
     }
     QCOMPARE(log.size(), std::size_t(120 + 200));
+    QCOMPARE(log.work(), std::size_t(3 * (120 + 200)));
     const std::vector<double> werte = xWerte(log);
     // The bars in the order drawn, then the curve as last drawn.
     for (int klick = 0; klick < 199; ++klick)
@@ -98,8 +101,11 @@ void TestDrawingLog::clearForgetsEverything()
     DrawingLog log;
     for (int i = 0; i < 10; ++i)
         log.append(linie(i));
+    log.append(DrawingOp{DrawingOp::Kind::Line, 1, 0, 0.0, 0.0, 5.0, 7.0});
+    QCOMPARE(log.work(), std::size_t(10 * 3 + 20));
     log.clear();
     QCOMPARE(log.size(), std::size_t(0));
+    QCOMPARE(log.work(), std::size_t(0));
     QVERIFY(xWerte(log).empty());
     log.append(linie(3));
     QCOMPARE(xWerte(log), std::vector<double>{3.0});

@@ -10,11 +10,13 @@ void DrawingLog::append(const DrawingOp& op)
 {
     m_ops.push_back(op);
     m_alive.push_back(true);
+    m_work += static_cast<std::size_t>(op.work());
     const std::size_t newIndex = m_ops.size() - 1;
     const auto earlier = m_index.find(newIndex);
     if (earlier != m_index.end()) {
         m_alive[*earlier] = false;
         ++m_dropped;
+        m_work -= static_cast<std::size_t>(m_ops[*earlier].work());
         m_index.erase(earlier);
     }
     m_index.insert(newIndex);
@@ -30,6 +32,7 @@ void DrawingLog::clear()
     m_ops.shrink_to_fit();
     m_alive.shrink_to_fit();
     m_dropped = 0;
+    m_work = 0;
 }
 
 void DrawingLog::compact()

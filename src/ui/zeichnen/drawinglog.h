@@ -27,6 +27,8 @@ public:
 
     // Number of operations that still count.
     std::size_t size() const { return m_ops.size() - m_dropped; }
+    // The work of drawing them all again (DrawingOp::work).
+    std::size_t work() const { return m_work; }
 
     template <typename Visit>
     void forEach(Visit visit) const
@@ -53,6 +55,7 @@ private:
     std::vector<DrawingOp> m_ops;
     std::vector<bool> m_alive;
     std::size_t m_dropped = 0;
+    std::size_t m_work = 0;
     // Indices of the live operations, hashed by the operation they point to.
     std::unordered_set<std::size_t, IndexHash, IndexEqual> m_index;
 };

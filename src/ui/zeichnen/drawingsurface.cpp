@@ -96,7 +96,7 @@ void DrawingSurface::record(DrawingOp op)
     // keeping them would only let memory grow over a long lesson.
     if (staysOutside(m_mapping, op))
         return;
-    if (m_log.size() >= keptOperations)
+    if (m_log.work() + static_cast<std::size_t>(op.work()) > keptWork)
         keepPictureAsGround();
     m_log.append(op);
     const QRect touched = rasterize(painter(), m_mapping, op);

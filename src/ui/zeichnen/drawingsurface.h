@@ -21,8 +21,9 @@ class QPainter;
 // without losing anything. paintEvent only copies the picture.
 //
 // What is kept stays bounded, whatever the history (passes repeated without
-// a commit, a pupil's pen for a whole lesson): once keptOperations are kept,
-// the picture as it is becomes the ground and the operations are dropped.
+// a commit, a pupil's pen for a whole lesson): once the kept operations
+// would take more than keptWork to draw again, the picture as it is becomes
+// the ground and the operations are dropped.
 // At that scale nothing changes; at another scale the ground is scaled
 // (nearest neighbour, so every pixel keeps one of the drawing's colours)
 // and only the operations since are drawn anew.
@@ -31,9 +32,12 @@ class DrawingSurface : public QWidget
     Q_OBJECT
 
 public:
-    // A whole recruitment pass over the full field (about 11 400
-    // operations) still fits, so after one pass every zoom stays crisp.
-    static constexpr std::size_t keptOperations = 12288;
+    // In twentieths of a slanted line (DrawingOp::work): a whole
+    // recruitment pass over the full field at p = 15 with the field under it
+    // (about 4 000 lines and 8 000 boxes and circles, 104 000) still fits,
+    // so after one pass every zoom stays crisp; and what is kept after many
+    // passes takes little more than that to draw again.
+    static constexpr std::size_t keptWork = 122880;
 
     explicit DrawingSurface(QWidget* parent = nullptr);
     ~DrawingSurface() override;

@@ -11,6 +11,7 @@
 
 #include "anpassung.h"
 #include "ensemble.h"
+#include "gespielterlauf.h"
 #include "spielfeld.h"
 #include "verhulst.h"
 #include "standardzufallsquelle.h"
@@ -58,15 +59,7 @@ std::vector<Zeit> imWechsel(const std::vector<std::function<void()>>& aufgaben, 
 
 std::vector<double> spielAnzahlen(int a0, double p, int zyklen)
 {
-    Spielfeld feld;
-    StandardZufallsquelle zufall;
-    feld.allesZuruecksetzen();
-    feld.startSpielerSetzen(a0, zufall);
-    for (int n = 1; n <= zyklen; ++n) {
-        feld.zielsuche(p, zufall);
-        feld.zyklusAbschliessen();
-    }
-    return feld.laufAnzahlen();
+    return gespielterLauf(a0, p, zyklen).laufAnzahlen();
 }
 
 volatile double senke = 0;

@@ -4,6 +4,7 @@
 // pruned search equals the plain one; ties go to the smaller t.
 
 #include "anpassung.h"
+#include "gespielterlauf.h"
 #include "spielfeld.h"
 #include "verhulst.h"
 #include "standardzufallsquelle.h"
@@ -28,15 +29,7 @@ std::vector<double> modellAnzahlen(double a0, double p, double t, int zyklen)
 
 std::vector<double> spielAnzahlen(int a0, double p, int zyklen)
 {
-    Spielfeld feld;
-    StandardZufallsquelle zufall;
-    feld.allesZuruecksetzen();
-    feld.startSpielerSetzen(a0, zufall);
-    for (int n = 1; n <= zyklen; ++n) {
-        feld.zielsuche(p, zufall);
-        feld.zyklusAbschliessen();
-    }
-    return feld.laufAnzahlen();
+    return gespielterLauf(a0, p, zyklen).laufAnzahlen();
 }
 
 // The reference: every candidate's full sum, the first smallest one wins.

@@ -2,6 +2,7 @@
 // What the evaluation shows of a run: the counts, both Verhulst curves with
 // their fit, and many games only when they belong to this run.
 
+#include "gespielterlauf.h"
 #include "laufauswertung.h"
 #include "spielfeld.h"
 #include "standardzufallsquelle.h"
@@ -9,20 +10,6 @@
 #include <QTest>
 
 namespace {
-
-// A run of ten cycles from ten start players at p = 5.
-Spielfeld gespielterLauf(int zyklen)
-{
-    Spielfeld feld;
-    StandardZufallsquelle zufall;
-    feld.allesZuruecksetzen();
-    feld.startSpielerSetzen(10, zufall);
-    for (int n = 0; n < zyklen; ++n) {
-        feld.zielsuche(5, zufall);
-        feld.zyklusAbschliessen();
-    }
-    return feld;
-}
 
 EnsembleKurven vieleSpiele(int startSpieler, double p)
 {
@@ -48,7 +35,7 @@ private slots:
 
 void TestLaufauswertung::kurvenUndAnpassung()
 {
-    const Spielfeld feld = gespielterLauf(10);
+    const Spielfeld feld = gespielterLauf(10, 5, 10);
     const LaufAuswertung auswertung = laufAuswerten(feld, 5, 1, std::nullopt);
     QCOMPARE(auswertung.anzahlen.size(), std::size_t(11));
     QCOMPARE(auswertung.anzahlen.front(), 10.0);
@@ -65,7 +52,7 @@ void TestLaufauswertung::kurvenUndAnpassung()
 
 void TestLaufauswertung::ohneZyklusNichtsAnzupassen()
 {
-    const LaufAuswertung auswertung = laufAuswerten(gespielterLauf(0), 5, 1, std::nullopt);
+    const LaufAuswertung auswertung = laufAuswerten(gespielterLauf(10, 5, 0), 5, 1, std::nullopt);
     QCOMPARE(auswertung.anzahlen, std::vector<double>{10.0});
     QVERIFY(!auswertung.beste.gefunden);
     QVERIFY(auswertung.verhulstBeste.empty());
@@ -87,7 +74,7 @@ void TestLaufauswertung::vieleSpieleNurZumLauf()
     QFETCH(int, startSpieler);
     QFETCH(double, p);
     QFETCH(bool, gezeigt);
-    const LaufAuswertung auswertung = laufAuswerten(gespielterLauf(3), 5, 1, vieleSpiele(startSpieler, p));
+    const LaufAuswertung auswertung = laufAuswerten(gespielterLauf(10, 5, 3), 5, 1, vieleSpiele(startSpieler, p));
     QCOMPARE(auswertung.ensemble.has_value(), gezeigt);
 }
 

@@ -63,9 +63,12 @@ void Auswertungsdiagramm::setZoom(double zoom)
 void Auswertungsdiagramm::zeigen(const LaufAuswertung& auswertung)
 {
     QChart* diagramm = chart();
+    // The chart deletes its series; axes it only hands back.
     diagramm->removeAllSeries();
-    for (QAbstractAxis* achse : diagramm->axes())
+    for (QAbstractAxis* achse : diagramm->axes()) {
         diagramm->removeAxis(achse);
+        delete achse;
+    }
     const int letzter = static_cast<int>(auswertung.anzahlen.size()) - 1;
     achsenSetzen(letzter);
     if (auswertung.ensemble)
@@ -138,6 +141,9 @@ void Auswertungsdiagramm::bandZeigen(const EnsembleKurven& ensemble)
         unten->append(double(n), ensemble.quantil10[n]);
     }
     auto* band = new QAreaSeries(oben, unten);
+    // The band does not own its edges: they go with it.
+    oben->setParent(band);
+    unten->setParent(band);
     band->setName(QStringLiteral("%1 Spiele: 10 % bis 90 %").arg(ensemble.auftrag.spiele));
     band->setColor(bandFarbe);
     band->setBorderColor(bandFarbe.darker(130));

@@ -21,7 +21,6 @@ public:
     void starten(const EnsembleAuftrag& auftrag);
     // Stops a run; nothing happens without one.
     void abbrechen();
-    bool laeuft() const;
 
 signals:
     void fortschritt(int fertig, int spiele);
@@ -29,6 +28,7 @@ signals:
     void abgebrochen();
 
 private:
+    bool laeuft() const;
     void nachsehen();
 
     Ensemble m_ensemble;

@@ -40,10 +40,6 @@ public:
     // longer fits; never makes it larger.
     void anBildschirmAnpassen();
 
-    // The largest zoom (in thousandths) at which the window with its menu
-    // bar and frame fits the available area, at least 0.75.
-    double groessterPassenderZoom() const;
-
 signals:
     // The window was laid out at a new zoom.
     void zoomGeaendert(double zoom);
@@ -52,6 +48,9 @@ protected:
     bool eventFilter(QObject* beobachtet, QEvent* event) override;
 
 private:
+    // The largest zoom (in thousandths) at which the window with its menu
+    // bar and frame fits the available area, at least 0.75.
+    double groessterPassenderZoom() const;
     QSize fenstergroesse(double zoom) const;
     QSize rahmen() const;
     QScreen* bildschirm() const;

@@ -34,7 +34,6 @@ public:
     // when none is going; otherwise adds one. False when it was ignored.
     bool klick();
 
-    bool laeuft() const { return m_laeuft; }
     // Cycles of all runs that are not committed yet.
     int wartendeZyklen() const;
 

@@ -4,7 +4,8 @@
 # `cmake --install` puts the program, its menu entry, its icon, its
 # AppStream metadata, its manual page, the copyright file and the changelog
 # below the prefix; `cpack` (in a configured build directory) packs the same
-# files into kettenbrief_<version>_<arch>.deb for installing with apt-get.
+# files into kettenbrief_<version>+deb<release>_<arch>.deb for installing
+# with apt-get on that Debian release.
 
 include(GNUInstallDirs)
 
@@ -35,7 +36,49 @@ function(kettenbrief_gzip quelle name)
         COMMENT "Compressing ${name}"
         VERBATIM)
 endfunction()
-kettenbrief_gzip(${PROJECT_SOURCE_DIR}/packaging/changelog changelog)
+# The Debian release the package is built for, from the building system's
+# os-release: Debian 13 renamed Qt's libraries in its 64-bit time move
+# (libqt6core6t64), so a package fits only the release it was built on.
+# Its version says which (1.0+deb12, 1.0+deb13), and so does the newest
+# changelog entry. On any other system the version stays the project's.
+function(kettenbrief_debian_release release_var suite_var)
+    set(release "")
+    set(suite "")
+    if(EXISTS /etc/os-release)
+        file(STRINGS /etc/os-release zeilen REGEX "^(ID|VERSION_ID)=")
+        if("ID=debian" IN_LIST zeilen AND "VERSION_ID=\"12\"" IN_LIST zeilen)
+            set(release 12)
+            set(suite bookworm)
+        elseif("ID=debian" IN_LIST zeilen AND "VERSION_ID=\"13\"" IN_LIST zeilen)
+            set(release 13)
+            set(suite trixie)
+        endif()
+    endif()
+    set(${release_var} "${release}" PARENT_SCOPE)
+    set(${suite_var} "${suite}" PARENT_SCOPE)
+endfunction()
+kettenbrief_debian_release(KETTENBRIEF_DEBIAN_RELEASE KETTENBRIEF_DEBIAN_SUITE)
+if(KETTENBRIEF_DEBIAN_RELEASE)
+    set(KETTENBRIEF_PAKETVERSION "${PROJECT_VERSION}+deb${KETTENBRIEF_DEBIAN_RELEASE}")
+else()
+    set(KETTENBRIEF_PAKETVERSION "${PROJECT_VERSION}")
+    set(KETTENBRIEF_DEBIAN_SUITE unstable)
+endif()
+configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog ${kettenbrief_paketdir}/changelog.quelle @ONLY)
+kettenbrief_gzip(${kettenbrief_paketdir}/changelog.quelle changelog)
+
+# AppStream 1.0 (Debian 13) names the developer in <developer>, which the
+# appstreamcli of Debian 12 (0.16) does not know; each release gets the
+# form its own tools and software centres read.
+if(KETTENBRIEF_DEBIAN_RELEASE STREQUAL "12")
+    set(KETTENBRIEF_APPSTREAM_DEVELOPER "<developer_name>Kettenbrief</developer_name>")
+else()
+    set(KETTENBRIEF_APPSTREAM_DEVELOPER
+        "<developer id=\"org.example\">\n    <name>Kettenbrief</name>\n  </developer>")
+endif()
+set(kettenbrief_metainfo ${kettenbrief_paketdir}/${KETTENBRIEF_APPSTREAM_ID}.metainfo.xml)
+configure_file(${PROJECT_SOURCE_DIR}/resources/${KETTENBRIEF_APPSTREAM_ID}.metainfo.xml
+    ${kettenbrief_metainfo} @ONLY)
 kettenbrief_gzip(${PROJECT_SOURCE_DIR}/docs/kettenbrief.6 kettenbrief.6)
 add_custom_target(kettenbrief_paketdateien ALL
     DEPENDS ${kettenbrief_paketdir}/changelog.gz ${kettenbrief_paketdir}/kettenbrief.6.gz)
@@ -64,7 +107,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/kettenbrief.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/kettenbrief.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${PROJECT_SOURCE_DIR}/resources/${KETTENBRIEF_APPSTREAM_ID}.metainfo.xml
+install(FILES ${kettenbrief_metainfo}
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${kettenbrief_paketdir}/kettenbrief.6.gz
     DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
@@ -84,7 +127,7 @@ set(KETTENBRIEF_MAINTAINER "Kettenbrief <kettenbrief@example.org>"
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kettenbrief)
 set(CPACK_PACKAGE_VENDOR "Kettenbrief")
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VERSION ${KETTENBRIEF_PAKETVERSION})
 # The first line must not start with the package's name (Debian's rule for
 # package lists, where the name already stands in front of it).
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY

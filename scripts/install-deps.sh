@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian 12 packages Kettenbrief needs, even on a bare system
-# (a debootstrap minbase root has neither python3 nor file nor any X tool).
+# Installs the packages Kettenbrief needs on Debian 12 (bookworm) or
+# Debian 13 (trixie), even on a bare system (a debootstrap minbase root has
+# neither python3 nor file nor any X tool). The release is read from
+# /etc/os-release; on any other system it says so and exits with status 2.
 #
 #   install-deps.sh           everything: building, running, packing, testing
 #   install-deps.sh --start   only building, running and packing the program
@@ -11,6 +13,21 @@
 # only when something is missing. Recommends are never installed, so every
 # package needed is named here.
 set -euo pipefail
+
+# The Debian release this runs on, from os-release(5): "12" or "13".
+debian_release() {
+    local file=${KETTENBRIEF_OS_RELEASE:-/etc/os-release} ID='' VERSION_ID='' PRETTY_NAME=''
+    # shellcheck disable=SC1090  # a file of shell assignments by definition
+    [[ -r $file ]] && . "$file"
+    if [[ $ID == debian && ($VERSION_ID == 12 || $VERSION_ID == 13) ]]; then
+        echo "$VERSION_ID"
+        return
+    fi
+    echo "install-deps: this is ${PRETTY_NAME:-an unknown system} (${file})." >&2
+    echo "install-deps: Kettenbrief is built on Debian 12 (bookworm) and Debian 13 (trixie) only." >&2
+    exit 2
+}
+release=$(debian_release)
 
 # Building and running the program, and packing the Release tree with cpack.
 # qt6-svg-dev also provides the older name libqt6svg6-dev (a virtual package
@@ -59,8 +76,10 @@ test_packages=(
     man-db
     groff-base
     # Fuzzing the number texts (clang's libFuzzer), coverage report, memcheck.
-    clang-14
-    libclang-rt-14-dev
+    # clang and libclang-rt-dev are the release's default clang (14 on
+    # Debian 12, 19 on Debian 13); tests/fuzz/run-fuzz.sh calls it as clang++.
+    clang
+    libclang-rt-dev
     gcovr
     valgrind
 )
@@ -83,10 +102,11 @@ for package in "${packages[@]}"; do
 done
 
 if [[ ${#missing[@]} -eq 0 ]]; then
-    echo "install-deps: all ${#packages[@]} packages are installed."
+    echo "install-deps: Debian $release: all ${#packages[@]} packages are installed."
     exit 0
 fi
 
+echo "install-deps: Debian $release"
 echo "install-deps: installing ${missing[*]}"
 if [[ $(id -u) -eq 0 ]]; then
     as_root=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Proves README's two set-up commands on a fresh, minimal Debian 12: builds a
-# debootstrap minbase root of bookworm in a scratch directory, copies the
+# Proves README's two set-up commands on a fresh, minimal Debian 12 or 13:
+# builds a debootstrap minbase root of bookworm or trixie in a scratch
+# directory, copies the
 # committed files of the repository into it (git archive HEAD) and runs
 # there, as root and with nothing installed by hand:
 #   1. bash scripts/start.sh, no display   on the untouched root: installs its
@@ -15,13 +16,16 @@
 #                                           program stay up 5 s
 # Programs started are stopped again; the times of the steps come last.
 #
-# Usage: frisches-debian.sh <source dir>
+# Usage: frisches-debian.sh <source dir> [release]
+#   release: bookworm or 12 (the default), trixie or 13; the argument wins
+#   over KETTENBRIEF_FRISCH_RELEASE.
 #
-# Exit status: 0 all passed, 1 a step failed, 2 usage, 77 skipped (not
-# root, no debootstrap, mirror unreachable, source not a git checkout).
+# Exit status: 0 all passed, 1 a step failed, 2 usage, 77 skipped (in CI,
+# not root, no debootstrap, mirror unreachable, source not a git checkout).
 # Inside such a root debootstrap is missing, so the test never recurses.
 #
 # Environment:
+#   KETTENBRIEF_FRISCH_RELEASE    the release when no argument names one
 #   KETTENBRIEF_FRISCH_MIRROR     http mirror (default http://deb.debian.org/debian)
 #   KETTENBRIEF_FRISCH_BEHALTEN=1 keep the root afterwards (mounts are undone)
 #
@@ -42,30 +46,41 @@ say() { echo "frisches-debian: $*"; }
 skip() { say "skipped: $*"; exit 77; }
 die() { say "FAIL: $*" >&2; exit 1; }
 
-if [[ $# -ne 1 ]]; then
-    echo "usage: $0 <source dir>" >&2
+if [[ $# -lt 1 || $# -gt 2 ]]; then
+    echo "usage: $0 <source dir> [bookworm|12|trixie|13]" >&2
     exit 2
 fi
 source_dir=$(cd "$1" && pwd) || exit 2
+case "${2:-${KETTENBRIEF_FRISCH_RELEASE:-bookworm}}" in
+    bookworm | 12) suite=bookworm release="Debian 12" ;;
+    trixie | 13) suite=trixie release="Debian 13" ;;
+    *)
+        echo "$0: unknown release '${2:-$KETTENBRIEF_FRISCH_RELEASE}' (bookworm, 12, trixie or 13)" >&2
+        exit 2
+        ;;
+esac
 
 # The checkout may belong to another user than root.
 git_source() {
     git -c safe.directory='*' -C "$source_dir" "$@"
 }
 
-# Asks the mirror for bookworm's Release file (HTTP HEAD, at most 20 s).
+# Asks the mirror for the suite's Release file (HTTP HEAD, at most 20 s).
 mirror_reachable() {
     [[ $mirror =~ ^http://([^/:]+)(:([0-9]+))?(/.*)?$ ]] || return 1
     # shellcheck disable=SC2016  # expanded by the inner bash
     timeout 20 bash -c '
         exec 3<>"/dev/tcp/$0/$1" || exit 1
-        printf "HEAD %s/dists/bookworm/Release HTTP/1.1\r\nHost: %s\r\nConnection: close\r\n\r\n" \
-            "$2" "$0" >&3
+        printf "HEAD %s/dists/%s/Release HTTP/1.1\r\nHost: %s\r\nConnection: close\r\n\r\n" \
+            "$2" "$3" "$0" >&3
         IFS= read -r status <&3
         [[ $status =~ ^HTTP/[0-9.]+\ [23][0-9][0-9] ]]
-    ' "${BASH_REMATCH[1]}" "${BASH_REMATCH[3]:-80}" "${BASH_REMATCH[4]%/}" 2>/dev/null
+    ' "${BASH_REMATCH[1]}" "${BASH_REMATCH[3]:-80}" "${BASH_REMATCH[4]%/}" "$suite" 2>/dev/null
 }
 
+# An hour of a fresh system's installs and builds does not fit CI's run;
+# developers run it by hand (README).
+[[ ${CI:-} != true ]] || skip "not in CI (run it by hand as root: README, tests/frischesystem)"
 [[ $(id -u) -eq 0 ]] || skip "needs root (debootstrap, mount, chroot)"
 command -v debootstrap >/dev/null 2>&1 || skip "debootstrap is not installed"
 git_source rev-parse --verify -q HEAD >/dev/null 2>&1 \
@@ -77,7 +92,7 @@ mirror_reachable || skip "the Debian mirror $mirror cannot be reached (http only
 if [[ -z ${KETTENBRIEF_FRISCH_NAMESPACE:-} ]] \
         && unshare --mount --propagation private true 2>/dev/null; then
     KETTENBRIEF_FRISCH_NAMESPACE=1 exec unshare --mount --propagation private \
-        bash "${BASH_SOURCE[0]}" "$source_dir"
+        bash "${BASH_SOURCE[0]}" "$source_dir" "$suite"
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/kettenbrief-frisch.XXXXXX") || die "no scratch directory"
@@ -136,8 +151,8 @@ in_root() {
 }
 
 make_root() {
-    say "debootstrap --variant=minbase bookworm from $mirror"
-    if ! debootstrap --variant=minbase bookworm "$root" "$mirror" >"$work/debootstrap.log" 2>&1; then
+    say "debootstrap --variant=minbase $suite ($release) from $mirror"
+    if ! debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$work/debootstrap.log" 2>&1; then
         tail -n 40 "$work/debootstrap.log" >&2
         die "debootstrap failed"
     fi
@@ -231,7 +246,7 @@ run_start_without_display() {
 # What only the tests need must not come with start.sh's short list.
 check_short_list() {
     local package
-    for package in xvfb xdotool imagemagick valgrind clang-14 gcovr; do
+    for package in xvfb xdotool imagemagick valgrind clang gcovr; do
         # shellcheck disable=SC2016  # a dpkg-query format, not a shell variable
         if [[ $(in_root dpkg-query -W -f '${db:Status-Abbrev}' "$package" 2>/dev/null) == ii* ]]; then
             die "start.sh installed $package, which only the tests need"
@@ -334,7 +349,7 @@ run_all_steps() {
     say "test.sh then installed: $(installed_by "$work/test.log")"
     say "packages in the root: $packages_at_start after debootstrap, $(package_count) at the end"
     printf 'frisches-debian: %s\n' "${times[@]}" "whole run: $((SECONDS - total_start)) s"
-    say "PASS: both set-up commands work on a fresh Debian 12 minbase root"
+    say "PASS: both set-up commands work on a fresh $release minbase root ($suite)"
 }
 
 run_all_steps

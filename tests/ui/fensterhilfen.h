@@ -83,19 +83,33 @@ inline double balkenhoehe(const Form1& form, double x, QColor farbe)
     return 0.0;
 }
 
-// Answers the next modal message box with OK and hands back its text.
-inline void naechsteMeldungBestaetigen(QString* text, QString* titel = nullptr)
+// Answers the next modal message box with OK while it lives and keeps the
+// box's text and title. The answer is bound to this object: when no box
+// comes, nothing stays pending that could later write into a test's frame
+// that has already returned.
+class MeldungBeantworter : public QObject
 {
-    QTimer::singleShot(0, [text, titel] {
+public:
+    MeldungBeantworter()
+    {
+        QTimer::singleShot(0, this, [this] { beantworten(); });
+    }
+
+    QString text;
+    QString titel;
+    bool beantwortet = false;
+
+private:
+    void beantworten()
+    {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
             return;
-        if (text)
-            *text = box->text();
-        if (titel)
-            *titel = box->windowTitle();
+        text = box->text();
+        titel = box->windowTitle();
+        beantwortet = true;
         box->accept();
-    });
-}
+    }
+};
 
 } // namespace fenster

@@ -294,15 +294,14 @@ void TestHilfeUndMenue::erlaeuterungUndSchliessen()
 
 void TestHilfeUndMenue::information()
 {
-    QString meldung, titel;
-    naechsteMeldungBestaetigen(&meldung, &titel);
+    MeldungBeantworter meldung;
     ui(*m_form).cmdInfo->trigger();
-    QCOMPARE(titel, QStringLiteral("Information"));
-    QVERIFY(meldung.contains(QStringLiteral("Nivra1.0")));
-    QVERIFY(meldung.contains(QStringLiteral("Kettenbrief")));
-    QVERIFY(meldung.contains(QStringLiteral("Versionsname")));
+    QCOMPARE(meldung.titel, QStringLiteral("Information"));
+    QVERIFY(meldung.text.contains(QStringLiteral("Nivra1.0")));
+    QVERIFY(meldung.text.contains(QStringLiteral("Kettenbrief")));
+    QVERIFY(meldung.text.contains(QStringLiteral("Versionsname")));
     for (const char* taste : {"F1", "Esc", "F11", "Strg+0", "Strg+C", "Strg+T", "Strg+Q", "Alt+B"})
-        QVERIFY2(meldung.contains(QString::fromUtf8(taste)), taste);
+        QVERIFY2(meldung.text.contains(QString::fromUtf8(taste)), taste);
     QCOMPARE(m_form->spielfeld().zyklus(), 0);
 }
 
@@ -320,15 +319,14 @@ void TestHilfeUndMenue::menuekuerzel()
 {
     QFETCH(int, taste);
     QFETCH(QString, wirkung);
-    QString titel;
-    naechsteMeldungBestaetigen(nullptr, &titel);
+    MeldungBeantworter meldung;
     QTest::keyClick(m_form.get(), static_cast<Qt::Key>(taste), Qt::AltModifier);
     if (wirkung == QStringLiteral("beendet"))
         QVERIFY(!m_form->isVisible());
     else if (wirkung == QStringLiteral("erläutert"))
         QVERIFY(ui(*m_form).image2->isVisible());
     else
-        QCOMPARE(titel, wirkung);
+        QCOMPARE(meldung.titel, wirkung);
 }
 
 void TestHilfeUndMenue::escSchliesstErlaeuterung()

@@ -104,6 +104,7 @@ void TestBildschirme::zoomBleibtAufDemBildschirm()
     // F11: the largest zoom that fits, the window in the middle.
     const double vorher = form.zoom();
     const QPoint ort = form.pos();
+    const QSize groesse = form.frameGeometry().size();
     QTest::keyClick(&form, Qt::Key_F11);
     QVERIFY(passtAuf(form, *screen));
     QVERIFY(form.zoom() >= vorher);
@@ -118,6 +119,7 @@ void TestBildschirme::zoomBleibtAufDemBildschirm()
     QTest::keyClick(&form, Qt::Key_F11);
     QCOMPARE(form.zoom(), vorher);
     QCOMPARE(form.pos(), ort);
+    QCOMPARE(form.frameGeometry().size(), groesse);
 }
 
 void TestBildschirme::aufKleinerenBildschirmGeschoben()

@@ -30,7 +30,10 @@ bool Projektorzoom::eventFilter(QObject*, QEvent* event)
     if (event->type() != QEvent::Show || m_angezeigt)
         return false;
     m_angezeigt = true;
-    connect(m_fenster.windowHandle(), &QWindow::screenChanged, this, &Projektorzoom::anBildschirmAnpassen);
+    // Queued: the screen changes in the middle of a move, and a resize from
+    // inside it is overwritten by the move's own geometry (Qt 6.8).
+    connect(m_fenster.windowHandle(), &QWindow::screenChanged, this, &Projektorzoom::anBildschirmAnpassen,
+            Qt::QueuedConnection);
     // The frame is known only once the window system has put it on.
     QTimer::singleShot(0, this, &Projektorzoom::anBildschirmAnpassen);
     return false;

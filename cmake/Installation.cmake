@@ -158,5 +158,14 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation")
+# Debian 13 still provides the old name libqt6core6, so the libraries alone
+# would let a package for Debian 12 onto Debian 13. base-files carries the
+# release in its version (12.4+deb12u9, 13.8+deb13u2): the package asks for
+# the release it was built on and apt refuses it anywhere else.
+if(KETTENBRIEF_DEBIAN_RELEASE)
+    math(EXPR kettenbrief_naechste_release "${KETTENBRIEF_DEBIAN_RELEASE} + 1")
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
+        ", base-files (>= ${KETTENBRIEF_DEBIAN_RELEASE}), base-files (<< ${kettenbrief_naechste_release})")
+endif()
 
 include(CPack)

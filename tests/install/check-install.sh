@@ -237,6 +237,17 @@ depends=$(field Depends)
 echo "Depends: $depends"
 # Every entry of Depends as a bare package name.
 dep_names=$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*)//; s/[[:space:]]//g' | sed '/^$/d')
+# The release the package is for: base-files of this release and no other.
+release=$(sed -n 's/^VERSION_ID="\{0,1\}\([0-9]*\)"\{0,1\}$/\1/p' /etc/os-release 2>/dev/null)
+if [[ -n $release && $package_version == *+deb$release ]]; then
+    for bound in "base-files (>= $release)" "base-files (<< $((release + 1)))"; do
+        grep -qxF "$bound" <<<"${depends//, /$'\n'}" \
+            && pass "Depends has $bound" || fail "Depends lacks $bound"
+    done
+    installable=$(apt-get install --simulate --no-install-recommends "$deb" 2>&1) \
+        && pass "apt-get would install the package on this release" \
+        || fail "apt-get refuses the package on the release it was built on: $installable"
+fi
 # What the program only loads at run time: no linker can find these.
 for package in qt6-qpa-plugins qt6-translations-l10n fonts-liberation; do
     if grep -qx "$package" <<<"$dep_names"; then

@@ -301,7 +301,7 @@ void TestHilfeUndMenue::information()
     QVERIFY(meldung.contains(QStringLiteral("Nivra1.0")));
     QVERIFY(meldung.contains(QStringLiteral("Kettenbrief")));
     QVERIFY(meldung.contains(QStringLiteral("Versionsname")));
-    for (const char* taste : {"F1", "Esc", "F11", "Strg+0", "Strg+C", "Strg+T", "Strg+Q", "Alt+B"})
+    for (const char* taste : {"F1", "Esc", "F11", "Strg+0", "Strg+C", "Strg+T", "Strg+N", "Strg+Q", "Alt+B"})
         QVERIFY2(meldung.contains(QString::fromUtf8(taste)), taste);
     QCOMPARE(m_form->spielfeld().zyklus(), 0);
 }

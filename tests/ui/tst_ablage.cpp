@@ -89,7 +89,11 @@ class TestAblage : public FensterTest
     Q_OBJECT
 
 private slots:
-    void initTestCase() { qtAufDeutsch(*QCoreApplication::instance()); }
+    void initTestCase()
+    {
+        qtAufDeutsch(*QCoreApplication::instance());
+        qputenv("XDG_CONFIG_HOME", m_konfiguration.path().toLocal8Bit());
+    }
     void arbeitsblattAlsPdf();
     void diagramm_data();
     void diagramm();
@@ -98,6 +102,7 @@ private slots:
 
 private:
     QTemporaryDir m_ordner;
+    QTemporaryDir m_konfiguration;
 };
 
 void TestAblage::arbeitsblattAlsPdf()
@@ -183,7 +188,8 @@ void TestAblage::tabelleAlsCsv()
 }
 
 // The message names file and reason; the program goes on, and the next
-// dialog opens in the folder chosen last.
+// dialog opens in the folder chosen last, which the program forgets when
+// it ends: the dialogs leave nothing in the user's configuration.
 void TestAblage::ordnerOhneSchreibrecht()
 {
     // The superuser may write anywhere but into the kernel's /sys.
@@ -209,6 +215,7 @@ void TestAblage::ordnerOhneSchreibrecht()
     knopf(*fenster, QStringLiteral("Tabelle speichern …"))->click();
     QCOMPARE(geoeffnetIn, ordner);
     QVERIFY(inhalt(m_ordner.filePath(QStringLiteral("danach.csv"))).contains("\r\n1;"));
+    QVERIFY(QDir(m_konfiguration.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 QTEST_MAIN(TestAblage)

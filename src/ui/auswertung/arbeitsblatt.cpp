@@ -20,13 +20,13 @@ namespace {
 
 // Sizes on paper in millimetres.
 constexpr double randMm = 15;
-constexpr double diagrammHoeheMm = 95;
+constexpr double diagrammHoeheMm = 90;
 constexpr double abstandMm = 4;
 constexpr double zeilenabstandBeobachtungMm = 9;
 constexpr int beobachtungsZeilen = 5;
 // The plot is laid out this many device-independent pixels per millimetre,
-// so its text comes out at about 8 points.
-constexpr double diagrammPixelProMm = 4.0;
+// so its text comes out at about 7.5 points and five legend entries fit.
+constexpr double diagrammPixelProMm = 4.6;
 // The width of the cycle column against the others.
 constexpr double zyklusSpaltenAnteil = 0.5;
 

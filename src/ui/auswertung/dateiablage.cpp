@@ -6,10 +6,20 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSaveFile>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStorageInfo>
 
 namespace {
+
+// Qt's file dialog writes its history and last folder into the user's
+// configuration (QtProject.conf) when it closes. The program keeps no
+// settings, so Qt's own go below /dev/null, where no file can be made or
+// read, not even by the superuser.
+void qtEinstellungenNichtSpeichern()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+}
 
 QString startordner()
 {
@@ -59,6 +69,7 @@ void fehlerMelden(QWidget* eltern, const QString& pfad, const QString& warum, co
 QString Dateiablage::zielWaehlen(QWidget* eltern, const QString& titel, const QString& vorschlag,
                                  const QList<Dateityp>& typen)
 {
+    qtEinstellungenNichtSpeichern();
     if (m_ordner.isEmpty())
         m_ordner = startordner();
     QStringList filter;

@@ -15,6 +15,8 @@ namespace {
 
 // Pixels per device-independent pixel of the PNG file: sharp on a projector.
 constexpr int pngFaktor = 2;
+// Between the plot's frame and its text, in device-independent pixels.
+constexpr int innenrand = 6;
 
 } // namespace
 
@@ -27,6 +29,9 @@ void diagrammMalen(const LaufAuswertung& stand, QSizeF groesse, QPainter& maler,
     // A shadow would be drawn as an image; on paper it only blurs the frame.
     chart->setDropShadowEnabled(false);
     chart->setBackgroundRoundness(0);
+    // The window's wide margins would only waste paper.
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    chart->setMargins(QMargins(innenrand, innenrand, innenrand, innenrand));
     chart->resize(groesse);
     chart->layout()->activate();
     const QRectF quelle(QPointF(0, 0), groesse);

@@ -50,8 +50,6 @@ private slots:
     void besetzteZelleWirdNeuGezogen();
     void fastEinsGibtNie50();
     void zufallsquelleBleibtUnterEins();
-    void zufallsquelleZumStart_data();
-    void zufallsquelleZumStart();
     void zaehlenNachInitialisierung();
     void ziehungenProSpieler_data();
     void ziehungenProSpieler();
@@ -146,41 +144,6 @@ void TestSpielfeld::zufallsquelleBleibtUnterEins()
         const float u = zufall.naechsteZahl();
         QVERIFY(u >= 0.0f && u < 1.0f);
     }
-}
-
-void TestSpielfeld::zufallsquelleZumStart_data()
-{
-    QTest::addColumn<bool>("eigenerStartwert");
-    QTest::addColumn<int>("vorherGezogen");
-    QTest::newRow("program's seed, nothing drawn") << false << 0;
-    QTest::newRow("program's seed, after a game") << false << 5000;
-    QTest::newRow("own seed, after a game") << true << 777;
-}
-
-// Back at its start the source gives what a new one gives, not what it
-// would have given next.
-void TestSpielfeld::zufallsquelleZumStart()
-{
-    QFETCH(bool, eigenerStartwert);
-    QFETCH(int, vorherGezogen);
-    const auto neue = [&] {
-        return eigenerStartwert ? StandardZufallsquelle(4711u) : StandardZufallsquelle();
-    };
-    StandardZufallsquelle zufall = neue();
-    StandardZufallsquelle weiter = neue();
-    for (int i = 0; i < vorherGezogen; ++i) {
-        zufall.naechsteZahl();
-        weiter.naechsteZahl();
-    }
-    zufall.zumStart();
-    StandardZufallsquelle frisch = neue();
-    bool wieWeiter = true;
-    for (int i = 0; i < 100; ++i) {
-        const float zahl = zufall.naechsteZahl();
-        QCOMPARE(zahl, frisch.naechsteZahl());
-        wieWeiter = wieWeiter && zahl == weiter.naechsteZahl();
-    }
-    QCOMPARE(wieWeiter, vorherGezogen == 0);
 }
 
 void TestSpielfeld::zaehlenNachInitialisierung()

@@ -61,6 +61,8 @@ test_packages=(
     xdotool
     imagemagick
     python3
+    # pdfinfo, pdftotext, pdfimages and pdffonts check the worksheet's PDF.
+    poppler-utils
     # The end-to-end tests read the program's accessibility tree over AT-SPI,
     # on a D-Bus session bus and AT-SPI bus of their own.
     dbus-daemon

@@ -11,3 +11,8 @@ float StandardZufallsquelle::naechsteZahl()
 {
     return ausBits(static_cast<std::uint32_t>(m_generator()));
 }
+
+void StandardZufallsquelle::zumStart()
+{
+    m_generator.seed(m_startwert);
+}

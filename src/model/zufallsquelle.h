@@ -10,4 +10,7 @@ class Zufallsquelle
 public:
     virtual ~Zufallsquelle() = default;
     virtual float naechsteZahl() = 0;
+    // Goes back to the first number, so the draws that follow repeat those
+    // after the source was made ("Das Spiel vom Programmstart").
+    virtual void zumStart() = 0;
 };

@@ -15,10 +15,13 @@ public:
 
     float naechsteZahl() override
     {
-        const float zahl = m_zahlen[m_gezogen < m_zahlen.size() ? m_gezogen : m_zahlen.size() - 1];
+        const float zahl = m_zahlen[m_naechste < m_zahlen.size() ? m_naechste : m_zahlen.size() - 1];
+        ++m_naechste;
         ++m_gezogen;
         return zahl;
     }
+    // The script starts again from its first number; the count goes on.
+    void zumStart() override { m_naechste = 0; }
     std::size_t gezogen() const { return m_gezogen; }
 
     // The number that makes floor(50 * u) equal to `koordinate`.
@@ -26,5 +29,6 @@ public:
 
 private:
     std::vector<float> m_zahlen;
+    std::size_t m_naechste = 0;
     std::size_t m_gezogen = 0;
 };

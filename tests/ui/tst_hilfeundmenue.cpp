@@ -300,7 +300,7 @@ void TestHilfeUndMenue::information()
     QVERIFY(meldung.text.contains(QStringLiteral("Nivra1.0")));
     QVERIFY(meldung.text.contains(QStringLiteral("Kettenbrief")));
     QVERIFY(meldung.text.contains(QStringLiteral("Versionsname")));
-    for (const char* taste : {"F1", "Esc", "F11", "Strg+0", "Strg+C", "Strg+T", "Strg+Q", "Alt+B"})
+    for (const char* taste : {"F1", "Esc", "F11", "Strg+0", "Strg+C", "Strg+T", "Strg+N", "Strg+Q", "Alt+B"})
         QVERIFY2(meldung.text.contains(QString::fromUtf8(taste)), taste);
     QCOMPARE(m_form->spielfeld().zyklus(), 0);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "auswertungsfenster.h"
 
+#include "ablageleiste.h"
 #include "auswertungsdiagramm.h"
 #include "auswertungstabelle.h"
 #include "ergebnistext.h"
@@ -86,6 +87,7 @@ void Auswertungsfenster::aufbauen()
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(m_ergebnis);
     spalte->addWidget(knopfleiste());
+    spalte->addWidget(new Ablageleiste([this]() -> const LaufAuswertung& { return m_stand; }, this));
     spalte->addWidget(vieleSpieleLeiste());
     spalte->addWidget(teiler, 1);
 }
@@ -101,7 +103,9 @@ QWidget* Auswertungsfenster::knopfleiste()
     connect(m_uebernehmen, &QPushButton::clicked, this, &Auswertungsfenster::bestesTUebernehmen);
     connect(tabelle, &QPushButton::clicked, this, &Auswertungsfenster::tabelleKopieren);
     connect(diagramm, &QPushButton::clicked, this, &Auswertungsfenster::diagrammKopieren);
-    for (QPushButton* k : {m_uebernehmen, tabelle, diagramm})
+    QPushButton* programmstart = knopf(QStringLiteral("Das Spiel vom Progra&mmstart"), leiste);
+    connect(programmstart, &QPushButton::clicked, this, &Auswertungsfenster::spielVomProgrammstartGewuenscht);
+    for (QPushButton* k : {m_uebernehmen, tabelle, diagramm, programmstart})
         reihe->addWidget(k);
     reihe->addStretch(1);
     return leiste;

@@ -36,6 +36,10 @@ public:
     // Ctrl+T: shows the window in front, or closes it when it is shown.
     void umschalten();
 
+signals:
+    // "Das Spiel vom Programmstart" was pressed; the main window does it.
+    void spielVomProgrammstartGewuenscht();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -103,18 +103,26 @@ QVariant Auswertungstabelle::headerData(int section, Qt::Orientation orientation
     return {};
 }
 
-QString Auswertungstabelle::alsText() const
+QList<QStringList> Auswertungstabelle::zeilen() const
 {
-    QStringList zeilen;
+    QList<QStringList> alle;
     QStringList koepfe;
     for (int spalte = 0; spalte < columnCount(); ++spalte)
         koepfe << kopf(spalte);
-    zeilen << koepfe.join(QLatin1Char('\t'));
+    alle << koepfe;
     for (int zeile = 0; zeile < rowCount(); ++zeile) {
         QStringList zellen;
         for (int spalte = 0; spalte < columnCount(); ++spalte)
             zellen << zelle(zeile, spalte);
-        zeilen << zellen.join(QLatin1Char('\t'));
+        alle << zellen;
     }
-    return zeilen.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return alle;
+}
+
+QString Auswertungstabelle::alsText() const
+{
+    QStringList zeilenTexte;
+    for (const QStringList& zellen : zeilen())
+        zeilenTexte << zellen.join(QLatin1Char('\t'));
+    return zeilenTexte.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

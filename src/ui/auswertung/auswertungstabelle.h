@@ -23,6 +23,9 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // The header and then every row, each cell as the table shows it: what
+    // the clipboard, the CSV file and the worksheet take.
+    QList<QStringList> zeilen() const;
     // The whole table as tab-separated lines with a header line, for the
     // clipboard and a German spreadsheet.
     QString alsText() const;

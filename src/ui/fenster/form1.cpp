@@ -111,6 +111,7 @@ void Form1::createShortcuts()
     kuerzel(QKeySequence(QKeySequence::Copy), this, &Form1::bildKopieren);
     kuerzel(QKeySequence(Qt::Key_Escape), this, &Form1::erlaeuterungSchliessen);
     kuerzel(QKeySequence(Qt::CTRL | Qt::Key_T), this, &Form1::auswertungUmschalten);
+    kuerzel(QKeySequence(Qt::CTRL | Qt::Key_N), this, &Form1::spielVomProgrammstart);
 }
 
 void Form1::connectHandlers()
@@ -223,6 +224,18 @@ void Form1::cmdStartClick()
     beschreibungenAktualisieren();
     command7Click();
     emit spielGeaendert();
+}
+
+void Form1::spielVomProgrammstart()
+{
+    m_zufall->zumStart();
+    // After a start there is no last run to show as pale bars.
+    m_spielfeld = Spielfeld();
+    m_ui.txtdelta->clear();
+    m_ui.txtNeuSum->clear();
+    m_ui.HScroll2->setValue(m_ui.HScroll2->minimum());
+    command5Click();
+    cmdStartClick();
 }
 
 void Form1::picAusgabeMouseMove(QPointF punkt)
@@ -388,8 +401,11 @@ void Form1::erlaeuterungSchliessen()
 
 void Form1::auswertungUmschalten()
 {
-    if (!m_auswertung)
+    if (!m_auswertung) {
         m_auswertung = new Auswertungsfenster(*this, *m_projektorzoom);
+        connect(m_auswertung, &Auswertungsfenster::spielVomProgrammstartGewuenscht, this,
+                &Form1::spielVomProgrammstart);
+    }
     m_auswertung->umschalten();
 }
 

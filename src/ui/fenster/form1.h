@@ -86,6 +86,9 @@ private:
     // Keeps what the two surfaces show readable for screen readers.
     void beschreibungenAktualisieren();
     void allesZuruecksetzen();
+    // Ctrl+N, "Das Spiel vom Programmstart": the game as after a start of the
+    // program, with A(0), p and t kept.
+    void spielVomProgrammstart();
     // Draws the Verhulst curve; a step that fails is reported and the lines
     // before it stay.
     void verhulstKurve(Histoansicht::Kurve art);

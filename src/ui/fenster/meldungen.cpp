@@ -40,6 +40,7 @@ QString informationstext()
         {"F11", "so groß wie der Bildschirm; noch einmal F11: zurück"},
         {"Strg+C", "Bild unter dem Mauszeiger kopieren"},
         {"Strg+T", "Auswertung öffnen und schließen"},
+        {"Strg+N", "das Spiel vom Programmstart: dasselbe Spiel noch einmal"},
         {"Eingabetaste im Feld von t", "t übernehmen"},
         {"Tab, Leertaste, Pfeiltasten", "ohne Maus bedienen"},
         {"Alt+B, Alt+E, Alt+I", "die drei Menüpunkte"},

@@ -1,0 +1,206 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "arbeitsblatt.h"
+
+#include "auswertungstabelle.h"
+#include "deutschezahl.h"
+#include "diagrammbild.h"
+#include "ergebnistext.h"
+#include "schriften.h"
+
+#include <QBuffer>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Sizes on paper in millimetres.
+constexpr double randMm = 15;
+constexpr double diagrammHoeheMm = 90;
+constexpr double abstandMm = 4;
+constexpr double zeilenabstandBeobachtungMm = 9;
+constexpr int beobachtungsZeilen = 5;
+// The plot is laid out this many device-independent pixels per millimetre,
+// so its text comes out at about 7.5 points and five legend entries fit.
+constexpr double diagrammPixelProMm = 4.6;
+// The width of the cycle column against the others.
+constexpr double zyklusSpaltenAnteil = 0.5;
+
+QFont schrift(double punkte, bool fett = false)
+{
+    QFont neu = sansSchrift();
+    neu.setPointSizeF(punkte);
+    neu.setBold(fett);
+    return neu;
+}
+
+QString kopfzeile(const LaufAuswertung& stand, QDate datum)
+{
+    const double a0 = stand.anzahlen.empty() ? 0.0 : stand.anzahlen.front();
+    return QStringLiteral("Datum: %1     Startspieler A(0) = %2     Wachstumsrate p = %3     Exponent t = %4")
+        .arg(QLocale(QLocale::German, QLocale::Germany).toString(datum, QStringLiteral("d. MMMM yyyy")),
+             deutscheZahl(a0, 0), deutscheZahlKurz(stand.p, 6), deutscheZahlKurz(stand.t, 6));
+}
+
+// Draws on the page top-down; every length is in millimetres on paper.
+class Seite
+{
+public:
+    Seite(QPainter& maler, const QPagedPaintDevice& geraet)
+        : m_maler(maler)
+        , m_proMm(geraet.logicalDpiY() / 25.4)
+        , m_breite(geraet.width() / m_proMm)
+        , m_hoehe(geraet.height() / m_proMm)
+    {
+    }
+
+    double hoehe() const { return m_hoehe; }
+
+    // Text across the page from y on, word-wrapped; returns the y below it.
+    double absatz(const QString& text, const QFont& f, double y, Qt::Alignment ausrichtung = Qt::AlignLeft)
+    {
+        m_maler.setFont(f);
+        const QRectF platz(0, px(y), px(m_breite), px(m_hoehe - y));
+        QRectF gebraucht;
+        m_maler.drawText(platz, int(ausrichtung | Qt::TextWordWrap), text, &gebraucht);
+        return y + gebraucht.height() / m_proMm;
+    }
+
+    double zeilenhoehe(const QFont& f) const { return QFontMetricsF(f, m_maler.device()).lineSpacing() / m_proMm; }
+
+    void linie(double x1, double y1, double x2, double y2, QColor farbe, double staerkeMm = 0.2)
+    {
+        m_maler.setPen(QPen(farbe, px(staerkeMm)));
+        m_maler.drawLine(QPointF(px(x1), px(y1)), QPointF(px(x2), px(y2)));
+    }
+
+    double diagramm(const LaufAuswertung& stand, double y)
+    {
+        const QSizeF groesse(m_breite * diagrammPixelProMm, diagrammHoeheMm * diagrammPixelProMm);
+        diagrammMalen(stand, groesse, m_maler, QRectF(0, px(y), px(m_breite), px(diagrammHoeheMm)));
+        return y + diagrammHoeheMm;
+    }
+
+    // As many rows of the table as fit between y and `unten`.
+    void tabelle(const QList<QStringList>& zeilen, double y, double unten);
+
+    // The empty lines for the pupils, ending at the bottom of the page.
+    void beobachtungen()
+    {
+        const QFont kopf = schrift(11, true);
+        double y = m_hoehe - beobachtungsZeilen * zeilenabstandBeobachtungMm - zeilenhoehe(kopf);
+        absatz(QStringLiteral("Meine Beobachtungen"), kopf, y);
+        y += zeilenhoehe(kopf);
+        for (int zeile = 1; zeile <= beobachtungsZeilen; ++zeile)
+            linie(0, y + zeile * zeilenabstandBeobachtungMm, m_breite, y + zeile * zeilenabstandBeobachtungMm,
+                  QColor(120, 120, 120));
+    }
+
+    double beobachtungenOben() const
+    {
+        return m_hoehe - beobachtungsZeilen * zeilenabstandBeobachtungMm - zeilenhoehe(schrift(11, true)) -
+               abstandMm;
+    }
+
+private:
+    double px(double mm) const { return mm * m_proMm; }
+    void zelle(const QString& text, double x, double y, double breite, double hoehe, int flags)
+    {
+        m_maler.drawText(QRectF(px(x), px(y), px(breite), px(hoehe)), flags, text);
+    }
+    std::vector<double> spaltenbreiten(qsizetype spalten) const;
+
+    QPainter& m_maler;
+    double m_proMm;
+    double m_breite;
+    double m_hoehe;
+};
+
+std::vector<double> Seite::spaltenbreiten(qsizetype spalten) const
+{
+    const double einheit = m_breite / (zyklusSpaltenAnteil + double(spalten - 1));
+    std::vector<double> breiten(std::size_t(spalten), einheit);
+    breiten.front() = zyklusSpaltenAnteil * einheit;
+    return breiten;
+}
+
+void Seite::tabelle(const QList<QStringList>& zeilen, double y, double unten)
+{
+    const QFont f = schrift(8);
+    m_maler.setFont(f);
+    const double zeile = zeilenhoehe(f) * 1.3;
+    const double kopfhoehe = 2 * zeile;
+    const std::vector<double> breiten = spaltenbreiten(zeilen.front().size());
+    const int zyklen = static_cast<int>(zeilen.size()) - 1;
+    const int platz = std::max(0, static_cast<int>(std::floor((unten - y - kopfhoehe) / zeile)));
+    // With a row of note in place of the last row that would fit.
+    const int gezeigt = zyklen <= platz ? zyklen : std::max(0, platz - 1);
+    for (int z = 0; z <= gezeigt; ++z) {
+        const QStringList& zellen = zeilen[z];
+        const double hoehe = z == 0 ? kopfhoehe : zeile;
+        if (z > 0 && z % 2 == 0)
+            m_maler.fillRect(QRectF(0, px(y), px(m_breite), px(hoehe)), QColor(238, 238, 238));
+        m_maler.setFont(schrift(8, z == 0));
+        double x = 0;
+        for (qsizetype s = 0; s < zellen.size(); ++s) {
+            const double b = breiten[std::size_t(s)];
+            const int flags = z == 0 ? int(Qt::AlignRight | Qt::AlignBottom | Qt::TextWordWrap)
+                                     : int(Qt::AlignRight | Qt::AlignVCenter);
+            zelle(zellen[s], x, y, b - 1.5, hoehe, flags);
+            x += b;
+        }
+        y += hoehe;
+        if (z == 0)
+            linie(0, y, m_breite, y, Qt::black);
+    }
+    if (gezeigt < zyklen)
+        absatz(QStringLiteral("Die Zyklen %1 bis %2 sind hier weggelassen. Die Auswertung zeigt sie alle; "
+                              "„Tabelle speichern …“ schreibt sie für die Tabellenkalkulation in eine Datei.")
+                   .arg(gezeigt)
+                   .arg(zyklen - 1),
+               schrift(8, false), y + 0.3 * zeile);
+}
+
+} // namespace
+
+void arbeitsblattEinrichten(QPagedPaintDevice& seite)
+{
+    seite.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                    QMarginsF(randMm, randMm, randMm, randMm), QPageLayout::Millimeter));
+}
+
+bool arbeitsblattZeichnen(QPagedPaintDevice& geraet, const LaufAuswertung& stand, QDate datum)
+{
+    QPainter maler;
+    if (!maler.begin(&geraet))
+        return false;
+    Seite seite(maler, geraet);
+    double y = seite.absatz(QStringLiteral("Kettenbrief – Arbeitsblatt"), schrift(18, true), 0);
+    seite.absatz(QStringLiteral("Name: ____________________"), schrift(10), y - seite.zeilenhoehe(schrift(10)) - 1,
+                 Qt::AlignRight);
+    y = seite.absatz(kopfzeile(stand, datum), schrift(10), y + 1) + abstandMm;
+    y = seite.absatz(ergebnistext(stand), schrift(10), y) + abstandMm;
+    y = seite.diagramm(stand, y) + abstandMm;
+    Auswertungstabelle tabelle;
+    tabelle.setzen(stand);
+    seite.tabelle(tabelle.zeilen(), y, seite.beobachtungenOben());
+    seite.beobachtungen();
+    return maler.end();
+}
+
+QByteArray arbeitsblattAlsPdf(const LaufAuswertung& stand, QDate datum)
+{
+    QByteArray inhalt;
+    QBuffer puffer(&inhalt);
+    puffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&puffer);
+    pdf.setTitle(QStringLiteral("Kettenbrief – Arbeitsblatt"));
+    pdf.setCreator(QStringLiteral("Kettenbrief"));
+    arbeitsblattEinrichten(pdf);
+    arbeitsblattZeichnen(pdf, stand, datum);
+    return inhalt;
+}

@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
+#include <optional>
+
 #include <unistd.h>
 
 using namespace fenster;
@@ -162,11 +164,13 @@ void TestAblage::ordnerOhneSchreibrecht()
     QVERIFY(QFile::setPermissions(gesperrt.path(), QFile::ReadOwner | QFile::ExeOwner));
     const QString ordner = geteuid() == 0 ? QStringLiteral("/sys") : gesperrt.path();
     const QString pfad = ordner + QStringLiteral("/tabelle.csv");
-    QString meldung, titel;
-    speichern(QStringLiteral("Tabelle speichern …"), pfad, [&] { naechsteMeldungBestaetigen(&meldung, &titel); });
-    QCOMPARE(titel, QStringLiteral("Speichern nicht möglich"));
-    QVERIFY2(meldung.contains(QStringLiteral("„%1“ konnte nicht gespeichert werden.\n\nSie dürfen in diesem Ordner "
-                                             "keine Datei anlegen").arg(pfad)), qPrintable(meldung));
+    // The box comes once the file dialog has closed.
+    std::optional<MeldungBeantworter> meldung;
+    speichern(QStringLiteral("Tabelle speichern …"), pfad, [&] { meldung.emplace(); });
+    QVERIFY(meldung);
+    QCOMPARE(meldung->titel, QStringLiteral("Speichern nicht möglich"));
+    QVERIFY2(meldung->text.contains(QStringLiteral("„%1“ konnte nicht gespeichert werden.\n\nSie dürfen in diesem Ordner "
+                                                   "keine Datei anlegen").arg(pfad)), qPrintable(meldung->text));
     QVERIFY(!QFileInfo::exists(pfad));
 
     QVERIFY(m_form->findChild<Auswertungsfenster*>()->isVisible());

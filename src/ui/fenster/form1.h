@@ -36,7 +36,26 @@ public:
     double exponentT() const { return m_exponentT; }
     const Steuerelemente& steuerelemente() const { return m_ui; }
 
-    // Handlers, also called directly by other handlers.
+    // Projector zoom of the whole window: 1 (as designed) up to 3, never
+    // larger than the screen (Projektorzoom).
+    void zoomSetzen(double zoom);
+    double zoom() const;
+
+signals:
+    // The game changed: a commit, a new initialisation, a new p or t.
+    void spielGeaendert();
+
+protected:
+    // Closing the window ends the program like "Programm beenden", also in
+    // the middle of a quick run.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Tests read the controls through it (tests/ui).
+    friend class Form1Probe;
+
+    // Handlers of the controls and menu commands, also called by other
+    // handlers. Everyone else works the controls, as a pupil does.
     void cmdStartClick();
     void cmdZielsucheClick();
     void cmdErgebnisClick();
@@ -54,10 +73,6 @@ public:
     void cmdStochClick();
     void cmdInfoClick();
 
-    // Projector zoom of the whole window: 1 (as designed) up to 3, never
-    // larger than the screen (Projektorzoom).
-    void zoomSetzen(double zoom);
-    double zoom() const;
     // Copies the picture of the surface under the pointer to the clipboard.
     void bildKopieren();
     // Esc: hides the explanation when it is shown, as its "X" does.
@@ -65,16 +80,6 @@ public:
     // Ctrl+T: opens or closes the evaluation window.
     void auswertungUmschalten();
 
-signals:
-    // The game changed: a commit, a new initialisation, a new p or t.
-    void spielGeaendert();
-
-protected:
-    // Closing the window ends the program like "Programm beenden", also in
-    // the middle of a quick run.
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void startUp();
     void createMenus();
     void createShortcuts();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "controls.h"
+#include "spielzugang.h"
 #include "histoansicht.h"
 #include "schnelldurchlauf.h"
 #include "spielfeld.h"
@@ -22,7 +23,8 @@ class Projektorzoom;
 
 // The program's one window: its controls, the state of the game and the
 // handlers of every control. Handlers are named after control and event.
-class Form1 : public QMainWindow
+// It offers the game to the evaluation window (Spielzugang).
+class Form1 : public QMainWindow, public Spielzugang
 {
     Q_OBJECT
 
@@ -32,8 +34,12 @@ public:
     explicit Form1(std::unique_ptr<Zufallsquelle> zufall = nullptr, QWidget* parent = nullptr);
     ~Form1() override;
 
-    const Spielfeld& spielfeld() const { return m_spielfeld; }
-    double exponentT() const { return m_exponentT; }
+    const Spielfeld& spielfeld() const override { return m_spielfeld; }
+    // p as its scroll bar wrote it into txtFaktor: the one place it is read.
+    double wachstumsrate() const override;
+    double exponentT() const override { return m_exponentT; }
+    void exponentUebernehmen(double t) override;
+    void beiAenderung(QObject* empfaenger, std::function<void()> aenderung) override;
     const Steuerelemente& steuerelemente() const { return m_ui; }
 
     // Projector zoom of the whole window: 1 (as designed) up to 3, never
@@ -94,6 +100,8 @@ private:
     // Draws the Verhulst curve; a step that fails is reported and the lines
     // before it stay.
     void verhulstKurve(Histoansicht::Kurve art);
+    // Steps 3 to 6 of taking t over: cut to 8, store, show, redraw the grid.
+    void exponentSetzen(double t);
     // Lets the waiting window events run; false once the program is ending.
     bool wartendeEreignisseVerarbeiten();
 

@@ -40,7 +40,6 @@ public:
     double exponentT() const override { return m_exponentT; }
     void exponentUebernehmen(double t) override;
     void beiAenderung(QObject* empfaenger, std::function<void()> aenderung) override;
-    const Steuerelemente& steuerelemente() const { return m_ui; }
 
     // Projector zoom of the whole window: 1 (as designed) up to 3, never
     // larger than the screen (Projektorzoom).

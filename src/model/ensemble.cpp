@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ensemble.h"
 
-#include <exception>
 #include <utility>
 
 Ensemble::Ensemble(std::function<void()> gemeldet)
@@ -29,7 +28,7 @@ void Ensemble::laufen(const EnsembleAuftrag& auftrag, std::stop_token halt)
 {
     try {
         m_kurven = ensembleRechnen(auftrag, std::move(halt), m_fertigeSpiele, m_gemeldet);
-    } catch (const std::exception&) {
+    } catch (...) {
         // A run that fails (no memory, a report that cannot be delivered)
         // ends like a cancelled one instead of ending the program.
         m_kurven.reset();

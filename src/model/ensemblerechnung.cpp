@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <exception>
 #include <memory>
+#include <mutex>
 #include <system_error>
 #include <thread>
 
@@ -47,6 +49,28 @@ bool spielen(Spielfeld& feld, const EnsembleAuftrag& auftrag, int index, std::sp
     }
     return true;
 }
+
+// The first exception of any thread's share, thrown on to the caller once
+// every thread has ended.
+class ErsterFehler
+{
+public:
+    void merken(std::exception_ptr fehler)
+    {
+        const std::lock_guard sperre(m_sperre);
+        if (!m_fehler)
+            m_fehler = std::move(fehler);
+    }
+    void weiterwerfen() const
+    {
+        if (m_fehler)
+            std::rethrow_exception(m_fehler);
+    }
+
+private:
+    std::mutex m_sperre;
+    std::exception_ptr m_fehler;
+};
 
 // What the threads of one ensemble share.
 struct Gemeinsam
@@ -142,10 +166,18 @@ std::optional<EnsembleKurven> ensembleRechnen(const EnsembleAuftrag& roherAuftra
     const EnsembleAuftrag auftrag = ensembleBegrenzt(roherAuftrag);
     Zaehltabelle tabelle(auftrag.spiele, auftrag.zyklen);
     Gemeinsam gemeinsam{.auftrag = auftrag, .tabelle = tabelle, .fertigeSpiele = fertigeSpiele, .gespielt = gespielt};
-    // The games stop when the caller asks, or when this thread's share fails.
+    // The games stop when the caller asks, or when a thread's share fails.
     std::stop_source stopp;
     const std::stop_callback weitergeben(halt, [&stopp] { stopp.request_stop(); });
-    const auto arbeit = [&gemeinsam, token = stopp.get_token()] { spieleAbarbeiten(gemeinsam, token); };
+    ErsterFehler fehler;
+    const auto arbeit = [&gemeinsam, &stopp, &fehler] {
+        try {
+            spieleAbarbeiten(gemeinsam, stopp.get_token());
+        } catch (...) {
+            fehler.merken(std::current_exception());
+            stopp.request_stop();
+        }
+    };
     // Declared after everything they use: on every way out of this function
     // they are joined (std::jthread) before any of it goes.
     std::vector<std::jthread> helfer;
@@ -156,13 +188,9 @@ std::optional<EnsembleKurven> ensembleRechnen(const EnsembleAuftrag& roherAuftra
         // Fewer threads than asked for only take longer: the games and
         // their seeds stay the same.
     }
-    try {
-        arbeit();
-    } catch (...) {
-        stopp.request_stop();
-        throw;
-    }
+    arbeit();
     helfer.clear();
+    fehler.weiterwerfen();
     if (stopp.stop_requested())
         return std::nullopt;
     return kurvenBerechnen(auftrag, tabelle);

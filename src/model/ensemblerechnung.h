@@ -62,9 +62,9 @@ double quantil(std::span<const int> sortiert, int prozent);
 // `gespielt` on the thread that played it. Once `halt` is asked to stop the
 // games stop at their next cycle and the result is empty (nullopt), as it
 // is when the stop comes at the end of the games. The curves are the same
-// for any number of threads and any scheduling. When the calling thread's
-// share throws (`gespielt` may), the other threads stop at their next cycle
-// and are joined before the exception goes on.
+// for any number of threads and any scheduling. When a thread's share
+// throws (`gespielt` may), the others stop at their next cycle, and once all
+// have ended the exception goes on to the caller.
 std::optional<EnsembleKurven> ensembleRechnen(const EnsembleAuftrag& auftrag, std::stop_token halt,
                                               std::atomic<int>& fertigeSpiele,
                                               const std::function<void()>& gespielt = {});

@@ -125,7 +125,8 @@ private slots:
     void kurvenGeordnet();
     void bestesTFuerDasMittel();
     void abbrechenVorDemStart();
-    void eigenerAnteilWirft();
+    void einAnteilWirft_data();
+    void einAnteilWirft();
     void abbrechenImLauf();
     void zerstoerenImLauf();
     void hauptspielUnberuehrt();
@@ -317,16 +318,24 @@ void TestEnsemble::abbrechenVorDemStart()
     QCOMPARE(fertig.load(), 0);
 }
 
-void TestEnsemble::eigenerAnteilWirft()
+void TestEnsemble::einAnteilWirft_data()
 {
-    // The report after the calling thread's first game fails. The exception
-    // reaches the caller, and the helper thread, told to stop, is joined
-    // first (else the program would end in std::terminate): it stops long
-    // before the 1000 games of 120 cycles at p = 15 are played.
+    QTest::addColumn<bool>("aufDemAufrufer");
+    QTest::newRow("the calling thread's share") << true;
+    QTest::newRow("a helper thread's share") << false;
+}
+
+void TestEnsemble::einAnteilWirft()
+{
+    // The report after the first game of one thread fails. The exception
+    // reaches the caller after the other thread, told to stop, was joined
+    // (else the program would end in std::terminate): it stops long before
+    // the 1000 games of 120 cycles at p = 15 are played.
+    QFETCH(bool, aufDemAufrufer);
     const std::thread::id aufrufer = std::this_thread::get_id();
     std::atomic<int> fertig{0};
-    const auto gespielt = [aufrufer] {
-        if (std::this_thread::get_id() == aufrufer)
+    const auto gespielt = [aufrufer, aufDemAufrufer] {
+        if ((std::this_thread::get_id() == aufrufer) == aufDemAufrufer)
             throw std::runtime_error("report failed");
     };
     QVERIFY_THROWS_EXCEPTION(std::runtime_error,

@@ -34,7 +34,8 @@ public:
     // Blocks until the run has ended; returns at once without one.
     void warten();
 
-    // True once the run has ended (or before any); ergebnis() is then ready.
+    // True once the run has ended (or before any); ergebnis() is then ready,
+    // and fertigeSpiele() read after it is final.
     bool beendet() const { return m_beendet.load(); }
     // Games finished so far in the current or last run, 0 .. spiele().
     int fertigeSpiele() const { return m_fertigeSpiele.load(); }

@@ -48,8 +48,12 @@ void VieleSpiele::nachsehen()
     m_nachsehenWartet.store(false);
     if (!m_laeuft)
         return;
+    // The end first: once it has come, the count read after it is final.
+    // Read the other way round, a run ending in between would leave the
+    // progress a few games short.
+    const bool beendet = m_ensemble.beendet();
     emit fortschritt(m_ensemble.fertigeSpiele(), m_ensemble.spiele());
-    if (!m_ensemble.beendet())
+    if (!beendet)
         return;
     m_laeuft = false;
     m_ensemble.warten();

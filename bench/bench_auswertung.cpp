@@ -125,7 +125,7 @@ void ensembleImHintergrund(Ensemble& ensemble, EnsembleAuftrag auftrag, int faed
     auftrag.faeden = faeden;
     ensemble.starten(auftrag);
     ensemble.warten();
-    if (ensemble.zustand() != EnsembleZustand::fertig)
+    if (!ensemble.ergebnis())
         std::printf("ensemble did not finish\n");
 }
 

@@ -16,12 +16,14 @@
 
 #include "drawingsurface.h"
 #include "form1.h"
+#include "form1probe.h"
 #include "tophighscrollbar.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPointingDevice>
+#include <QPushButton>
 
 #include <malloc.h>
 
@@ -107,14 +109,15 @@ double mib(long kib)
 // drawn anew at the new scale, in milliseconds.
 double zoomSchrittMs(Form1& form)
 {
+const Steuerelemente& ui = Form1Probe::steuerelemente(form);
     std::vector<double> zeiten;
     for (int i = 0; i < zoomWiederholungen; ++i) {
         QElapsedTimer uhr;
         uhr.start();
         for (double zoom : {1.25, 1.0}) {
             form.zoomSetzen(zoom);
-            (*form.steuerelemente().picAusgabe).picture();
-            (*form.steuerelemente().picHisto).picture();
+            ui.picAusgabe->picture();
+            ui.picHisto->picture();
         }
         zeiten.push_back(static_cast<double>(uhr.nsecsElapsed()) / 2e6);
     }
@@ -126,17 +129,18 @@ double zoomSchrittMs(Form1& form)
 // "Zielsuche"): what the field keeps must stay bounded.
 void gehalteneZielsuche(Form1& form)
 {
-    form.steuerelemente().vscStart->setAngezeigterWert(50);
-    form.steuerelemente().vscFaktor->setAngezeigterWert(15);
+const Steuerelemente& ui = Form1Probe::steuerelemente(form);
+    ui.vscStart->setAngezeigterWert(50);
+    ui.vscFaktor->setAngezeigterWert(15);
     while (form.spielfeld().anzahlSpieler() < 2500) {
-        form.cmdZielsucheClick();
-        form.cmdErgebnisClick();
+        ui.cmdZielsuche->click();
+        ui.cmdErgebnis->click();
     }
-    form.cmdZielsucheClick();
+    ui.cmdZielsuche->click();
     const double nachEinem = zoomSchrittMs(form);
     const long vorher = residentKib();
     for (int i = 1; i < durchgaengeOhneErgebnis; ++i) {
-        form.cmdZielsucheClick();
+        ui.cmdZielsuche->click();
         if (i % 50 == 0)
             ereignisseAbarbeiten();
     }
@@ -146,7 +150,7 @@ void gehalteneZielsuche(Form1& form)
     double nachAllen = 0;
     for (int i = 0; i < weitereDurchgaenge; ++i) {
         nachAllen = std::max(nachAllen, zoomSchrittMs(form));
-        form.cmdZielsucheClick();
+        ui.cmdZielsuche->click();
     }
     const long wachstum = nachher - vorher;
     std::printf("%d passes without a commit, full field, p = 15: growth %8.1f MiB (target < 16 MiB: %s)\n",
@@ -165,36 +169,37 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", KETTENBRIEF_BILDSCHIRM);
     QApplication app(argc, argv);
     Form1 form;
+    const Steuerelemente& ui = Form1Probe::steuerelemente(form);
     form.show();
     const long nachStart = residentKib();
 
     for (int i = 0; i < kurvenKlicks; ++i) {
-        form.command1Click();
+        ui.Command1->click();
         if (i % 50 == 0)
             ereignisseAbarbeiten();
     }
     const long nachKurven = residentKib();
 
     for (int n = 0; n < zyklen; ++n) {
-        form.cmdZielsucheClick();
-        form.cmdErgebnisClick();
+        ui.cmdZielsuche->click();
+        ui.cmdErgebnis->click();
         if (n % 10 == 0)
             ereignisseAbarbeiten();
     }
     const long nachZyklen = residentKib();
 
     unsigned zustand = 20240601u;
-    freihand((*form.steuerelemente().picAusgabe), freihandBewegungen / 2, zustand);
-    form.command6Click(); // the chart in front, as a pupil draws on it
-    freihand((*form.steuerelemente().picHisto), freihandBewegungen / 2, zustand);
+    freihand(*ui.picAusgabe, freihandBewegungen / 2, zustand);
+    ui.Command6->click(); // the chart in front, as a pupil draws on it
+    freihand(*ui.picHisto, freihandBewegungen / 2, zustand);
     const long nachFreihand = residentKib();
 
-    form.command5Click();
+    ui.Command5->click();
     for (int i = 0; i < ersteWiederholungen; ++i)
-        form.command1Click();
+        ui.Command1->click();
     const long nachErsten = residentKib();
     for (int i = ersteWiederholungen; i < kurvenKlicks; ++i) {
-        form.command1Click();
+        ui.Command1->click();
         if (i % 50 == 0)
             ereignisseAbarbeiten();
     }

@@ -3,7 +3,7 @@
 // - a pass and a commit with all 2500 cells playing at p = 15, and a quick
 //   run of ten cycles from the full field, each with its drawing on an
 //   offscreen surface;
-// - the Verhulst curve (Command1) and a new game (cmdStartClick), the
+// - the Verhulst curve (Command1) and a new game (cmdStart), the
 //   handlers that draw the most at once;
 // - the floor: the same number of lines, circles and squares drawn straight
 //   onto a bare QImage, and the same number of random draws alone; for the
@@ -12,6 +12,7 @@
 
 #include "drawingsurface.h"
 #include "form1.h"
+#include "form1probe.h"
 #include "tophighscrollbar.h"
 #include "verhulst.h"
 #include "standardzufallsquelle.h"
@@ -20,6 +21,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
+#include <QPushButton>
 
 #include <algorithm>
 #include <cstdio>
@@ -54,10 +56,11 @@ struct Zaehlung
 // A field where every cell plays, at p = 15.
 void vollesFeld(Form1& form)
 {
-    form.steuerelemente().vscFaktor->setAngezeigterWert(15);
+const Steuerelemente& ui = Form1Probe::steuerelemente(form);
+    ui.vscFaktor->setAngezeigterWert(15);
     while (form.spielfeld().anzahlSpieler() < Spielfeld::zellenAnzahl || form.spielfeld().zyklus() == 0) {
-        form.cmdZielsucheClick();
-        form.cmdErgebnisClick();
+        ui.cmdZielsuche->click();
+        ui.cmdErgebnis->click();
     }
 }
 
@@ -174,6 +177,7 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", KETTENBRIEF_BILDSCHIRM);
     QApplication app(argc, argv);
     Form1 form;
+    const Steuerelemente& ui = Form1Probe::steuerelemente(form);
     vollesFeld(form);
 
     // How much one pass from the full field draws and draws from the source.
@@ -183,9 +187,9 @@ int main(int argc, char* argv[])
     const int versuche = static_cast<int>(probeVersuche.size());
     const int ziehungen = Spielfeld::zellenAnzahl + 2 * versuche;
 
-    const double durchlauf = median([&] { form.cmdZielsucheClick(); }, [&] { form.cmdErgebnisClick(); });
-    const double ergebnis = median([&] { form.cmdErgebnisClick(); }, [&] { form.cmdZielsucheClick(); });
-    const double schnell = median([&] { form.command2Click(); });
+    const double durchlauf = median([&] { ui.cmdZielsuche->click(); }, [&] { ui.cmdErgebnis->click(); });
+    const double ergebnis = median([&] { ui.cmdErgebnis->click(); }, [&] { ui.cmdZielsuche->click(); });
+    const double schnell = median([&] { ui.Command2->click(); });
 
     Spielfeld modell = form.spielfeld();
     StandardZufallsquelle modellZufall;
@@ -196,9 +200,9 @@ int main(int argc, char* argv[])
     const double zufallBoden = ziehungsboden(ziehungen);
 
     // Last, as a new game ends the full field.
-    const double kurve = median([&] { form.command1Click(); });
+    const double kurve = median([&] { ui.Command1->click(); });
     const double kurveBoden = kurvenboden(10, 15);
-    const double neuesSpiel = median([&] { form.cmdStartClick(); });
+    const double neuesSpiel = median([&] { ui.cmdStart->click(); });
     const double neuesSpielBoden = startboden(10);
 
     std::printf("attempts per pass: %d, random draws per pass: %d\n", versuche, ziehungen);

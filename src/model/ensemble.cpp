@@ -3,41 +3,44 @@
 
 #include <utility>
 
-Ensemble::~Ensemble()
+Ensemble::Ensemble(std::function<void()> gemeldet)
+    : m_gemeldet(std::move(gemeldet))
 {
-    abbrechen();
-    warten();
 }
 
 void Ensemble::starten(const EnsembleAuftrag& auftrag)
 {
-    abbrechen();
-    warten();
+    // An empty jthread in its place stops the run going and joins it.
+    m_faden = std::jthread();
     m_kurven.reset();
-    m_abbrechen.store(false);
     m_fertigeSpiele.store(0);
     m_spiele.store(ensembleBegrenzt(auftrag).spiele);
-    m_zustand.store(EnsembleZustand::laeuft, std::memory_order_release);
+    m_beendet.store(false);
     try {
-        m_faden = std::thread(&Ensemble::laufen, this, auftrag);
+        m_faden = std::jthread([this, auftrag](std::stop_token halt) { laufen(auftrag, std::move(halt)); });
     } catch (...) {
-        m_zustand.store(EnsembleZustand::abgebrochen);
+        m_beendet.store(true);
         throw;
     }
 }
 
-void Ensemble::laufen(EnsembleAuftrag auftrag)
+void Ensemble::laufen(const EnsembleAuftrag& auftrag, std::stop_token halt)
 {
-    std::optional<EnsembleKurven> kurven = ensembleRechnen(auftrag, m_abbrechen, m_fertigeSpiele);
-    const bool vollstaendig = kurven.has_value();
-    m_kurven = std::move(kurven);
-    m_zustand.store(vollstaendig ? EnsembleZustand::fertig : EnsembleZustand::abgebrochen,
-                    std::memory_order_release);
+    try {
+        m_kurven = ensembleRechnen(auftrag, std::move(halt), m_fertigeSpiele, m_gemeldet);
+    } catch (...) {
+        // A run that fails (no memory, a report that cannot be delivered)
+        // ends like a cancelled one instead of ending the program.
+        m_kurven.reset();
+    }
+    m_beendet.store(true);
+    if (m_gemeldet)
+        m_gemeldet();
 }
 
 void Ensemble::abbrechen()
 {
-    m_abbrechen.store(true);
+    m_faden.request_stop();
 }
 
 void Ensemble::warten()
@@ -48,7 +51,7 @@ void Ensemble::warten()
 
 std::optional<EnsembleKurven> Ensemble::ergebnis() const
 {
-    if (zustand() != EnsembleZustand::fertig)
+    if (!beendet())
         return std::nullopt;
     return m_kurven;
 }

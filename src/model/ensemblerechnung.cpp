@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <exception>
 #include <memory>
+#include <mutex>
 #include <system_error>
 #include <thread>
 
@@ -31,16 +33,16 @@ private:
     std::vector<int> m_werte;
 };
 
-// One game with its own source; false when it was cancelled before its end.
+// One game with its own source; false when it was stopped before its end.
 bool spielen(Spielfeld& feld, const EnsembleAuftrag& auftrag, int index, std::span<int> verlauf,
-             const std::atomic<bool>& abbrechen)
+             const std::stop_token& halt)
 {
     StandardZufallsquelle zufall(ensembleSpielStartwert(index));
     feld.allesZuruecksetzen();
     feld.startSpielerSetzen(auftrag.startSpieler, zufall);
     verlauf[0] = feld.startAnzahl();
     for (int n = 1; n <= auftrag.zyklen; ++n) {
-        if (abbrechen.load(std::memory_order_relaxed))
+        if (halt.stop_requested())
             return false;
         feld.zielsuche(auftrag.p, zufall);
         verlauf[static_cast<std::size_t>(n)] = feld.zyklusAbschliessen().anzahlSpieler;
@@ -48,20 +50,54 @@ bool spielen(Spielfeld& feld, const EnsembleAuftrag& auftrag, int index, std::sp
     return true;
 }
 
+// The first exception of any thread's share, thrown on to the caller once
+// every thread has ended.
+class ErsterFehler
+{
+public:
+    void merken(std::exception_ptr fehler)
+    {
+        const std::lock_guard sperre(m_sperre);
+        if (!m_fehler)
+            m_fehler = std::move(fehler);
+    }
+    void weiterwerfen() const
+    {
+        if (m_fehler)
+            std::rethrow_exception(m_fehler);
+    }
+
+private:
+    std::mutex m_sperre;
+    std::exception_ptr m_fehler;
+};
+
+// What the threads of one ensemble share.
+struct Gemeinsam
+{
+    const EnsembleAuftrag& auftrag;
+    Zaehltabelle& tabelle;
+    std::atomic<int> naechstesSpiel{0};
+    std::atomic<int>& fertigeSpiele;
+    const std::function<void()>& gespielt;
+};
+
 // One thread's share: it takes the next game not yet taken until none is
 // left. Each game writes only its own row, so the order does not matter.
-void spieleAbarbeiten(const EnsembleAuftrag& auftrag, Zaehltabelle& tabelle, std::atomic<int>& naechstesSpiel,
-                      const std::atomic<bool>& abbrechen, std::atomic<int>& fertigeSpiele)
+void spieleAbarbeiten(Gemeinsam& gemeinsam, const std::stop_token& halt)
 {
+    const EnsembleAuftrag& auftrag = gemeinsam.auftrag;
     // A field is 26 KB: on the heap rather than on the thread's stack.
     const auto feld = std::make_unique<Spielfeld>();
     for (;;) {
-        const int index = naechstesSpiel.fetch_add(1, std::memory_order_relaxed);
+        const int index = gemeinsam.naechstesSpiel.fetch_add(1, std::memory_order_relaxed);
         if (index >= auftrag.spiele)
             return;
-        if (!spielen(*feld, auftrag, index, tabelle.zeile(index), abbrechen))
+        if (!spielen(*feld, auftrag, index, gemeinsam.tabelle.zeile(index), halt))
             return;
-        fertigeSpiele.fetch_add(1, std::memory_order_relaxed);
+        gemeinsam.fertigeSpiele.fetch_add(1);
+        if (gemeinsam.gespielt)
+            gemeinsam.gespielt();
     }
 }
 
@@ -124,14 +160,27 @@ double quantil(std::span<const int> sortiert, int prozent)
     return wertUnten + anteil * (sortiert[unten + 1] - wertUnten);
 }
 
-std::optional<EnsembleKurven> ensembleRechnen(const EnsembleAuftrag& roherAuftrag, const std::atomic<bool>& abbrechen,
-                                              std::atomic<int>& fertigeSpiele)
+std::optional<EnsembleKurven> ensembleRechnen(const EnsembleAuftrag& roherAuftrag, std::stop_token halt,
+                                              std::atomic<int>& fertigeSpiele, const std::function<void()>& gespielt)
 {
     const EnsembleAuftrag auftrag = ensembleBegrenzt(roherAuftrag);
     Zaehltabelle tabelle(auftrag.spiele, auftrag.zyklen);
-    std::atomic<int> naechstesSpiel{0};
-    const auto arbeit = [&] { spieleAbarbeiten(auftrag, tabelle, naechstesSpiel, abbrechen, fertigeSpiele); };
-    std::vector<std::thread> helfer;
+    Gemeinsam gemeinsam{.auftrag = auftrag, .tabelle = tabelle, .fertigeSpiele = fertigeSpiele, .gespielt = gespielt};
+    // The games stop when the caller asks, or when a thread's share fails.
+    std::stop_source stopp;
+    const std::stop_callback weitergeben(halt, [&stopp] { stopp.request_stop(); });
+    ErsterFehler fehler;
+    const auto arbeit = [&gemeinsam, &stopp, &fehler] {
+        try {
+            spieleAbarbeiten(gemeinsam, stopp.get_token());
+        } catch (...) {
+            fehler.merken(std::current_exception());
+            stopp.request_stop();
+        }
+    };
+    // Declared after everything they use: on every way out of this function
+    // they are joined (std::jthread) before any of it goes.
+    std::vector<std::jthread> helfer;
     try {
         for (int f = 1; f < auftrag.faeden; ++f)
             helfer.emplace_back(arbeit);
@@ -140,9 +189,9 @@ std::optional<EnsembleKurven> ensembleRechnen(const EnsembleAuftrag& roherAuftra
         // their seeds stay the same.
     }
     arbeit();
-    for (std::thread& faden : helfer)
-        faden.join();
-    if (abbrechen.load())
+    helfer.clear();
+    fehler.weiterwerfen();
+    if (stopp.stop_requested())
         return std::nullopt;
     return kurvenBerechnen(auftrag, tabelle);
 }

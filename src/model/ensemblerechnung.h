@@ -5,8 +5,10 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
+#include <stop_token>
 #include <vector>
 
 // Many games of the same start number and growth rate, each played by the
@@ -55,10 +57,14 @@ struct EnsembleKurven
 double quantil(std::span<const int> sortiert, int prozent);
 
 // Plays the ensemble on the calling thread and auftrag.faeden - 1 further
-// ones, and returns when all have ended. Every finished game adds 1 to
-// fertigeSpiele (any thread may poll it). Once `abbrechen` is set the games
-// stop at their next cycle and the result is empty (nullopt), as it is when
-// the flag is set at the end of the games. The curves are the same for any
-// number of threads and any scheduling.
-std::optional<EnsembleKurven> ensembleRechnen(const EnsembleAuftrag& auftrag, const std::atomic<bool>& abbrechen,
-                                              std::atomic<int>& fertigeSpiele);
+// ones, and returns when all have ended, also when it throws. Every finished
+// game adds 1 to fertigeSpiele (any thread may read it) and then calls
+// `gespielt` on the thread that played it. Once `halt` is asked to stop the
+// games stop at their next cycle and the result is empty (nullopt), as it
+// is when the stop comes at the end of the games. The curves are the same
+// for any number of threads and any scheduling. When a thread's share
+// throws (`gespielt` may), the others stop at their next cycle, and once all
+// have ended the exception goes on to the caller.
+std::optional<EnsembleKurven> ensembleRechnen(const EnsembleAuftrag& auftrag, std::stop_token halt,
+                                              std::atomic<int>& fertigeSpiele,
+                                              const std::function<void()>& gespielt = {});

@@ -5,9 +5,11 @@
 
 #include "deutsch.h"
 #include "form1.h"
+#include "form1probe.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -24,9 +26,10 @@ int main(int argc, char* argv[])
     int status = 1;
     {
         Form1 form;
+        const Steuerelemente& ui = Form1Probe::steuerelemente(form);
         form.show();
         QTimer::singleShot(0, &form, [&] {
-            form.command2Click();
+            ui.Command2->click();
             status = form.spielfeld().zyklus() == 10 ? 0 : 1;
             std::printf("memcheck_driver: quick run ended in cycle %d with %d players\n", form.spielfeld().zyklus(),
                         form.spielfeld().anzahlSpieler());

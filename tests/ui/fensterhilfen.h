@@ -4,6 +4,7 @@
 #include "drawingsurface.h"
 #include "drawingsurfaceprobe.h"
 #include "form1.h"
+#include "form1probe.h"
 #include "erlaeuterungsbild.h"
 #include "feldansicht.h"
 #include "picturewidget.h"
@@ -25,17 +26,17 @@ namespace fenster {
 
 inline const Steuerelemente& ui(const Form1& form)
 {
-    return form.steuerelemente();
+    return Form1Probe::steuerelemente(form);
 }
 
 inline DrawingSurface& picAusgabe(const Form1& form)
 {
-    return *form.steuerelemente().picAusgabe;
+    return *ui(form).picAusgabe;
 }
 
 inline DrawingSurface& picHisto(const Form1& form)
 {
-    return *form.steuerelemente().picHisto;
+    return *ui(form).picHisto;
 }
 
 // A control named in a table of test cases.

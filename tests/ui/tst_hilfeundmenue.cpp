@@ -277,7 +277,7 @@ void TestHilfeUndMenue::erlaeuterungUndSchliessen()
     for (const char* beschriftung : {"Label8", "Label2", "txtskala2", "Text3"})
         QVERIFY(kinder.indexOf(tafel) > kinder.indexOf(steuerelementNamens(*m_form, beschriftung)));
     // Drawn while covered: a bar at cycle 1.
-    m_form->cmdErgebnisClick();
+    ui(*m_form).cmdErgebnis->click();
     klick(ui(*m_form).Command8);
     QVERIFY(!tafel->isVisible());
     QVERIFY(!ui(*m_form).Command8->isVisible());
@@ -346,7 +346,7 @@ void TestHilfeUndMenue::beendenImSchnelldurchlauf()
 {
     // "Programm beenden" waits in the queue and is chosen between two steps.
     QTimer::singleShot(0, m_form.get(), [this] { ui(*m_form).cmdEnde->trigger(); });
-    m_form->command2Click();
+    ui(*m_form).Command2->click();
     QVERIFY(!m_form->isVisible());
     QVERIFY(m_form->spielfeld().zyklus() < 10);
     QVERIFY(!m_form->isVisible());

@@ -267,12 +267,12 @@ void TestStartup::neueInitialisierungLoeschtFreihandlinie()
 void TestStartup::geisterbalkenDesLetztenLaufs()
 {
     for (int i = 0; i < 3; ++i) {
-        m_form->cmdZielsucheClick();
-        m_form->cmdErgebnisClick();
+        ui(*m_form).cmdZielsuche->click();
+        ui(*m_form).cmdErgebnis->click();
     }
     const int a3 = m_form->spielfeld().anzahlVerlauf(3);
     QVERIFY(a3 >= 10);
-    m_form->cmdStartClick();
+    ui(*m_form).cmdStart->click();
     // The last run's bar of cycle 3 stays in pale red, with the grid line
     // through its middle.
     DrawingSurface& chart = picHisto(*m_form);

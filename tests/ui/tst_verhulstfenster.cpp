@@ -86,8 +86,8 @@ void TestVerhulstFenster::verblassenUndGitterUeberDemBalken()
 {
     Form1 form;
     for (int i = 0; i < 5; ++i) {
-        form.cmdZielsucheClick();
-        form.cmdErgebnisClick();
+        ui(form).cmdZielsuche->click();
+        ui(form).cmdErgebnis->click();
     }
     klick(ui(form).Command1);
     ui(form).Text4->setText(QStringLiteral("1.5"));
@@ -125,8 +125,8 @@ void TestVerhulstFenster::ueberlaufBeendetNichtDasProgramm()
     // Everything goes on.
     QCOMPARE(form.exponentT(), 8.0);
     QCOMPARE(ui(form).txtExponent->text(), QStringLiteral("t = 8"));
-    form.cmdZielsucheClick();
-    form.cmdErgebnisClick();
+    ui(form).cmdZielsuche->click();
+    ui(form).cmdErgebnis->click();
     QCOMPARE(form.spielfeld().zyklus(), 1);
 }
 

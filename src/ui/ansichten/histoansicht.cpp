@@ -8,7 +8,6 @@
 namespace {
 
 constexpr double kapazitaet = Spielfeld::zellenAnzahl;
-constexpr int linkerRandUngeschwenkt = 6600;
 constexpr int schwenkSchwelle = 36;
 constexpr int schwenkGrenze = 18000;
 constexpr int schwenkSchritt = 240;

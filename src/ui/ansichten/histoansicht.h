@@ -20,8 +20,11 @@ public:
 
     explicit Histoansicht(DrawingSurface& surface);
 
-    // Panning: the chart's left edge lies 6600 twips into its frame minus
-    // the value of the chart's scroll bar (0..24600).
+    // Panning: the chart's left edge lies linkerRandUngeschwenkt twips into
+    // its frame minus the value of the chart's scroll bar
+    // (0..groessteVerschiebung).
+    static constexpr int linkerRandUngeschwenkt = 6600;
+    static constexpr int groessteVerschiebung = 24600;
     static int linkerRandTwips(int schieberwert);
     // The scroll bar's value after cycle n is committed: 240 more per cycle
     // after cycle 36, while it is below 18000.

@@ -5,11 +5,9 @@
 #include "auswertungsdiagramm.h"
 #include "auswertungstabelle.h"
 #include "ergebnistext.h"
-#include "form1.h"
-#include "projektorzoom.h"
 #include "schriften.h"
+#include "spielfeld.h"
 #include "vielespiele.h"
-#include "zahlfelder.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,7 +16,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
 #include <QScreen>
 #include <QPushButton>
@@ -46,9 +43,9 @@ QPushButton* knopf(const QString& text, QWidget* eltern)
 
 } // namespace
 
-Auswertungsfenster::Auswertungsfenster(Form1& hauptfenster, Projektorzoom& zoom)
-    : QWidget(&hauptfenster, Qt::Window)
-    , m_hauptfenster(hauptfenster)
+Auswertungsfenster::Auswertungsfenster(Spielzugang& spiel, QWidget* eltern)
+    : QWidget(eltern, Qt::Window)
+    , m_spiel(spiel)
     , m_vieleSpiele(new VieleSpiele(this))
 {
     setWindowTitle(QStringLiteral("Auswertung – Kettenbrief"));
@@ -57,9 +54,8 @@ Auswertungsfenster::Auswertungsfenster(Form1& hauptfenster, Projektorzoom& zoom)
     tastenEinrichten();
     m_aktualisierung.setSingleShot(true);
     connect(&m_aktualisierung, &QTimer::timeout, this, &Auswertungsfenster::aktualisieren);
-    connect(&hauptfenster, &Form1::spielGeaendert, this, &Auswertungsfenster::spaeterAktualisieren);
-    connect(&zoom, &Projektorzoom::zoomGeaendert, this, &Auswertungsfenster::setZoom);
-    setZoom(zoom.zoom());
+    m_spiel.beiAenderung(this, [this] { spaeterAktualisieren(); });
+    setZoom(1.0);
 }
 
 Auswertungsfenster::~Auswertungsfenster() = default;
@@ -207,8 +203,7 @@ void Auswertungsfenster::spaeterAktualisieren()
 
 void Auswertungsfenster::aktualisieren()
 {
-    const double p = parameterVon(m_hauptfenster.steuerelemente().txtFaktor->text());
-    m_stand = laufAuswerten(m_hauptfenster.spielfeld(), p, m_hauptfenster.exponentT(), m_ensemble);
+    m_stand = laufAuswerten(m_spiel.spielfeld(), m_spiel.wachstumsrate(), m_spiel.exponentT(), m_ensemble);
     m_ergebnis->setText(ergebnistext(m_stand));
     m_uebernehmen->setEnabled(m_stand.beste.gefunden);
     m_tabelle->setzen(m_stand);
@@ -219,11 +214,7 @@ void Auswertungsfenster::bestesTUebernehmen()
 {
     if (!m_stand.beste.gefunden)
         return;
-    // Typed as the help text asks for decimals: with a point.
-    const Steuerelemente& hauptfenster = m_hauptfenster.steuerelemente();
-    hauptfenster.Text4->setText(QString::number(m_stand.beste.t, 'g', 4));
-    hauptfenster.Command3->click();
-    hauptfenster.Command1->click();
+    m_spiel.exponentUebernehmen(m_stand.beste.t);
 }
 
 void Auswertungsfenster::tabelleKopieren()
@@ -240,9 +231,9 @@ void Auswertungsfenster::vieleSpieleStarten()
 {
     EnsembleAuftrag auftrag;
     auftrag.spiele = m_anzahlSpiele->value();
-    auftrag.startSpieler = m_hauptfenster.spielfeld().startAnzahl();
-    auftrag.p = parameterVon(m_hauptfenster.steuerelemente().txtFaktor->text());
-    auftrag.zyklen = m_hauptfenster.spielfeld().zyklus();
+    auftrag.startSpieler = m_spiel.spielfeld().startAnzahl();
+    auftrag.p = m_spiel.wachstumsrate();
+    auftrag.zyklen = m_spiel.spielfeld().zyklus();
     m_starten->setEnabled(false);
     m_abbrechen->setEnabled(true);
     m_vieleSpiele->starten(ensembleBegrenzt(auftrag));

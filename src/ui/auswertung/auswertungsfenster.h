@@ -2,6 +2,7 @@
 #pragma once
 
 #include "laufauswertung.h"
+#include "spielzugang.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -10,8 +11,6 @@
 
 class Auswertungsdiagramm;
 class Auswertungstabelle;
-class Form1;
-class Projektorzoom;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -24,17 +23,20 @@ class VieleSpiele;
 // best t and how well it and the current t fit, the run as a table and a
 // plot, takes the best t over into the main window, plays many games for
 // comparison and copies table and plot. It follows the game by itself and
-// changes nothing of it but through the main window's own handlers.
+// changes nothing of it but its t, through Spielzugang.
 class Auswertungsfenster : public QWidget
 {
     Q_OBJECT
 
 public:
-    Auswertungsfenster(Form1& hauptfenster, Projektorzoom& zoom);
+    // A window of its own, kept in front of `eltern`.
+    Auswertungsfenster(Spielzugang& spiel, QWidget* eltern);
     ~Auswertungsfenster() override;
 
     // Ctrl+T: shows the window in front, or closes it when it is shown.
     void umschalten();
+    // Text and plot grow with the main window's projector zoom.
+    void setZoom(double zoom);
 
 signals:
     // "Das Spiel vom Programmstart" was pressed; the main window does it.
@@ -51,7 +53,6 @@ private:
     QWidget* knopfleiste();
     QWidget* vieleSpieleLeiste();
     void tastenEinrichten();
-    void setZoom(double zoom);
 
     // Computes what is shown anew; several changes in a row give one update.
     void spaeterAktualisieren();
@@ -64,7 +65,7 @@ private:
     void vieleSpieleFertig(const EnsembleKurven& kurven);
     void vieleSpieleBeendet();
 
-    Form1& m_hauptfenster;
+    Spielzugang& m_spiel;
     LaufAuswertung m_stand;
     std::optional<EnsembleKurven> m_ensemble;
     QTimer m_aktualisierung;

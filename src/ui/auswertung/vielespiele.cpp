@@ -6,18 +6,10 @@
 #include <algorithm>
 #include <system_error>
 
-namespace {
-
-// Often enough for a smooth progress bar, seldom enough to cost nothing.
-constexpr int nachsehenMs = 50;
-
-} // namespace
-
 VieleSpiele::VieleSpiele(QObject* parent)
     : QObject(parent)
+    , m_ensemble([this] { gemeldet(); })
 {
-    m_uhr.setInterval(nachsehenMs);
-    connect(&m_uhr, &QTimer::timeout, this, &VieleSpiele::nachsehen);
 }
 
 void VieleSpiele::starten(const EnsembleAuftrag& auftrag)
@@ -27,43 +19,46 @@ void VieleSpiele::starten(const EnsembleAuftrag& auftrag)
     try {
         m_ensemble.starten(mitFaeden);
     } catch (const std::system_error&) {
+        m_laeuft = false;
         emit abgebrochen();
         return;
     }
-    m_uhr.start();
+    m_laeuft = true;
     emit fortschritt(0, m_ensemble.spiele());
 }
 
 void VieleSpiele::abbrechen()
 {
-    if (!laeuft())
+    if (!m_laeuft)
         return;
     m_ensemble.abbrechen();
     m_ensemble.warten();
     nachsehen();
 }
 
-bool VieleSpiele::laeuft() const
+void VieleSpiele::gemeldet()
 {
-    return m_ensemble.zustand() == EnsembleZustand::laeuft;
+    if (!m_nachsehenWartet.exchange(true))
+        QMetaObject::invokeMethod(this, &VieleSpiele::nachsehen, Qt::QueuedConnection);
 }
 
 void VieleSpiele::nachsehen()
 {
+    // Cleared before reading, so a report after this point queues a new call.
+    m_nachsehenWartet.store(false);
+    if (!m_laeuft)
+        return;
+    // The end first: once it has come, the count read after it is final.
+    // Read the other way round, a run ending in between would leave the
+    // progress a few games short.
+    const bool beendet = m_ensemble.beendet();
     emit fortschritt(m_ensemble.fertigeSpiele(), m_ensemble.spiele());
-    switch (m_ensemble.zustand()) {
-    case EnsembleZustand::fertig:
-        m_uhr.stop();
-        m_ensemble.warten();
-        if (const std::optional<EnsembleKurven> kurven = m_ensemble.ergebnis())
-            emit fertig(*kurven);
-        break;
-    case EnsembleZustand::abgebrochen:
-        m_uhr.stop();
-        m_ensemble.warten();
+    if (!beendet)
+        return;
+    m_laeuft = false;
+    m_ensemble.warten();
+    if (const std::optional<EnsembleKurven> kurven = m_ensemble.ergebnis())
+        emit fertig(*kurven);
+    else
         emit abgebrochen();
-        break;
-    default:
-        break;
-    }
 }

@@ -268,7 +268,7 @@ void Form1::vscFaktorChange(int wert)
 
 void Form1::cmdZielsucheClick()
 {
-    const Zielsuchergebnis ergebnis = m_spielfeld.zielsuche(parameterVon(m_ui.txtFaktor->text()), *m_zufall);
+    const Zielsuchergebnis ergebnis = m_spielfeld.zielsuche(wachstumsrate(), *m_zufall);
     for (const Werbeversuch& versuch : ergebnis.versuche)
         m_feld->zielVersuchZeichnen(versuch);
 
@@ -336,7 +336,7 @@ void Form1::verhulstKurve(Histoansicht::Kurve art)
 {
     const double a0 = parameterVon(m_ui.txtStart->text());
     const int letzterZyklus = m_ui.HScroll1->value();
-    const VerhulstFolge folge = verhulstFolge(a0, parameterVon(m_ui.txtFaktor->text()), m_exponentT, letzterZyklus);
+    const VerhulstFolge folge = verhulstFolge(a0, wachstumsrate(), m_exponentT, letzterZyklus);
     m_histo->verhulstLinienZeichnen(folge.werte, art);
     if (folge.fehler != VerhulstFehler::keiner)
         hinweisZeigen(this, QStringLiteral("Kettenbrief"), verhulstFehlertext(folge.fehler, folge.fehlerZyklus), zoom());
@@ -352,7 +352,11 @@ void Form1::command3Click()
     // A fade that fails stops where it failed and says so; the new t is
     // taken over all the same, so a smaller t always gets the class out.
     verhulstKurve(Histoansicht::Kurve::verblasst);
-    double t = fuehrendeZahl(m_ui.Text4->text());
+    exponentSetzen(fuehrendeZahl(m_ui.Text4->text()));
+}
+
+void Form1::exponentSetzen(double t)
+{
     if (t > groesstesT) {
         t = groesstesT;
         m_ui.Text4->setText(QStringLiteral("8"));
@@ -363,6 +367,26 @@ void Form1::command3Click()
     m_ui.txtExponent->setCursorPosition(0);
     m_histo->senkrechteGitterlinien();
     emit spielGeaendert();
+}
+
+void Form1::exponentUebernehmen(double t)
+{
+    // The box shows t as a teacher would type it, with a point; 15 digits
+    // keep every t of the fit exact.
+    m_ui.Text4->setText(QString::number(t, 'g', 15));
+    verhulstKurve(Histoansicht::Kurve::verblasst);
+    exponentSetzen(t);
+    verhulstKurve(Histoansicht::Kurve::vergleich);
+}
+
+double Form1::wachstumsrate() const
+{
+    return parameterVon(m_ui.txtFaktor->text());
+}
+
+void Form1::beiAenderung(QObject* empfaenger, std::function<void()> aenderung)
+{
+    connect(this, &Form1::spielGeaendert, empfaenger, std::move(aenderung));
 }
 
 // ---- Menus and the explanation panel ----
@@ -402,7 +426,9 @@ void Form1::erlaeuterungSchliessen()
 void Form1::auswertungUmschalten()
 {
     if (!m_auswertung) {
-        m_auswertung = new Auswertungsfenster(*this, *m_projektorzoom);
+        m_auswertung = new Auswertungsfenster(*this, this);
+        m_auswertung->setZoom(zoom());
+        connect(m_projektorzoom, &Projektorzoom::zoomGeaendert, m_auswertung, &Auswertungsfenster::setZoom);
         connect(m_auswertung, &Auswertungsfenster::spielVomProgrammstartGewuenscht, this,
                 &Form1::spielVomProgrammstart);
     }

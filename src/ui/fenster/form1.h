@@ -2,6 +2,7 @@
 #pragma once
 
 #include "controls.h"
+#include "spielzugang.h"
 #include "histoansicht.h"
 #include "schnelldurchlauf.h"
 #include "spielfeld.h"
@@ -22,7 +23,8 @@ class Projektorzoom;
 
 // The program's one window: its controls, the state of the game and the
 // handlers of every control. Handlers are named after control and event.
-class Form1 : public QMainWindow
+// It offers the game to the evaluation window (Spielzugang).
+class Form1 : public QMainWindow, public Spielzugang
 {
     Q_OBJECT
 
@@ -32,11 +34,33 @@ public:
     explicit Form1(std::unique_ptr<Zufallsquelle> zufall = nullptr, QWidget* parent = nullptr);
     ~Form1() override;
 
-    const Spielfeld& spielfeld() const { return m_spielfeld; }
-    double exponentT() const { return m_exponentT; }
-    const Steuerelemente& steuerelemente() const { return m_ui; }
+    const Spielfeld& spielfeld() const override { return m_spielfeld; }
+    // p as its scroll bar wrote it into txtFaktor: the one place it is read.
+    double wachstumsrate() const override;
+    double exponentT() const override { return m_exponentT; }
+    void exponentUebernehmen(double t) override;
+    void beiAenderung(QObject* empfaenger, std::function<void()> aenderung) override;
 
-    // Handlers, also called directly by other handlers.
+    // Projector zoom of the whole window: 1 (as designed) up to 3, never
+    // larger than the screen (Projektorzoom).
+    void zoomSetzen(double zoom);
+    double zoom() const;
+
+signals:
+    // The game changed: a commit, a new initialisation, a new p or t.
+    void spielGeaendert();
+
+protected:
+    // Closing the window ends the program like "Programm beenden", also in
+    // the middle of a quick run.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Tests read the controls through it (tests/ui).
+    friend class Form1Probe;
+
+    // Handlers of the controls and menu commands, also called by other
+    // handlers. Everyone else works the controls, as a pupil does.
     void cmdStartClick();
     void cmdZielsucheClick();
     void cmdErgebnisClick();
@@ -54,10 +78,6 @@ public:
     void cmdStochClick();
     void cmdInfoClick();
 
-    // Projector zoom of the whole window: 1 (as designed) up to 3, never
-    // larger than the screen (Projektorzoom).
-    void zoomSetzen(double zoom);
-    double zoom() const;
     // Copies the picture of the surface under the pointer to the clipboard.
     void bildKopieren();
     // Esc: hides the explanation when it is shown, as its "X" does.
@@ -65,16 +85,6 @@ public:
     // Ctrl+T: opens or closes the evaluation window.
     void auswertungUmschalten();
 
-signals:
-    // The game changed: a commit, a new initialisation, a new p or t.
-    void spielGeaendert();
-
-protected:
-    // Closing the window ends the program like "Programm beenden", also in
-    // the middle of a quick run.
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void startUp();
     void createMenus();
     void createShortcuts();
@@ -92,6 +102,8 @@ private:
     // Draws the Verhulst curve; a step that fails is reported and the lines
     // before it stay.
     void verhulstKurve(Histoansicht::Kurve art);
+    // Steps 3 to 6 of taking t over: cut to 8, store, show, redraw the grid.
+    void exponentSetzen(double t);
     // Lets the waiting window events run; false once the program is ending.
     bool wartendeEreignisseVerarbeiten();
 

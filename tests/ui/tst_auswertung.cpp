@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTableView>
 #include <QWindow>
@@ -23,6 +24,10 @@ namespace {
 
 Auswertungsfenster* oeffnen(Form1& form)
 {
+    // Ctrl+T reaches the window's shortcut while it is the active one.
+    form.activateWindow();
+    if (!QTest::qWaitForWindowActive(&form))
+        return nullptr;
     QTest::keyClick(&form, Qt::Key_T, Qt::ControlModifier);
     auto* auswertung = form.findChild<Auswertungsfenster*>();
     if (auswertung)
@@ -60,6 +65,8 @@ private slots:
     void vorDemErstenZyklus();
     void folgtDemSpiel();
     void bestesTWieGetippt();
+    void bestesTGenauUebernommen();
+    void bestesTOhneMeldungZumAltenT();
     void tabelleFuerDieTabellenkalkulation();
     void vieleSpieleLassenDasSpiel();
     void schriftWaechstMitDemZoom();
@@ -143,6 +150,48 @@ void TestAuswertung::bestesTWieGetippt()
     QCOMPARE(ui(*m_form).txtExponent->text(), ui(getippt).txtExponent->text());
     QCOMPARE(picHisto(*m_form).picture(), picHisto(getippt).picture());
     QVERIFY(t.contains(QLatin1Char('.')) || !t.contains(QLatin1Char(',')));
+}
+
+// The t taken over is the best t to the last of its three places, the one
+// the result names.
+void TestAuswertung::bestesTGenauUebernommen()
+{
+    for (int i = 0; i < 3; ++i)
+        klick(ui(*m_form).Command2);
+    Auswertungsfenster* fenster = oeffnen(*m_form);
+    const QRegularExpressionMatch treffer =
+        QRegularExpression(QStringLiteral("^Am besten passt t = (\\d,\\d\\d\\d)")).match(ergebnis(*fenster));
+    QVERIFY2(treffer.hasMatch(), qPrintable(ergebnis(*fenster)));
+    bool ok = false;
+    const double genannt = deutschGelesen(treffer.captured(1), &ok);
+    QVERIFY(ok);
+    // Only a t with a third place tells a t cut to two places apart.
+    QVERIFY2(std::lround(genannt * 1000) % 10 != 0, qPrintable(treffer.captured(1)));
+    knopf(*fenster, QStringLiteral("Bestes t übernehmen"))->click();
+    QCOMPARE(m_form->exponentT(), genannt);
+    QCOMPARE(ui(*m_form).Text4->text(), treffer.captured(1).replace(QLatin1Char(','), QLatin1Char('.')));
+}
+
+// After the curve of t = 8 and p = 15 has overflowed, taking the best t over
+// says nothing about the t it throws away.
+void TestAuswertung::bestesTOhneMeldungZumAltenT()
+{
+    ui(*m_form).vscFaktor->setAngezeigterWert(15);
+    klick(ui(*m_form).Command2);
+    ui(*m_form).Text4->setText(QStringLiteral("8"));
+    klick(ui(*m_form).Command3);
+    QString meldung;
+    naechsteMeldungBestaetigen(&meldung);
+    klick(ui(*m_form).Command1);
+    QVERIFY2(meldung.startsWith(QStringLiteral("Überlauf")), qPrintable(meldung));
+
+    Auswertungsfenster* fenster = oeffnen(*m_form);
+    meldung.clear();
+    naechsteMeldungBestaetigen(&meldung);
+    knopf(*fenster, QStringLiteral("Bestes t übernehmen"))->click();
+    QCoreApplication::processEvents();
+    QCOMPARE(meldung, QString());
+    QVERIFY(m_form->exponentT() < 8.0);
 }
 
 void TestAuswertung::tabelleFuerDieTabellenkalkulation()

@@ -319,12 +319,18 @@ void Form1::picHistoMouseMove(QPointF punkt)
 
 // ---- The Verhulst model ----
 
-void Form1::verhulstKurve(Histoansicht::Kurve art)
+VerhulstFolge Form1::verhulstLinien(Histoansicht::Kurve art)
 {
     const double a0 = parameterVon(m_ui.txtStart->text());
     const int letzterZyklus = m_ui.HScroll1->value();
-    const VerhulstFolge folge = verhulstFolge(a0, wachstumsrate(), m_exponentT, letzterZyklus);
+    VerhulstFolge folge = verhulstFolge(a0, wachstumsrate(), m_exponentT, letzterZyklus);
     m_histo->verhulstLinienZeichnen(folge.werte, art);
+    return folge;
+}
+
+void Form1::verhulstKurve(Histoansicht::Kurve art)
+{
+    const VerhulstFolge folge = verhulstLinien(art);
     if (folge.fehler != VerhulstFehler::keiner)
         hinweisZeigen(this, QStringLiteral("Kettenbrief"), verhulstFehlertext(folge.fehler, folge.fehlerZyklus), zoom());
 }
@@ -339,7 +345,7 @@ void Form1::command3Click()
     // A fade that fails stops where it failed and says so; the new t is
     // taken over all the same, so a smaller t always gets the class out.
     verhulstKurve(Histoansicht::Kurve::verblasst);
-    exponentSetzen(fuehrendeZahl(m_ui.Text4->text()));
+    exponentSetzen(exponentVon(m_ui.Text4->text()));
 }
 
 void Form1::exponentSetzen(double t)
@@ -361,7 +367,8 @@ void Form1::exponentUebernehmen(double t)
     // The box shows t as a teacher would type it, with a point; 15 digits
     // keep every t of the fit exact.
     m_ui.Text4->setText(QString::number(t, 'g', 15));
-    verhulstKurve(Histoansicht::Kurve::verblasst);
+    // The old t is being thrown away: where its curve fails is no news.
+    verhulstLinien(Histoansicht::Kurve::verblasst);
     exponentSetzen(t);
     verhulstKurve(Histoansicht::Kurve::vergleich);
 }

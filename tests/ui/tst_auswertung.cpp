@@ -4,10 +4,12 @@
 // copies its table for a spreadsheet and plays many games without touching
 // the main game.
 #include "auswertungsfenster.h"
+#include "auswertungstabelle.h"
 #include "fensterhilfen.h"
 #include "fenstertest.h"
 #include "verhulst.h"
 
+#include <QAccessible>
 #include <QChartView>
 #include <QClipboard>
 #include <QLabel>
@@ -69,6 +71,10 @@ private slots:
     void bestesTOhneMeldungZumAltenT();
     void tabelleFuerDieTabellenkalkulation();
     void vieleSpieleLassenDasSpiel();
+    void mittelMitKomma();
+    void abbrechenSagtWieVieleSpiele();
+    void zyklenOhneZielsucheMarkiert();
+    void fuerBildschirmleser();
     void schriftWaechstMitDemZoom();
 };
 
@@ -246,6 +252,69 @@ void TestAuswertung::vieleSpieleLassenDasSpiel()
         QCOMPARE(m_form->spielfeld().anzahlVerlauf(n), ohne.spielfeld().anzahlVerlauf(n));
     QCOMPARE(picAusgabe(*m_form).picture(), picAusgabe(ohne).picture());
     QCOMPARE(picHisto(*m_form).picture(), picHisto(ohne).picture());
+}
+
+// Every column of many games writes its decimals with a comma.
+void TestAuswertung::mittelMitKomma()
+{
+    LaufAuswertung stand;
+    stand.anzahlen = {10, 16};
+    EnsembleKurven kurven;
+    kurven.auftrag.zyklen = 1;
+    kurven.mittel = {10, 15.25};
+    kurven.quantil10 = {10, 12.5};
+    kurven.quantil90 = {10, 18.75};
+    stand.ensemble = kurven;
+    Auswertungstabelle tabelle;
+    tabelle.setzen(stand);
+    const QStringList zeile = tabelle.alsText().split(QLatin1Char('\n'))[2].split(QLatin1Char('\t'));
+    QCOMPARE(zeile.mid(5), (QStringList{"15,3", "12,5", "18,8"}));
+}
+
+void TestAuswertung::abbrechenSagtWieVieleSpiele()
+{
+    klick(ui(*m_form).Command2);
+    Auswertungsfenster* fenster = oeffnen(*m_form);
+    fenster->findChild<QSpinBox*>()->setValue(1000);
+    knopf(*fenster, QStringLiteral("Viele Spiele"))->click();
+    auto* fortschritt = fenster->findChild<QProgressBar*>();
+    QTRY_VERIFY(fortschritt->value() >= 1);
+    knopf(*fenster, QStringLiteral("Abbrechen"))->click();
+    QTRY_VERIFY(knopf(*fenster, QStringLiteral("Viele Spiele"))->isEnabled());
+    QVERIFY(fortschritt->value() < 1000);
+    QCOMPARE(fortschritt->text(), QStringLiteral("Abgebrochen nach %1 von 1000 Spielen").arg(fortschritt->value()));
+}
+
+// "Ergebnis" without "Zielsuche" leaves the game as it is; the evaluation
+// marks those cycles and counts them.
+void TestAuswertung::zyklenOhneZielsucheMarkiert()
+{
+    Auswertungsfenster* fenster = oeffnen(*m_form);
+    klick(ui(*m_form).cmdErgebnis);
+    klick(ui(*m_form).cmdErgebnis);
+    klick(ui(*m_form).cmdZielsuche);
+    klick(ui(*m_form).cmdErgebnis);
+    const QAbstractItemModel* tabelle = fenster->findChild<QTableView*>()->model();
+    QTRY_COMPARE(tabelle->rowCount(), 4);
+    QVERIFY(ergebnis(*fenster).contains(QStringLiteral("In 2 Zyklen (1, 2) kam „Ergebnis“ ohne „Zielsuche“")));
+    for (int n = 0; n < 4; ++n)
+        QCOMPARE(tabelle->index(n, 2).data(Qt::BackgroundRole).isValid(), n == 1 || n == 2);
+}
+
+void TestAuswertung::fuerBildschirmleser()
+{
+    klick(ui(*m_form).Command2);
+    Auswertungsfenster* fenster = oeffnen(*m_form);
+    QAccessibleInterface* fensterLeser = QAccessible::queryAccessibleInterface(fenster);
+    QCOMPARE(fensterLeser->role(), QAccessible::Window);
+    QCOMPARE(fensterLeser->text(QAccessible::Name), QStringLiteral("Auswertung – Kettenbrief"));
+    QAccessibleInterface* satz = QAccessible::queryAccessibleInterface(fenster->findChild<QLabel*>());
+    QCOMPARE(satz->text(QAccessible::Description), ergebnis(*fenster));
+    QVERIFY(satz->text(QAccessible::Description).startsWith(QStringLiteral("Am besten passt t = ")));
+    QAccessibleInterface* bild = QAccessible::queryAccessibleInterface(fenster->findChild<QChartView*>());
+    QVERIFY2(bild->text(QAccessible::Description).startsWith(QStringLiteral("Zyklus 0 bis 10. Rote Balken: das Spiel, "
+                                                                               "von A(0) = 10 bis A(10) = ")),
+             qPrintable(bild->text(QAccessible::Description)));
 }
 
 void TestAuswertung::schriftWaechstMitDemZoom()

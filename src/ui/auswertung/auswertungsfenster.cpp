@@ -8,6 +8,7 @@
 #include "spielfeld.h"
 #include "vielespiele.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -32,6 +33,20 @@ namespace {
 constexpr QSize grundgroesse(960, 760);
 // The plot keeps at least this height, so its axes and legend stay readable.
 constexpr int diagrammMindesthoehe = 320;
+// Changes less than this apart give one update, shortly after the last of
+// them: a quick run is followed once at its end, not cycle by cycle. A
+// stream of changes (a held key) still gets an update at least this often.
+constexpr int aktualisierungsabstandMs = 150;
+constexpr int hoechstensVerspaetetMs = 600;
+
+// A plain QWidget reads as a pane ("filler") to screen readers, even as a
+// window of its own; this one reads as the window it is, named by its title.
+QAccessibleInterface* alsFensterLesbar(const QString& klasse, QObject* objekt)
+{
+    if (klasse == QLatin1String("Auswertungsfenster") && objekt && objekt->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(objekt), QAccessible::Window);
+    return nullptr;
+}
 
 QPushButton* knopf(const QString& text, QWidget* eltern)
 {
@@ -48,7 +63,11 @@ Auswertungsfenster::Auswertungsfenster(Spielzugang& spiel, QWidget* eltern)
     , m_vieleSpiele(new VieleSpiele(this))
 {
     setWindowTitle(QStringLiteral("Auswertung – Kettenbrief"));
-    setAccessibleName(QStringLiteral("Auswertung"));
+    static const bool lesbar = [] {
+        QAccessible::installFactory(alsFensterLesbar);
+        return true;
+    }();
+    (void)lesbar;
     aufbauen();
     tastenEinrichten();
     m_aktualisierung.setSingleShot(true);
@@ -71,6 +90,8 @@ void Auswertungsfenster::aufbauen()
     m_tabellenansicht->setModel(m_tabelle);
     m_tabellenansicht->verticalHeader()->hide();
     m_tabellenansicht->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The widths follow the rows in view, not all of a long game.
+    m_tabellenansicht->horizontalHeader()->setResizeContentsPrecision(0);
     m_tabellenansicht->setAccessibleName(QStringLiteral("Tabelle der Zyklen"));
     auto* teiler = new QSplitter(Qt::Vertical, this);
     teiler->addWidget(m_diagramm);
@@ -114,6 +135,10 @@ QWidget* Auswertungsfenster::vieleSpieleLeiste()
     m_anzahlSpiele->setSuffix(QStringLiteral(" Spiele"));
     m_anzahlSpiele->setAccessibleName(QStringLiteral("Anzahl der Spiele"));
     m_starten = knopf(QStringLiteral("&Viele Spiele"), leiste);
+    m_starten->setToolTip(QStringLiteral("Spielt so viele Spiele mit demselben A(0) und p, über so viele Zyklen wie "
+                                         "das Spiel, mindestens %1 und höchstens %2.")
+                              .arg(ensembleMindestZyklen)
+                              .arg(ensembleHoechstZyklen));
     m_abbrechen = knopf(QStringLiteral("&Abbrechen"), leiste);
     m_abbrechen->setEnabled(false);
     m_fortschritt = new QProgressBar(leiste);
@@ -126,7 +151,7 @@ QWidget* Auswertungsfenster::vieleSpieleLeiste()
         m_fortschritt->setValue(fertig);
     });
     connect(m_vieleSpiele, &VieleSpiele::fertig, this, &Auswertungsfenster::vieleSpieleFertig);
-    connect(m_vieleSpiele, &VieleSpiele::abgebrochen, this, &Auswertungsfenster::vieleSpieleBeendet);
+    connect(m_vieleSpiele, &VieleSpiele::abgebrochen, this, &Auswertungsfenster::vieleSpieleAbgebrochen);
     reihe->addWidget(m_anzahlSpiele);
     reihe->addWidget(m_starten);
     reihe->addWidget(m_fortschritt, 1);
@@ -193,14 +218,22 @@ void Auswertungsfenster::closeEvent(QCloseEvent* event)
 
 void Auswertungsfenster::spaeterAktualisieren()
 {
-    if (isVisible())
-        m_aktualisierung.start(0);
+    if (!isVisible())
+        return;
+    if (!m_aktualisierung.isActive())
+        m_ersteAenderung.start();
+    if (m_ersteAenderung.elapsed() < hoechstensVerspaetetMs)
+        m_aktualisierung.start(aktualisierungsabstandMs);
 }
 
 void Auswertungsfenster::aktualisieren()
 {
-    m_stand = laufAuswerten(m_spiel.spielfeld(), m_spiel.wachstumsrate(), m_spiel.exponentT(), m_ensemble);
-    m_ergebnis->setText(ergebnistext(m_stand));
+    m_aktualisierung.stop();
+    m_stand = laufAuswerten(m_spiel.spielfeld(), m_spiel.wachstumsrate(), m_spiel.exponentT(), m_ensemble, m_suche);
+    const QString text = ergebnistext(m_stand);
+    m_ergebnis->setText(text);
+    // Screen readers read the sentences, not only the label's name.
+    m_ergebnis->setAccessibleDescription(text);
     m_uebernehmen->setEnabled(m_stand.beste.gefunden);
     m_tabelle->setzen(m_stand);
     m_diagramm->zeigen(m_stand);
@@ -232,6 +265,8 @@ void Auswertungsfenster::vieleSpieleStarten()
     auftrag.zyklen = m_spiel.spielfeld().zyklus();
     m_starten->setEnabled(false);
     m_abbrechen->setEnabled(true);
+    m_fortschritt->resetFormat();
+    m_fortschritt->setAccessibleDescription({});
     m_vieleSpiele->starten(ensembleBegrenzt(auftrag));
 }
 
@@ -240,6 +275,16 @@ void Auswertungsfenster::vieleSpieleFertig(const EnsembleKurven& kurven)
     m_ensemble = kurven;
     vieleSpieleBeendet();
     aktualisieren();
+}
+
+void Auswertungsfenster::vieleSpieleAbgebrochen()
+{
+    const QString text = QStringLiteral("Abgebrochen nach %1 von %2 Spielen")
+                             .arg(m_fortschritt->value())
+                             .arg(m_fortschritt->maximum());
+    m_fortschritt->setFormat(text);
+    m_fortschritt->setAccessibleDescription(text);
+    vieleSpieleBeendet();
 }
 
 void Auswertungsfenster::vieleSpieleBeendet()

@@ -4,6 +4,7 @@
 #include "laufauswertung.h"
 #include "spielzugang.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -59,12 +60,16 @@ private:
     void diagrammKopieren();
     void vieleSpieleStarten();
     void vieleSpieleFertig(const EnsembleKurven& kurven);
+    // Says after how many games the run was cancelled.
+    void vieleSpieleAbgebrochen();
     void vieleSpieleBeendet();
 
     Spielzugang& m_spiel;
     LaufAuswertung m_stand;
+    LaufendeAnpassung m_suche;
     std::optional<EnsembleKurven> m_ensemble;
     QTimer m_aktualisierung;
+    QElapsedTimer m_ersteAenderung; // the first change the next update follows
 
     QLabel* m_ergebnis = nullptr;
     QPushButton* m_uebernehmen = nullptr;

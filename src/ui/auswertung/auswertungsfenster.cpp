@@ -4,6 +4,8 @@
 #include "auswertungsdiagramm.h"
 #include "auswertungstabelle.h"
 #include "ergebnistext.h"
+#include "fensterplatz.h"
+#include "projektorzoom.h"
 #include "schriften.h"
 #include "spielfeld.h"
 #include "vielespiele.h"
@@ -69,6 +71,10 @@ Auswertungsfenster::Auswertungsfenster(Spielzugang& spiel, QWidget* eltern)
     }();
     (void)lesbar;
     aufbauen();
+    m_projektorzoom = new Projektorzoom(
+        *this, [this](double zoom) { return groesseBeiZoom(zoom); }, [this](double zoom) { zoomAnwenden(zoom); });
+    connect(m_projektorzoom, &Projektorzoom::zuGross, this,
+            [this](double stufe) { emit hinweis(Projektorzoom::zuKleinHinweis(stufe)); });
     tastenEinrichten();
     m_aktualisierung.setSingleShot(true);
     connect(&m_aktualisierung, &QTimer::timeout, this, &Auswertungsfenster::aktualisieren);
@@ -166,18 +172,29 @@ void Auswertungsfenster::tastenEinrichten()
     };
     kuerzel(QKeySequence(QKeySequence::Copy), &Auswertungsfenster::tabelleKopieren);
     kuerzel(QKeySequence(Qt::CTRL | Qt::Key_T), &Auswertungsfenster::umschalten);
+    m_projektorzoom->tastenEinrichten();
 }
 
 void Auswertungsfenster::setZoom(double zoom)
+{
+    m_projektorzoom->setzen(zoom);
+}
+
+QSize Auswertungsfenster::groesseBeiZoom(double zoom) const
+{
+    return QSize(static_cast<int>(std::lround(grundgroesse.width() * zoom)),
+                 static_cast<int>(std::lround(grundgroesse.height() * zoom)));
+}
+
+void Auswertungsfenster::zoomAnwenden(double zoom)
 {
     setFont(standardSchrift(zoom));
     m_diagramm->setZoom(zoom);
     m_diagramm->setMinimumHeight(static_cast<int>(std::lround(diagrammMindesthoehe * zoom)));
     m_tabellenansicht->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 6);
-    // As large as the zoom asks, but never larger than the screen.
-    const QSize gewuenscht(static_cast<int>(std::lround(grundgroesse.width() * zoom)),
-                           static_cast<int>(std::lround(grundgroesse.height() * zoom)));
-    resize(gewuenscht.boundedTo(screen()->availableGeometry().size() - (frameGeometry().size() - size())));
+    // As large as the zoom asks, but never larger than the screen, also
+    // below the smallest zoom.
+    resize(groesseBeiZoom(zoom).boundedTo(screen()->availableGeometry().size() - (frameGeometry().size() - size())));
 }
 
 void Auswertungsfenster::umschalten()
@@ -185,6 +202,12 @@ void Auswertungsfenster::umschalten()
     if (isVisible()) {
         close();
         return;
+    }
+    if (!m_platziert && parentWidget()) {
+        // The window system may place it anywhere, also over the main window.
+        m_platziert = true;
+        move(platzNeben(parentWidget()->frameGeometry(), frameGeometry().size(),
+                        parentWidget()->screen()->availableGeometry()));
     }
     show();
     raise();

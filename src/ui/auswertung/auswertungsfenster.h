@@ -11,6 +11,7 @@
 #include <optional>
 
 class Auswertungsdiagramm;
+class Projektorzoom;
 class Auswertungstabelle;
 class QLabel;
 class QProgressBar;
@@ -36,8 +37,13 @@ public:
 
     // Ctrl+T: shows the window in front, or closes it when it is shown.
     void umschalten();
-    // Text and plot grow with the main window's projector zoom.
+    // Follows the main window's projector zoom, as far as its screen allows;
+    // its own keys (Ctrl+Plus, Ctrl+Minus, Ctrl+0, F11) zoom it alone.
     void setZoom(double zoom);
+
+signals:
+    // Something for the main window's help line.
+    void hinweis(const QString& text);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -50,6 +56,8 @@ private:
     QWidget* knopfleiste();
     QWidget* vieleSpieleLeiste();
     void tastenEinrichten();
+    void zoomAnwenden(double zoom);
+    QSize groesseBeiZoom(double zoom) const;
 
     // Computes what is shown anew; several changes in a row give one update.
     void spaeterAktualisieren();
@@ -81,4 +89,6 @@ private:
     Auswertungstabelle* m_tabelle = nullptr;
     QTableView* m_tabellenansicht = nullptr;
     VieleSpiele* m_vieleSpiele = nullptr;
+    Projektorzoom* m_projektorzoom = nullptr;
+    bool m_platziert = false; // put beside the main window once
 };

@@ -2,6 +2,7 @@
 #include "form1.h"
 
 #include "auswertungsfenster.h"
+#include "controltable.h"
 #include "drawingsurface.h"
 #include "erlaeuterungsbild.h"
 #include "feldansicht.h"
@@ -20,6 +21,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -59,7 +61,8 @@ Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, QWidget* parent)
                           [this] { return wartendeEreignisseVerarbeiten(); }})
     , m_hilfe(new HelpLine(*m_ui.txtHilfe, this))
     , m_fokusrahmen(new Fokusrahmen(*centralWidget()))
-    , m_projektorzoom(new Projektorzoom(*this, [this](double zoom) { zoomAnwenden(zoom); }))
+    , m_projektorzoom(new Projektorzoom(
+          *this, [this](double zoom) { return groesseBeiZoom(zoom); }, [this](double zoom) { zoomAnwenden(zoom); }))
 {
     setWindowTitle(QStringLiteral("Nivra1.0"));
     for (QWidget* steuerelement : centralWidget()->findChildren<QWidget*>())
@@ -102,12 +105,9 @@ void Form1::createShortcuts()
     const auto kuerzel = [this](QKeySequence folge, auto* empfaenger, auto handler) {
         connect(new QShortcut(folge, this), &QShortcut::activated, empfaenger, handler);
     };
-    kuerzel(QKeySequence(QKeySequence::ZoomIn), m_projektorzoom, &Projektorzoom::vergroessern);
-    // Ctrl with the "=" key, where "+" needs Shift as well.
-    kuerzel(QKeySequence(Qt::CTRL | Qt::Key_Equal), m_projektorzoom, &Projektorzoom::vergroessern);
-    kuerzel(QKeySequence(QKeySequence::ZoomOut), m_projektorzoom, &Projektorzoom::verkleinern);
-    kuerzel(QKeySequence(Qt::CTRL | Qt::Key_0), m_projektorzoom, &Projektorzoom::zuruecksetzen);
-    kuerzel(QKeySequence(Qt::Key_F11), m_projektorzoom, &Projektorzoom::bildschirmFuellenUmschalten);
+    m_projektorzoom->tastenEinrichten();
+    connect(m_projektorzoom, &Projektorzoom::zuGross, m_hilfe,
+            [this](double stufe) { m_hilfe->show(Projektorzoom::zuKleinHinweis(stufe)); });
     kuerzel(QKeySequence(QKeySequence::Copy), this, &Form1::bildKopieren);
     kuerzel(QKeySequence(Qt::Key_Escape), this, &Form1::erlaeuterungSchliessen);
     kuerzel(QKeySequence(Qt::CTRL | Qt::Key_T), this, &Form1::auswertungUmschalten);
@@ -171,6 +171,15 @@ void Form1::zoomSetzen(double zoom)
 double Form1::zoom() const
 {
     return m_projektorzoom->zoom();
+}
+
+QSize Form1::groesseBeiZoom(double zoom) const
+{
+    // The menu bar's margins stay; its text grows with the zoom.
+    const QMenuBar* leiste = menuBar();
+    const int raender = leiste->sizeHint().height() - QFontMetrics(leiste->font()).height();
+    const int menue = raender + QFontMetrics(standardSchrift(zoom)).height();
+    return QSize(twipsZuPixeln(clientWidthTwips, zoom), twipsZuPixeln(clientHeightTwips, zoom) + menue);
 }
 
 void Form1::zoomAnwenden(double zoom)
@@ -423,6 +432,7 @@ void Form1::auswertungUmschalten()
         m_auswertung = new Auswertungsfenster(*this, this);
         m_auswertung->setZoom(zoom());
         connect(m_projektorzoom, &Projektorzoom::zoomGeaendert, m_auswertung, &Auswertungsfenster::setZoom);
+        connect(m_auswertung, &Auswertungsfenster::hinweis, m_hilfe, [this](const QString& text) { m_hilfe->show(text); });
     }
     m_auswertung->umschalten();
 }

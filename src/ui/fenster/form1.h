@@ -87,6 +87,8 @@ private:
     void connectHandlers();
     void connectSurfaces();
     void watchHelpTexts();
+    // The window without its frame at a zoom factor: client area and menu bar.
+    QSize groesseBeiZoom(double zoom) const;
     // Lays the window out at a zoom factor: controls, fonts, surfaces.
     void zoomAnwenden(double zoom);
     // Keeps what the two surfaces show readable for screen readers.

@@ -9,6 +9,7 @@
 #include "projektorzoom.h"
 #include "zoomstufen.h"
 
+#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QWindow>
@@ -73,6 +74,10 @@ void TestBildschirme::kleinerBildschirmStartetVerkleinert()
         const QRect global(steuerelement->mapToGlobal(QPoint(0, 0)), steuerelement->size());
         QVERIFY2(klein->availableGeometry().contains(global), name);
     }
+    // The caption "A(n+1)" ends before its number box.
+    const auto* beschriftung = steuerelementNamens<QLabel>(form, QStringLiteral("Label7"));
+    const int textEnde = beschriftung->x() + beschriftung->fontMetrics().horizontalAdvance(beschriftung->text());
+    QVERIFY2(textEnde <= ui(form).txtNeuSum->x(), qPrintable(QString::number(form.zoom())));
     // Nothing larger fits: Ctrl+Plus and Ctrl+0 leave the zoom.
     const double zoom = form.zoom();
     QTest::keyClick(&form, Qt::Key_Plus, Qt::ControlModifier);

@@ -10,6 +10,7 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench -j"$(nproc)" >/dev/null
 "$build_dir"/bench/bench_spielzyklus
 "$build_dir"/bench/bench_auswertung
+"$build_dir"/bench/bench_auswertungsfenster
 "$build_dir"/bench/bench_speicher
 # Start-up and peak memory of the real window: its own Xvfb, the lesson of
 # tests/e2e/unterrichtsstunde.py worked through xdotool. Debian's python3

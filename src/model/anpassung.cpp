@@ -1,133 +1,116 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "anpassung.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
-namespace {
+using Schranke = LaufendeAnpassung::Schranke;
 
-enum class Lauf {
-    fertig,   // all n steps compared
-    verloren, // stopped: the partial sum already loses against the bound
-    fehler,   // a step failed: t is disqualified
-};
-
-struct Teilsumme
+// Takes the model's steps A(zyklus + 1) .. A(n) from where the candidate
+// stopped, each compared as soon as it is computed, until the last count, a
+// failing step or a partial sum that loses. The model's values depend on
+// A(0), p and t alone, so a candidate goes on where it stopped when the
+// counts only grew.
+void LaufendeAnpassung::Kandidat::weiter(std::span<const double> anzahlen, double p, double t,
+                                         const Schranke& schranke)
 {
-    Lauf lauf = Lauf::fertig;
-    double summe = 0.0;
-    VerhulstFehler fehler = VerhulstFehler::keiner;
-    int fehlerZyklus = -1;
-};
-
-// What a candidate has to stay within. Squares are never negative, so the
-// partial sums only grow (rounding included): a partial sum beyond the best
-// full sum, or equal to it when a tie goes to the other candidate, proves
-// that the candidate loses.
-struct Schranke
-{
-    bool aktiv = false;
-    double summe = 0.0;
-    bool gleichstandVerliert = false;
-
-    bool verloren(double teilsumme) const
-    {
-        return aktiv && (teilsumme > summe || (gleichstandVerliert && teilsumme == summe));
-    }
-};
-
-// The model's A(1) .. A(n) from the counts' A(0), each step compared as soon
-// as it is computed.
-Teilsumme summieren(std::span<const double> anzahlen, double p, double t, Schranke schranke)
-{
-    Teilsumme ergebnis;
-    double a = anzahlen[0];
-    for (std::size_t n = 1; n < anzahlen.size(); ++n) {
+    const int letzter = static_cast<int>(anzahlen.size()) - 1;
+    while (fehler == VerhulstFehler::keiner && zyklus < letzter && !schranke.verloren(summe)) {
         const VerhulstSchritt schritt = verhulstSchritt(a, p, t);
         if (schritt.fehler != VerhulstFehler::keiner) {
-            ergebnis.lauf = Lauf::fehler;
-            ergebnis.fehler = schritt.fehler;
-            ergebnis.fehlerZyklus = static_cast<int>(n - 1);
-            return ergebnis;
+            fehler = schritt.fehler;
+            return;
         }
         a = schritt.wert;
-        const double differenz = a - anzahlen[n];
-        ergebnis.summe += differenz * differenz;
-        if (schranke.verloren(ergebnis.summe)) {
-            ergebnis.lauf = Lauf::verloren;
-            return ergebnis;
-        }
+        ++zyklus;
+        const double differenz = a - anzahlen[static_cast<std::size_t>(zyklus)];
+        summe += differenz * differenz;
     }
-    return ergebnis;
 }
 
-struct Bester
+bool LaufendeAnpassung::fortsetzbar(std::span<const double> anzahlen, double p) const
 {
-    bool gefunden = false;
-    int k = 0;
-    double summe = 0.0;
-};
+    return !m_kandidaten.empty() && p == m_p && anzahlen.size() >= m_anzahlen.size()
+           && std::equal(m_anzahlen.begin(), m_anzahlen.end(), anzahlen.begin());
+}
 
 // Compares candidate k with the best so far and takes it over when it wins:
 // a smaller sum, or the same sum at a smaller k.
-void pruefen(Bester& bester, std::span<const double> anzahlen, double p, int k)
+void LaufendeAnpassung::pruefen(std::span<const double> anzahlen, int k)
 {
-    Schranke schranke;
-    schranke.aktiv = bester.gefunden;
-    schranke.summe = bester.summe;
-    schranke.gleichstandVerliert = k > bester.k;
-    const Teilsumme teil = summieren(anzahlen, p, anpassungsT(k), schranke);
+    Kandidat& kandidat = m_kandidaten[static_cast<std::size_t>(k)];
+    const Schranke schranke{m_bester.gefunden, m_bester.summe, k > m_bester.k};
+    kandidat.weiter(anzahlen, m_p, anpassungsT(k), schranke);
+    const bool fertig = kandidat.fehler == VerhulstFehler::keiner
+                        && kandidat.zyklus == static_cast<int>(anzahlen.size()) - 1;
     // A NaN sum (only from counts that are not finite) never wins.
-    if (teil.lauf == Lauf::fertig && !std::isnan(teil.summe))
-        bester = {true, k, teil.summe};
+    if (fertig && !schranke.verloren(kandidat.summe) && !std::isnan(kandidat.summe))
+        m_bester = {true, k, kandidat.summe};
 }
 
-void pruefenImRaster(Bester& bester, std::span<const double> anzahlen, double p, int von, int bis, int schritt)
+void LaufendeAnpassung::pruefenImRaster(std::span<const double> anzahlen, int von, int bis, int schritt)
 {
-    for (int k = von < 0 ? 0 : von; k <= bis && k <= anpassungsHoechstesK; k += schritt)
-        pruefen(bester, anzahlen, p, k);
+    for (int k = std::max(von, 0); k <= bis && k <= anpassungsHoechstesK; k += schritt)
+        pruefen(anzahlen, k);
 }
 
-} // namespace
+BesteAnpassung LaufendeAnpassung::anpassen(std::span<const double> anzahlen, double p)
+{
+    BesteAnpassung ergebnis;
+    if (anzahlen.size() < 2)
+        return ergebnis;
+    if (!fortsetzbar(anzahlen, p)) {
+        m_kandidaten.assign(anpassungsHoechstesK + 1, Kandidat{0, anzahlen[0], 0.0, VerhulstFehler::keiner});
+        m_p = p;
+        m_bester = {};
+    }
+    m_anzahlen.assign(anzahlen.begin(), anzahlen.end());
+    ergebnis.zyklen = static_cast<int>(anzahlen.size() - 1);
+
+    // The last best first, then a coarse grid and a finer one around its
+    // best give a tight bound early; the full pass over every candidate then
+    // decides, so the order changes only the speed, never the result.
+    const Bester vorher = m_bester;
+    m_bester = {};
+    if (vorher.gefunden)
+        pruefen(anzahlen, vorher.k);
+    pruefenImRaster(anzahlen, 0, anpassungsHoechstesK, 100);
+    if (m_bester.gefunden)
+        pruefenImRaster(anzahlen, m_bester.k - 100, m_bester.k + 100, 10);
+    pruefenImRaster(anzahlen, 0, anpassungsHoechstesK, 1);
+    if (!m_bester.gefunden)
+        return ergebnis;
+
+    ergebnis.gefunden = true;
+    ergebnis.k = m_bester.k;
+    ergebnis.t = anpassungsT(m_bester.k);
+    ergebnis.quadratsumme = m_bester.summe;
+    ergebnis.rms = std::sqrt(m_bester.summe / ergebnis.zyklen);
+    return ergebnis;
+}
 
 Abweichung abweichung(std::span<const double> anzahlen, double p, double t)
 {
     Abweichung ergebnis;
     if (anzahlen.size() < 2)
         return ergebnis;
-    const Teilsumme teil = summieren(anzahlen, p, t, Schranke{});
-    ergebnis.fehler = teil.fehler;
-    ergebnis.fehlerZyklus = teil.fehlerZyklus;
-    if (teil.lauf != Lauf::fertig)
+    LaufendeAnpassung::Kandidat kandidat{0, anzahlen[0], 0.0, VerhulstFehler::keiner};
+    kandidat.weiter(anzahlen, p, t, Schranke{});
+    ergebnis.fehler = kandidat.fehler;
+    if (kandidat.fehler != VerhulstFehler::keiner) {
+        // The step from the model's A(zyklus) failed.
+        ergebnis.fehlerZyklus = kandidat.zyklus;
         return ergebnis;
+    }
     ergebnis.vergleichbar = true;
-    ergebnis.quadratsumme = teil.summe;
-    ergebnis.rms = std::sqrt(teil.summe / static_cast<double>(anzahlen.size() - 1));
+    ergebnis.quadratsumme = kandidat.summe;
+    ergebnis.rms = std::sqrt(kandidat.summe / static_cast<double>(anzahlen.size() - 1));
     return ergebnis;
 }
 
 BesteAnpassung besteAnpassung(std::span<const double> anzahlen, double p)
 {
-    BesteAnpassung ergebnis;
-    if (anzahlen.size() < 2)
-        return ergebnis;
-    ergebnis.zyklen = static_cast<int>(anzahlen.size() - 1);
-
-    // A coarse grid and a finer one around its best give a tight bound
-    // early; the full pass over every candidate then decides, so the coarse
-    // steps change only the speed, never the result.
-    Bester bester;
-    pruefenImRaster(bester, anzahlen, p, 0, anpassungsHoechstesK, 100);
-    if (bester.gefunden)
-        pruefenImRaster(bester, anzahlen, p, bester.k - 100, bester.k + 100, 10);
-    pruefenImRaster(bester, anzahlen, p, 0, anpassungsHoechstesK, 1);
-    if (!bester.gefunden)
-        return ergebnis;
-
-    ergebnis.gefunden = true;
-    ergebnis.k = bester.k;
-    ergebnis.t = anpassungsT(bester.k);
-    ergebnis.quadratsumme = bester.summe;
-    ergebnis.rms = std::sqrt(bester.summe / ergebnis.zyklen);
-    return ergebnis;
+    LaufendeAnpassung suche;
+    return suche.anpassen(anzahlen, p);
 }

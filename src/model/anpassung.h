@@ -4,6 +4,7 @@
 #include "verhulst.h"
 
 #include <span>
+#include <vector>
 
 // The exponent t of the Verhulst iteration that fits a run of the game best.
 //
@@ -60,3 +61,58 @@ struct BesteAnpassung
 // result is exactly that of comparing the full sums of all 8001 candidates
 // (a candidate is dropped only once its partial sum proves that it loses).
 BesteAnpassung besteAnpassung(std::span<const double> anzahlen, double p);
+
+// The search of besteAnpassung for a run that grows cycle by cycle, as the
+// game does: it keeps how far each candidate got, so that a call with the
+// counts of the last call and a few more costs only those cycles, and only
+// for the candidates that can still win. Any other counts or p start the
+// search anew. The result is always besteAnpassung's for the counts given.
+class LaufendeAnpassung
+{
+public:
+    BesteAnpassung anpassen(std::span<const double> anzahlen, double p);
+
+    // What a candidate has to stay within. Squares are never negative, so
+    // the partial sums only grow (rounding included): a partial sum beyond
+    // the best full sum, or equal to it when a tie goes to the other
+    // candidate, proves that the candidate loses.
+    struct Schranke
+    {
+        bool aktiv = false;
+        double summe = 0.0;
+        bool gleichstandVerliert = false;
+
+        bool verloren(double teilsumme) const
+        {
+            return aktiv && (teilsumme > summe || (gleichstandVerliert && teilsumme == summe));
+        }
+    };
+
+    // One candidate's model values compared with the counts so far.
+    struct Kandidat
+    {
+        int zyklus = 0;   // compared up to A(zyklus)
+        double a = 0.0;   // the model's A(zyklus)
+        double summe = 0.0;
+        VerhulstFehler fehler = VerhulstFehler::keiner; // the step from A(zyklus) failed
+
+        void weiter(std::span<const double> anzahlen, double p, double t, const Schranke& schranke);
+    };
+
+private:
+    struct Bester
+    {
+        bool gefunden = false;
+        int k = 0;
+        double summe = 0.0;
+    };
+
+    bool fortsetzbar(std::span<const double> anzahlen, double p) const;
+    void pruefen(std::span<const double> anzahlen, int k);
+    void pruefenImRaster(std::span<const double> anzahlen, int von, int bis, int schritt);
+
+    std::vector<double> m_anzahlen; // the counts of the last call
+    double m_p = 0.0;
+    std::vector<Kandidat> m_kandidaten; // index k, empty before the first call
+    Bester m_bester;
+};

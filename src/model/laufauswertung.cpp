@@ -7,6 +7,13 @@
 LaufAuswertung laufAuswerten(const Spielfeld& feld, double p, double t,
                              const std::optional<EnsembleKurven>& ensemble)
 {
+    LaufendeAnpassung suche;
+    return laufAuswerten(feld, p, t, ensemble, suche);
+}
+
+LaufAuswertung laufAuswerten(const Spielfeld& feld, double p, double t,
+                             const std::optional<EnsembleKurven>& ensemble, LaufendeAnpassung& suche)
+{
     LaufAuswertung auswertung;
     auswertung.anzahlen = feld.laufAnzahlen();
     auswertung.zyklus = feld.zyklus();
@@ -16,10 +23,11 @@ LaufAuswertung laufAuswerten(const Spielfeld& feld, double p, double t,
     const double a0 = auswertung.anzahlen.front();
     auswertung.verhulstAktuell = verhulstFolge(a0, p, t, letzter).werte;
     auswertung.aktuell = abweichung(auswertung.anzahlen, p, t);
-    auswertung.beste = besteAnpassung(auswertung.anzahlen, p);
+    auswertung.beste = suche.anpassen(auswertung.anzahlen, p);
     if (auswertung.beste.gefunden)
         auswertung.verhulstBeste = verhulstFolge(a0, p, auswertung.beste.t, letzter).werte;
     auswertung.andererFaktor = feld.andererFaktorBenutzt(p);
+    auswertung.ohneZielsuche = feld.zyklenOhneZielsuche();
     if (ensemble && gehoertZumLauf(*ensemble, feld.startAnzahl(), p))
         auswertung.ensemble = ensemble;
     return auswertung;

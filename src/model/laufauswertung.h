@@ -23,6 +23,7 @@ struct LaufAuswertung
     BesteAnpassung beste;
     std::vector<double> verhulstBeste; // empty without a best t
     bool andererFaktor = false;        // a pass of the run used another p
+    std::vector<int> ohneZielsuche;    // cycles committed without a pass before
     std::optional<EnsembleKurven> ensemble;
 };
 
@@ -30,6 +31,10 @@ struct LaufAuswertung
 // run's A(0) and with p; otherwise it belongs to another game and is left out.
 LaufAuswertung laufAuswerten(const Spielfeld& feld, double p, double t,
                              const std::optional<EnsembleKurven>& ensemble);
+// The same with the search for the best t kept from the last call: while
+// the run only grows, a call costs about its new cycles.
+LaufAuswertung laufAuswerten(const Spielfeld& feld, double p, double t,
+                             const std::optional<EnsembleKurven>& ensemble, LaufendeAnpassung& suche);
 
 // Whether many games were played for a run of this A(0) and p.
 bool gehoertZumLauf(const EnsembleKurven& ensemble, int startAnzahl, double p);

@@ -11,6 +11,8 @@ void Spielfeld::allesZuruecksetzen()
     m_startAnzahl = 0;
     m_faktorAnzahl = 0;
     m_faktorenUebergelaufen = false;
+    m_zielsucheSeitAbschluss = false;
+    m_ohneZielsuche.reset();
     for (int i = 0; i < groesse; ++i) {
         for (int j = 0; j < groesse; ++j) {
             m_feldBesetzt[idx(i)][idx(j)] = 0;
@@ -85,6 +87,7 @@ Werbeversuch Spielfeld::zielVersuch(Zelle werber, float quadratgroesse, Zufallsq
 Zielsuchergebnis Spielfeld::zielsuche(double p, Zufallsquelle& zufall)
 {
     faktorMerken(p);
+    m_zielsucheSeitAbschluss = true;
     const double rate = p / 10.0;
     const double sichereVersuche = std::floor(rate);
     const float zusatzchance = static_cast<float>(rate - sichereVersuche);
@@ -123,9 +126,22 @@ Zyklusergebnis Spielfeld::zyklusAbschliessen()
     ergebnis.anzahlSpieler = spielerZaehlen();
     ergebnis.zyklus = ++m_zyklus;
     ergebnis.gespeichert = m_zyklus <= verlaufGrenze;
-    if (ergebnis.gespeichert)
+    if (ergebnis.gespeichert) {
         m_anzahlVerlauf[idx(m_zyklus)] = m_anzahlSpieler;
+        m_ohneZielsuche[idx(m_zyklus)] = !m_zielsucheSeitAbschluss;
+    }
+    m_zielsucheSeitAbschluss = false;
     return ergebnis;
+}
+
+std::vector<int> Spielfeld::zyklenOhneZielsuche() const
+{
+    std::vector<int> zyklen;
+    const int letzter = m_zyklus < verlaufGrenze ? m_zyklus : verlaufGrenze;
+    for (int n = 1; n <= letzter; ++n)
+        if (m_ohneZielsuche[idx(n)])
+            zyklen.push_back(n);
+    return zyklen;
 }
 
 std::vector<double> Spielfeld::laufAnzahlen() const

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <vector>
 
@@ -104,6 +105,11 @@ public:
     // the distinct values in the order of their first use, at most
     // faktorGrenze of them, so a held key running thousands of passes needs
     // no more memory.
+    // The cycles of the current run, within the history, whose commit had
+    // no pass before it since the last commit or allesZuruecksetzen (nobody
+    // could join in them), in ascending order.
+    std::vector<int> zyklenOhneZielsuche() const;
+
     static constexpr int faktorGrenze = 16;
     std::vector<double> benutzteFaktoren() const;
     // False once more than faktorGrenze distinct rates were used; then
@@ -131,6 +137,8 @@ private:
     std::array<double, faktorGrenze> m_faktoren{};
     int m_faktorAnzahl = 0;
     bool m_faktorenUebergelaufen = false;
+    bool m_zielsucheSeitAbschluss = false;
+    std::bitset<verlaufGrenze + 1> m_ohneZielsuche; // index n: cycle n
 
     void faktorMerken(double p);
 };

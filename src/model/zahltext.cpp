@@ -252,3 +252,22 @@ double nachsichtigUmwandeln(std::string_view text)
     }
     return umwandlung.wert;
 }
+
+double exponentUmwandeln(std::string_view text)
+{
+    std::size_t pos = 0;
+    while (pos < text.size() && istLeerzeichen(text[pos]))
+        ++pos;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+        ++pos;
+    const std::size_t ganzAnfang = pos;
+    while (pos < text.size() && istZiffer(text[pos]))
+        ++pos;
+    const bool kommaZwischenZiffern = pos > ganzAnfang && pos + 1 < text.size() && text[pos] == ','
+                                      && istZiffer(text[pos + 1]);
+    if (!kommaZwischenZiffern)
+        return nachsichtigUmwandeln(text);
+    std::string mitPunkt(text);
+    mitPunkt[pos] = '.';
+    return nachsichtigUmwandeln(mitPunkt);
+}

@@ -35,3 +35,10 @@ std::optional<double> strengUmwandeln(std::string_view text, char dezimaltrenner
 // never fails: a number beyond the double range gives the largest finite
 // value of its sign, one too small to represent gives 0.
 double nachsichtigUmwandeln(std::string_view text);
+
+// The reading of the box of t: the lenient conversion, but a comma between
+// two digits of the number's first digits is its decimal separator, as a
+// point would be ("1,5" is 1.5, "0,975" is .975, as the evaluation writes
+// t). Any other comma ends the number ("1,", ",5" and "1.5,2" read 1, 0
+// and 1.5).
+double exponentUmwandeln(std::string_view text);

@@ -77,6 +77,8 @@ private slots:
     void nichtsZuVergleichen();
     void kuerzereSucheGleichSchlichter_data();
     void kuerzereSucheGleichSchlichter();
+    void zweiGetrennteMinima();
+    void wachsenderLaufWieNeu();
     void gleichstandGehtZumKleinerenT_data();
     void gleichstandGehtZumKleinerenT();
 };
@@ -257,6 +259,41 @@ void TestAnpassung::kuerzereSucheGleichSchlichter()
     QCOMPARE(beste.k, schlicht.k);
     QVERIFY(beste.quadratsumme == schlicht.quadratsumme);
     QVERIFY(beste.rms == std::sqrt(schlicht.quadratsumme / static_cast<double>(anzahlen.size() - 1)));
+}
+
+// The model's own counts of t = 3.141 at p = 10 over 15 cycles: a broad
+// minimum near t = 2.777, where the coarse steps lead, and the exact one at
+// 3.141, far outside a search near the coarse best.
+void TestAnpassung::zweiGetrennteMinima()
+{
+    const std::vector<double> anzahlen = modellAnzahlen(10, 10, 3.141, 15);
+    const auto summe = [&](int k) { return abweichung(anzahlen, 10, anpassungsT(k)).quadratsumme; };
+    QVERIFY(summe(2777) < summe(2767) && summe(2777) < summe(2787));
+    QVERIFY(summe(2777) > 1e6);
+    const BesteAnpassung beste = besteAnpassung(anzahlen, 10);
+    QCOMPARE(beste.k, 3141);
+    QCOMPARE(beste.quadratsumme, 0.0);
+}
+
+// A run that grows cycle by cycle, then changes p and then loses its last
+// cycles (a new game): the kept search gives what a fresh one gives.
+void TestAnpassung::wachsenderLaufWieNeu()
+{
+    const std::vector<double> lauf = spielAnzahlen(10, 8, 40);
+    LaufendeAnpassung laufend;
+    const auto vergleichen = [&](std::size_t laenge, double p) {
+        const std::span<const double> anzahlen(lauf.data(), laenge);
+        const BesteAnpassung gehalten = laufend.anpassen(anzahlen, p);
+        const BesteAnpassung neu = besteAnpassung(anzahlen, p);
+        QCOMPARE(gehalten.gefunden, neu.gefunden);
+        QCOMPARE(gehalten.k, neu.k);
+        QCOMPARE(gehalten.quadratsumme, neu.quadratsumme);
+    };
+    for (std::size_t laenge = 1; laenge <= lauf.size(); laenge += 3)
+        vergleichen(laenge, 8);
+    vergleichen(lauf.size(), 9);
+    vergleichen(20, 9);
+    vergleichen(lauf.size(), 8);
 }
 
 void TestAnpassung::gleichstandGehtZumKleinerenT_data()

@@ -124,6 +124,7 @@ private slots:
     void kurvenGeordnet_data();
     void kurvenGeordnet();
     void bestesTFuerDasMittel();
+    void keinSpielGehtVerloren();
     void abbrechenVorDemStart();
     void einAnteilWirft_data();
     void einAnteilWirft();
@@ -307,6 +308,18 @@ void TestEnsemble::bestesTFuerDasMittel()
     QVERIFY(hier.rms == beste.rms);
     QVERIFY(abweichung(kurven.mittel, 5, anpassungsT(beste.k - 1)).quadratsumme > beste.quadratsumme);
     QVERIFY(abweichung(kurven.mittel, 5, anpassungsT(beste.k + 1)).quadratsumme >= beste.quadratsumme);
+}
+
+// Many short games on more threads than cores finish close together: the
+// count of finished games loses none of them.
+void TestEnsemble::keinSpielGehtVerloren()
+{
+    const std::atomic<bool> abbrechen{false};
+    for (int lauf = 0; lauf < 5; ++lauf) {
+        std::atomic<int> fertig{0};
+        QVERIFY(ensembleRechnen(auftrag(200, 0, 5, 10, 8), abbrechen, fertig).has_value());
+        QCOMPARE(fertig.load(), 200);
+    }
 }
 
 void TestEnsemble::abbrechenVorDemStart()

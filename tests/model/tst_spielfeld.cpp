@@ -58,6 +58,7 @@ private slots:
     void zweiDurchlaeufeVorEinemErgebnis();
     void ergebnisOhneDurchlauf();
     void ergebnisMachtMarkierteZuSpielern();
+    void zyklenOhneZielsucheGemerkt();
     void verlaufsgrenze();
     void zuruecksetzenBehaeltVerlauf();
     void mittlereNeuwerbungen_data();
@@ -251,6 +252,25 @@ void TestSpielfeld::ergebnisOhneDurchlauf()
     QCOMPARE(ergebnis.anzahlSpieler, 2);
     QCOMPARE(feld.anzahlVerlauf(1), 2);
     QVERIFY(ergebnis.gespeichert);
+}
+
+// Commits without a pass since the last commit are remembered per cycle,
+// until the next game.
+void TestSpielfeld::zyklenOhneZielsucheGemerkt()
+{
+    Spielfeld feld = feldMitSpielern({{0, 0}, {49, 49}});
+    StandardZufallsquelle zufall;
+    feld.zyklusAbschliessen();
+    feld.zielsuche(5, zufall);
+    feld.zyklusAbschliessen();
+    feld.zyklusAbschliessen();
+    feld.zielsuche(5, zufall);
+    feld.zielsuche(5, zufall);
+    feld.zyklusAbschliessen();
+    QCOMPARE(feld.zyklenOhneZielsuche(), (std::vector<int>{1, 3}));
+    feld.allesZuruecksetzen();
+    feld.zyklusAbschliessen();
+    QCOMPARE(feld.zyklenOhneZielsuche(), (std::vector<int>{1}));
 }
 
 void TestSpielfeld::ergebnisMachtMarkierteZuSpielern()

@@ -19,6 +19,8 @@ private slots:
     void klartextForm();
     void nachsichtig_data();
     void nachsichtig();
+    void exponentMitKomma_data();
+    void exponentMitKomma();
     void streng_data();
     void streng();
     void strengMitKomma();
@@ -121,6 +123,35 @@ void TestZahltext::nachsichtig()
     const double gelesen = nachsichtigUmwandeln(text.toStdString());
     QVERIFY(std::isfinite(gelesen));
     QCOMPARE(gelesen, wert);
+}
+
+// The box of t reads a comma between digits as a point, as the evaluation
+// writes t; everything else as the lenient reading.
+void TestZahltext::exponentMitKomma_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("wert");
+    QTest::newRow("comma") << "1,5" << 1.5;
+    QTest::newRow("as the evaluation writes it") << "0,975" << 0.975;
+    QTest::newRow("point") << "1.5" << 1.5;
+    QTest::newRow("negative with comma") << " -2,25" << -2.25;
+    QTest::newRow("comma then point") << "1,5.7" << 1.5;
+    QTest::newRow("point then comma") << "1.5,7" << 1.5;
+    QTest::newRow("second comma ends") << "1,5,7" << 1.5;
+    QTest::newRow("comma with exponent") << "2,5e-1" << 0.25;
+    QTest::newRow("comma without digit after") << "3," << 3.0;
+    QTest::newRow("comma without digit before") << ",5" << 0.0;
+    QTest::newRow("comma after the sign") << "-,5" << 0.0;
+    QTest::newRow("comma before a blank") << "4, 5" << 4.0;
+    QTest::newRow("text") << "abc" << 0.0;
+    QTest::newRow("text after the number") << "7,25 Grad" << 7.25;
+}
+
+void TestZahltext::exponentMitKomma()
+{
+    QFETCH(QString, text);
+    QFETCH(double, wert);
+    QCOMPARE(exponentUmwandeln(text.toStdString()), wert);
 }
 
 void TestZahltext::streng_data()

@@ -4,15 +4,18 @@
 // copies its table for a spreadsheet and plays many games without touching
 // the main game.
 #include "auswertungsfenster.h"
+#include "auswertungstabelle.h"
 #include "fensterhilfen.h"
 #include "fenstertest.h"
 #include "verhulst.h"
 
+#include <QAccessible>
 #include <QChartView>
 #include <QClipboard>
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTableView>
 #include <QWindow>
@@ -23,6 +26,10 @@ namespace {
 
 Auswertungsfenster* oeffnen(Form1& form)
 {
+    // Ctrl+T reaches the window's shortcut while it is the active one.
+    form.activateWindow();
+    if (!QTest::qWaitForWindowActive(&form))
+        return nullptr;
     QTest::keyClick(&form, Qt::Key_T, Qt::ControlModifier);
     auto* auswertung = form.findChild<Auswertungsfenster*>();
     if (auswertung)
@@ -60,8 +67,14 @@ private slots:
     void vorDemErstenZyklus();
     void folgtDemSpiel();
     void bestesTWieGetippt();
+    void bestesTGenauUebernommen();
+    void bestesTOhneMeldungZumAltenT();
     void tabelleFuerDieTabellenkalkulation();
     void vieleSpieleLassenDasSpiel();
+    void mittelMitKomma();
+    void abbrechenSagtWieVieleSpiele();
+    void zyklenOhneZielsucheMarkiert();
+    void fuerBildschirmleser();
     void schriftWaechstMitDemZoom();
 };
 
@@ -145,6 +158,48 @@ void TestAuswertung::bestesTWieGetippt()
     QVERIFY(t.contains(QLatin1Char('.')) || !t.contains(QLatin1Char(',')));
 }
 
+// The t taken over is the best t to the last of its three places, the one
+// the result names.
+void TestAuswertung::bestesTGenauUebernommen()
+{
+    for (int i = 0; i < 3; ++i)
+        klick(ui(*m_form).Command2);
+    Auswertungsfenster* fenster = oeffnen(*m_form);
+    const QRegularExpressionMatch treffer =
+        QRegularExpression(QStringLiteral("^Am besten passt t = (\\d,\\d\\d\\d)")).match(ergebnis(*fenster));
+    QVERIFY2(treffer.hasMatch(), qPrintable(ergebnis(*fenster)));
+    bool ok = false;
+    const double genannt = deutschGelesen(treffer.captured(1), &ok);
+    QVERIFY(ok);
+    // Only a t with a third place tells a t cut to two places apart.
+    QVERIFY2(std::lround(genannt * 1000) % 10 != 0, qPrintable(treffer.captured(1)));
+    knopf(*fenster, QStringLiteral("Bestes t übernehmen"))->click();
+    QCOMPARE(m_form->exponentT(), genannt);
+    QCOMPARE(ui(*m_form).Text4->text(), treffer.captured(1).replace(QLatin1Char(','), QLatin1Char('.')));
+}
+
+// After the curve of t = 8 and p = 15 has overflowed, taking the best t over
+// says nothing about the t it throws away.
+void TestAuswertung::bestesTOhneMeldungZumAltenT()
+{
+    ui(*m_form).vscFaktor->setAngezeigterWert(15);
+    klick(ui(*m_form).Command2);
+    ui(*m_form).Text4->setText(QStringLiteral("8"));
+    klick(ui(*m_form).Command3);
+    QString meldung;
+    naechsteMeldungBestaetigen(&meldung);
+    klick(ui(*m_form).Command1);
+    QVERIFY2(meldung.startsWith(QStringLiteral("Überlauf")), qPrintable(meldung));
+
+    Auswertungsfenster* fenster = oeffnen(*m_form);
+    meldung.clear();
+    naechsteMeldungBestaetigen(&meldung);
+    knopf(*fenster, QStringLiteral("Bestes t übernehmen"))->click();
+    QCoreApplication::processEvents();
+    QCOMPARE(meldung, QString());
+    QVERIFY(m_form->exponentT() < 8.0);
+}
+
 void TestAuswertung::tabelleFuerDieTabellenkalkulation()
 {
     klick(ui(*m_form).Command2);
@@ -197,6 +252,69 @@ void TestAuswertung::vieleSpieleLassenDasSpiel()
         QCOMPARE(m_form->spielfeld().anzahlVerlauf(n), ohne.spielfeld().anzahlVerlauf(n));
     QCOMPARE(picAusgabe(*m_form).picture(), picAusgabe(ohne).picture());
     QCOMPARE(picHisto(*m_form).picture(), picHisto(ohne).picture());
+}
+
+// Every column of many games writes its decimals with a comma.
+void TestAuswertung::mittelMitKomma()
+{
+    LaufAuswertung stand;
+    stand.anzahlen = {10, 16};
+    EnsembleKurven kurven;
+    kurven.auftrag.zyklen = 1;
+    kurven.mittel = {10, 15.25};
+    kurven.quantil10 = {10, 12.5};
+    kurven.quantil90 = {10, 18.75};
+    stand.ensemble = kurven;
+    Auswertungstabelle tabelle;
+    tabelle.setzen(stand);
+    const QStringList zeile = tabelle.alsText().split(QLatin1Char('\n'))[2].split(QLatin1Char('\t'));
+    QCOMPARE(zeile.mid(5), (QStringList{"15,3", "12,5", "18,8"}));
+}
+
+void TestAuswertung::abbrechenSagtWieVieleSpiele()
+{
+    klick(ui(*m_form).Command2);
+    Auswertungsfenster* fenster = oeffnen(*m_form);
+    fenster->findChild<QSpinBox*>()->setValue(1000);
+    knopf(*fenster, QStringLiteral("Viele Spiele"))->click();
+    auto* fortschritt = fenster->findChild<QProgressBar*>();
+    QTRY_VERIFY(fortschritt->value() >= 1);
+    knopf(*fenster, QStringLiteral("Abbrechen"))->click();
+    QTRY_VERIFY(knopf(*fenster, QStringLiteral("Viele Spiele"))->isEnabled());
+    QVERIFY(fortschritt->value() < 1000);
+    QCOMPARE(fortschritt->text(), QStringLiteral("Abgebrochen nach %1 von 1000 Spielen").arg(fortschritt->value()));
+}
+
+// "Ergebnis" without "Zielsuche" leaves the game as it is; the evaluation
+// marks those cycles and counts them.
+void TestAuswertung::zyklenOhneZielsucheMarkiert()
+{
+    Auswertungsfenster* fenster = oeffnen(*m_form);
+    klick(ui(*m_form).cmdErgebnis);
+    klick(ui(*m_form).cmdErgebnis);
+    klick(ui(*m_form).cmdZielsuche);
+    klick(ui(*m_form).cmdErgebnis);
+    const QAbstractItemModel* tabelle = fenster->findChild<QTableView*>()->model();
+    QTRY_COMPARE(tabelle->rowCount(), 4);
+    QVERIFY(ergebnis(*fenster).contains(QStringLiteral("In 2 Zyklen (1, 2) kam „Ergebnis“ ohne „Zielsuche“")));
+    for (int n = 0; n < 4; ++n)
+        QCOMPARE(tabelle->index(n, 2).data(Qt::BackgroundRole).isValid(), n == 1 || n == 2);
+}
+
+void TestAuswertung::fuerBildschirmleser()
+{
+    klick(ui(*m_form).Command2);
+    Auswertungsfenster* fenster = oeffnen(*m_form);
+    QAccessibleInterface* fensterLeser = QAccessible::queryAccessibleInterface(fenster);
+    QCOMPARE(fensterLeser->role(), QAccessible::Window);
+    QCOMPARE(fensterLeser->text(QAccessible::Name), QStringLiteral("Auswertung – Kettenbrief"));
+    QAccessibleInterface* satz = QAccessible::queryAccessibleInterface(fenster->findChild<QLabel*>());
+    QCOMPARE(satz->text(QAccessible::Description), ergebnis(*fenster));
+    QVERIFY(satz->text(QAccessible::Description).startsWith(QStringLiteral("Am besten passt t = ")));
+    QAccessibleInterface* bild = QAccessible::queryAccessibleInterface(fenster->findChild<QChartView*>());
+    QVERIFY2(bild->text(QAccessible::Description).startsWith(QStringLiteral("Zyklus 0 bis 10. Rote Balken: das Spiel, "
+                                                                               "von A(0) = 10 bis A(10) = ")),
+             qPrintable(bild->text(QAccessible::Description)));
 }
 
 void TestAuswertung::schriftWaechstMitDemZoom()

@@ -3,9 +3,13 @@
 // bildschirme-drei.json): 800 x 600 (the first, where windows start),
 // 1280 x 1024 and a 1920 x 1080 projector. Whatever the zoom, the window
 // never leaves the available area of its screen.
+#include "auswertungsfenster.h"
 #include "fensterhilfen.h"
+#include "fensterplatz.h"
+#include "projektorzoom.h"
 #include "zoomstufen.h"
 
+#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QWindow>
@@ -48,6 +52,10 @@ private slots:
     void zoomBleibtAufDemBildschirm_data();
     void zoomBleibtAufDemBildschirm();
     void aufKleinerenBildschirmGeschoben();
+    void hilfezeileSagtWarumNichtGroesser();
+    void platzNeben_data();
+    void platzNeben();
+    void auswertungZoomtFuerSich();
 };
 
 void TestBildschirme::kleinerBildschirmStartetVerkleinert()
@@ -66,6 +74,10 @@ void TestBildschirme::kleinerBildschirmStartetVerkleinert()
         const QRect global(steuerelement->mapToGlobal(QPoint(0, 0)), steuerelement->size());
         QVERIFY2(klein->availableGeometry().contains(global), name);
     }
+    // The caption "A(n+1)" ends before its number box.
+    const auto* beschriftung = steuerelementNamens<QLabel>(form, QStringLiteral("Label7"));
+    const int textEnde = beschriftung->x() + beschriftung->fontMetrics().horizontalAdvance(beschriftung->text());
+    QVERIFY2(textEnde <= ui(form).txtNeuSum->x(), qPrintable(QString::number(form.zoom())));
     // Nothing larger fits: Ctrl+Plus and Ctrl+0 leave the zoom.
     const double zoom = form.zoom();
     QTest::keyClick(&form, Qt::Key_Plus, Qt::ControlModifier);
@@ -136,6 +148,82 @@ void TestBildschirme::aufKleinerenBildschirmGeschoben()
     verschieben(form, *mittel);
     QTRY_VERIFY(passtAuf(form, *mittel));
     QVERIFY(form.zoom() < gross);
+}
+
+// Ctrl+Plus that cannot grow says why in the help line.
+void TestBildschirme::hilfezeileSagtWarumNichtGroesser()
+{
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTRY_VERIFY(form.zoom() < 1.0);
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(ui(form).txtHilfe->text(), Projektorzoom::zuKleinHinweis(1.0));
+    QVERIFY(ui(form).txtHilfe->text().contains(QStringLiteral("(100 %) zu klein")));
+}
+
+void TestBildschirme::platzNeben_data()
+{
+    QTest::addColumn<QRect>("hauptfenster");
+    QTest::addColumn<QSize>("groesse");
+    QTest::addColumn<QRect>("verfuegbar");
+    QTest::addColumn<QPoint>("ecke");
+    const QRect gross(0, 0, 1920, 1080);
+    QTest::newRow("room on the right") << QRect(0, 0, 800, 600) << QSize(600, 500) << gross << QPoint(800, 0);
+    QTest::newRow("room on the left only") << QRect(1100, 40, 800, 600) << QSize(600, 500) << gross << QPoint(500, 40);
+    QTest::newRow("room below only") << QRect(0, 0, 1900, 500) << QSize(600, 500) << gross << QPoint(0, 500);
+    // Right covers 476 x 500 of it, below 700 x 332: below hides the least.
+    QTest::newRow("no room: hides the least") << QRect(0, 0, 800, 600) << QSize(700, 500) << QRect(0, 0, 1024, 768)
+                                             << QPoint(0, 268);
+    QTest::newRow("screen not at the origin") << QRect(1280, 0, 800, 600) << QSize(600, 500)
+                                              << QRect(1280, 0, 1920, 1080) << QPoint(2080, 0);
+}
+
+void TestBildschirme::platzNeben()
+{
+    QFETCH(QRect, hauptfenster);
+    QFETCH(QSize, groesse);
+    QFETCH(QRect, verfuegbar);
+    QFETCH(QPoint, ecke);
+    QCOMPARE(::platzNeben(hauptfenster, groesse, verfuegbar), ecke);
+}
+
+// On the projector the evaluation opens beside the main window, zooms with
+// its own keys alone and fills the screen with F11, never beyond it.
+void TestBildschirme::auswertungZoomtFuerSich()
+{
+    QScreen* beamer = bildschirm(QStringLiteral("Beamer"));
+    QVERIFY(beamer);
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    verschieben(form, *beamer);
+    QTest::keyClick(&form, Qt::Key_T, Qt::ControlModifier);
+    auto* auswertung = form.findChild<Auswertungsfenster*>();
+    QVERIFY(auswertung && QTest::qWaitForWindowExposed(auswertung));
+    QVERIFY(passtAuf(*auswertung, *beamer));
+    QVERIFY(!auswertung->frameGeometry().intersects(form.frameGeometry()));
+
+    auswertung->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(auswertung));
+    const double hauptzoom = form.zoom();
+    const int schrift = QFontInfo(auswertung->font()).pixelSize();
+    QTest::keyClick(auswertung, Qt::Key_Plus, Qt::ControlModifier);
+    QVERIFY(QFontInfo(auswertung->font()).pixelSize() > schrift);
+    QCOMPARE(form.zoom(), hauptzoom);
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(auswertung, Qt::Key_Plus, Qt::ControlModifier);
+    QVERIFY(passtAuf(*auswertung, *beamer));
+    }
+    QTest::keyClick(auswertung, Qt::Key_F11);
+    QVERIFY(passtAuf(*auswertung, *beamer));
+    QCOMPARE(auswertung->frameGeometry().top(), beamer->availableGeometry().top() +
+             (beamer->availableGeometry().height() - auswertung->frameGeometry().height()) / 2);
+    // Ctrl+0: the design size.
+    QTest::keyClick(auswertung, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(auswertung->size(), QSize(960, 760));
 }
 
 QTEST_MAIN(TestBildschirme)

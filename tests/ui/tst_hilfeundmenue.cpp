@@ -184,7 +184,7 @@ void TestHilfeUndMenue::festeHilfetexte_data()
         {"Command2", "10 Iterationszyklen durchführen"},
         {"Command1", "Vergleich mit dem Verlauf nach dem Modell von Verhulst"},
         {"Command3", "Änderung von t muss hier initialisiert werden"},
-        {"Text4", "Der Exponent t kann hier verändert werden, für Dezimalzahlen Punkt verwenden"},
+        {"Text4", "Der Exponent t kann hier verändert werden, Dezimalzahlen mit Komma oder Punkt"},
         {"Image1", "Verhulst Iteration in verallgemeinerter Form (durch den Exponenten t)"},
         {"Command5", "Diagramme löschen"},
         {"Command6", "Histogramm über die ganze Bildschirmbreite zeigen"},

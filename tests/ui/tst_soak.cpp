@@ -547,7 +547,7 @@ void Dauerlauf::klickExponent()
                                                      erwartet.join(QStringLiteral(", ")))
                                                 .arg(m_t, 0, 'g', 17));
     // A fade that fails stops there; the new t is taken over all the same.
-    const double t = nachsichtigUmwandeln(eingabe.toStdString());
+    const double t = exponentUmwandeln(eingabe.toStdString());
     m_t = std::min(t, 8.0);
     if (t > 8.0)
         SOAK_PRUEFEN(ui(*m_form).Text4->text() == QStringLiteral("8"),

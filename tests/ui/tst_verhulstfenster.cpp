@@ -52,7 +52,8 @@ void TestVerhulstFenster::exponentUebernehmen_data()
     QTest::addColumn<double>("t");
     QTest::addColumn<QString>("danach");
     QTest::addColumn<QString>("anzeige");
-    QTest::newRow("comma ends the number") << "1,5" << 1.0 << "1,5" << "t = 1";
+    QTest::newRow("comma between digits") << "1,5" << 1.5 << "1,5" << "t = 1.5";
+    QTest::newRow("as the evaluation writes t") << "0,975" << 0.975 << "0,975" << "t = .975";
     QTest::newRow("point") << "1.5" << 1.5 << "1.5" << "t = 1.5";
     QTest::newRow("half") << "0.5" << 0.5 << "0.5" << "t = .5";
     QTest::newRow("nine is cut") << "9" << 8.0 << "8" << "t = 8";

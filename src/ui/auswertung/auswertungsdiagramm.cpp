@@ -22,7 +22,10 @@ const QColor balkenFarbe(200, 20, 20);
 const QColor aktuellFarbe(15, 15, 200);
 const QColor besteFarbe(0, 150, 60);
 const QColor mittelFarbe(230, 120, 0);
-const QColor bandFarbe(250, 200, 120, 110);
+// Violet, translucent: in front of the red bars, which show through it, and
+// still plain on a projector.
+const QColor bandFarbe(140, 60, 200, 90);
+const QColor bandRandFarbe(110, 40, 170);
 
 // A curve's values up to the top of the chart: a value far beyond 2500
 // players would only squash the picture.
@@ -62,6 +65,67 @@ void Auswertungsdiagramm::setZoom(double zoom)
 
 void Auswertungsdiagramm::zeigen(const LaufAuswertung& auswertung)
 {
+    if (fortschreibbar(auswertung))
+        fortschreiben(auswertung);
+    else
+        aufbauen(auswertung);
+    setAccessibleDescription(beschreibung(auswertung));
+}
+
+bool Auswertungsdiagramm::fortschreibbar(const LaufAuswertung& auswertung) const
+{
+    const auto& anzahlen = auswertung.anzahlen;
+    const bool gleichesEnsemble = auswertung.ensemble ? auswertung.ensemble->mittel == m_ensembleMittel
+                                                      : m_ensembleMittel.empty();
+    return m_balken && gleichesEnsemble && auswertung.beste.gefunden == (m_beste != nullptr)
+           && anzahlen.size() >= m_anzahlen.size() && std::equal(m_anzahlen.begin(), m_anzahlen.end(), anzahlen.begin());
+}
+
+// A run that only grew: the new bars are added, the curves extended where
+// they only grew, and drawn anew where t or the best t changed them.
+void Auswertungsdiagramm::fortschreiben(const LaufAuswertung& auswertung)
+{
+    QList<qreal> neueBalken;
+    for (std::size_t n = m_anzahlen.size(); n < auswertung.anzahlen.size(); ++n)
+        neueBalken << auswertung.anzahlen[n];
+    if (!neueBalken.isEmpty())
+        m_balken->append(neueBalken);
+    m_anzahlen = auswertung.anzahlen;
+    xBereichSetzen(static_cast<int>(m_anzahlen.size()) - 1);
+    kurveFortschreiben(*m_aktuell, m_werteAktuell, auswertung.verhulstAktuell);
+    m_aktuell->setName(aktuellName(auswertung));
+    if (m_beste) {
+        kurveFortschreiben(*m_beste, m_werteBeste, auswertung.verhulstBeste);
+        m_beste->setName(besteName(auswertung));
+    }
+}
+
+void Auswertungsdiagramm::kurveFortschreiben(QLineSeries& kurve, std::vector<double>& gezeigt,
+                                             const std::vector<double>& werte)
+{
+    const bool gewachsen = werte.size() >= gezeigt.size() && std::equal(gezeigt.begin(), gezeigt.end(), werte.begin());
+    QList<QPointF> punkte;
+    for (std::size_t n = gewachsen ? gezeigt.size() : 0; n < werte.size(); ++n)
+        punkte << QPointF(double(n), gekappt(werte[n]));
+    if (!gewachsen)
+        kurve.replace(punkte);
+    else if (!punkte.isEmpty())
+        kurve.append(punkte);
+    gezeigt = werte;
+}
+
+QString Auswertungsdiagramm::aktuellName(const LaufAuswertung& auswertung)
+{
+    return QStringLiteral("Verhulst, t = %1").arg(deutscheZahlKurz(auswertung.t, 6));
+}
+
+QString Auswertungsdiagramm::besteName(const LaufAuswertung& auswertung)
+{
+    return QStringLiteral("Verhulst, t = %1 (am besten)").arg(deutscheZahlKurz(auswertung.beste.t, 3));
+}
+
+void Auswertungsdiagramm::aufbauen(const LaufAuswertung& auswertung)
+{
     QChart* diagramm = chart();
     // The chart deletes its series; axes it only hands back.
     diagramm->removeAllSeries();
@@ -69,30 +133,55 @@ void Auswertungsdiagramm::zeigen(const LaufAuswertung& auswertung)
         diagramm->removeAxis(achse);
         delete achse;
     }
-    const int letzter = static_cast<int>(auswertung.anzahlen.size()) - 1;
-    achsenSetzen(letzter);
+    m_anzahlen = auswertung.anzahlen;
+    m_werteAktuell = auswertung.verhulstAktuell;
+    m_werteBeste = auswertung.verhulstBeste;
+    m_ensembleMittel = auswertung.ensemble ? auswertung.ensemble->mittel : std::vector<double>{};
+    achsenSetzen(static_cast<int>(m_anzahlen.size()) - 1);
+    m_balken = balkenZeigen(auswertung.anzahlen);
+    // Drawn after the bars, so in front of them.
     if (auswertung.ensemble)
         bandZeigen(*auswertung.ensemble);
-    balkenZeigen(auswertung.anzahlen);
-    kurveZeigen(auswertung.verhulstAktuell,
-                QStringLiteral("Verhulst, t = %1").arg(deutscheZahlKurz(auswertung.t, 6)), aktuellFarbe);
-    if (auswertung.beste.gefunden)
-        kurveZeigen(auswertung.verhulstBeste,
-                    QStringLiteral("Verhulst, t = %1 (am besten)").arg(deutscheZahlKurz(auswertung.beste.t, 3)),
-                    besteFarbe);
+    m_aktuell = kurveZeigen(auswertung.verhulstAktuell, aktuellName(auswertung), aktuellFarbe);
+    m_beste = auswertung.beste.gefunden ? kurveZeigen(auswertung.verhulstBeste, besteName(auswertung), besteFarbe)
+                                        : nullptr;
     setZoom(m_zoom);
+}
+
+QString Auswertungsdiagramm::beschreibung(const LaufAuswertung& auswertung)
+{
+    const int letzter = static_cast<int>(auswertung.anzahlen.size()) - 1;
+    QString text = QStringLiteral("Zyklus 0 bis %1. Rote Balken: das Spiel, von A(0) = %2 bis A(%1) = %3 Mitspieler. "
+                                  "Blaue Linie: Verhulst mit t = %4.")
+                       .arg(letzter)
+                       .arg(deutscheZahl(auswertung.anzahlen.front(), 0))
+                       .arg(deutscheZahl(auswertung.anzahlen.back(), 0))
+                       .arg(deutscheZahlKurz(auswertung.t, 6));
+    if (auswertung.beste.gefunden)
+        text += QStringLiteral(" Grüne Linie: Verhulst mit dem besten t = %1.").arg(deutscheZahl(auswertung.beste.t, 3));
+    if (auswertung.ensemble)
+        text += QStringLiteral(" Orange Linie und violettes Band: Mittelwert von %1 Spielen und der Bereich, in dem "
+                               "8 von 10 von ihnen lagen.")
+                    .arg(auswertung.ensemble->auftrag.spiele);
+    return text;
+}
+
+void Auswertungsdiagramm::xBereichSetzen(int letzterZyklus)
+{
+    m_x->setRange(-0.5, std::max(1, letzterZyklus) + 0.5);
+    m_x->setTickInterval(zyklenSchritt(letzterZyklus));
 }
 
 void Auswertungsdiagramm::achsenSetzen(int letzterZyklus)
 {
     auto* x = new QValueAxis;
+    m_x = x;
     x->setTitleText(QStringLiteral("Zyklus n"));
-    x->setRange(-0.5, std::max(1, letzterZyklus) + 0.5);
     x->setLabelFormat(QStringLiteral("%d"));
     // Ticks on whole cycles, a readable step apart.
     x->setTickType(QValueAxis::TicksDynamic);
     x->setTickAnchor(0);
-    x->setTickInterval(zyklenSchritt(letzterZyklus));
+    xBereichSetzen(letzterZyklus);
     auto* y = new QValueAxis;
     y->setTitleText(QStringLiteral("Mitspieler A(n)"));
     y->setRange(0, Spielfeld::zellenAnzahl);
@@ -109,7 +198,7 @@ void Auswertungsdiagramm::anAchsen(QAbstractSeries* reihe)
         reihe->attachAxis(achse);
 }
 
-void Auswertungsdiagramm::balkenZeigen(const std::vector<double>& anzahlen)
+QBarSet* Auswertungsdiagramm::balkenZeigen(const std::vector<double>& anzahlen)
 {
     auto* balken = new QBarSet(QStringLiteral("Spiel A(n)"));
     balken->setColor(balkenFarbe);
@@ -120,9 +209,10 @@ void Auswertungsdiagramm::balkenZeigen(const std::vector<double>& anzahlen)
     reihe->append(balken);
     reihe->setBarWidth(0.6);
     anAchsen(reihe);
+    return balken;
 }
 
-void Auswertungsdiagramm::kurveZeigen(const std::vector<double>& werte, const QString& name, QColor farbe)
+QLineSeries* Auswertungsdiagramm::kurveZeigen(const std::vector<double>& werte, const QString& name, QColor farbe)
 {
     auto* kurve = new QLineSeries;
     kurve->setName(name);
@@ -130,6 +220,7 @@ void Auswertungsdiagramm::kurveZeigen(const std::vector<double>& werte, const QS
     for (std::size_t n = 0; n < werte.size(); ++n)
         kurve->append(double(n), gekappt(werte[n]));
     anAchsen(kurve);
+    return kurve;
 }
 
 void Auswertungsdiagramm::bandZeigen(const EnsembleKurven& ensemble)
@@ -144,9 +235,9 @@ void Auswertungsdiagramm::bandZeigen(const EnsembleKurven& ensemble)
     // The band does not own its edges: they go with it.
     oben->setParent(band);
     unten->setParent(band);
-    band->setName(QStringLiteral("%1 Spiele: 10 % bis 90 %").arg(ensemble.auftrag.spiele));
+    band->setName(QStringLiteral("Band: 8 von 10 der %1 Spiele lagen darin").arg(ensemble.auftrag.spiele));
     band->setColor(bandFarbe);
-    band->setBorderColor(bandFarbe.darker(130));
+    band->setPen(QPen(bandRandFarbe, 2));
     anAchsen(band);
-    kurveZeigen(ensemble.mittel, QStringLiteral("Mittel der %1 Spiele").arg(ensemble.auftrag.spiele), mittelFarbe);
+    kurveZeigen(ensemble.mittel, QStringLiteral("Mittelwert der %1 Spiele").arg(ensemble.auftrag.spiele), mittelFarbe);
 }

@@ -5,10 +5,17 @@
 
 #include <QChartView>
 
+#include <vector>
+
+class QBarSet;
+class QLineSeries;
+class QValueAxis;
+
 // The whole run from cycle 0 to now, made with Qt Charts: the game's counts
 // as bars, the Verhulst curves of the current and of the best-fitting t as
 // lines, and after many games their mean with the band from the 10 % to the
-// 90 % quantile. The legend names each curve with its t.
+// 90 % quantile, in front of the bars. The legend names each curve with its
+// t; screen readers get what the plot shows as its description.
 class Auswertungsdiagramm : public QChartView
 {
     Q_OBJECT
@@ -16,16 +23,35 @@ class Auswertungsdiagramm : public QChartView
 public:
     explicit Auswertungsdiagramm(QWidget* parent = nullptr);
 
+    // Shows the run; a run that only grew since the last call is extended,
+    // at a cost that does not grow with its length.
     void zeigen(const LaufAuswertung& auswertung);
     // Text grows with the main window's projector zoom.
     void setZoom(double zoom);
 
 private:
+    static QString beschreibung(const LaufAuswertung& auswertung);
+    static QString aktuellName(const LaufAuswertung& auswertung);
+    static QString besteName(const LaufAuswertung& auswertung);
+    bool fortschreibbar(const LaufAuswertung& auswertung) const;
+    void fortschreiben(const LaufAuswertung& auswertung);
+    static void kurveFortschreiben(QLineSeries& kurve, std::vector<double>& gezeigt, const std::vector<double>& werte);
+    void aufbauen(const LaufAuswertung& auswertung);
     void achsenSetzen(int letzterZyklus);
-    void balkenZeigen(const std::vector<double>& anzahlen);
-    void kurveZeigen(const std::vector<double>& werte, const QString& name, QColor farbe);
+    void xBereichSetzen(int letzterZyklus);
+    QBarSet* balkenZeigen(const std::vector<double>& anzahlen);
+    QLineSeries* kurveZeigen(const std::vector<double>& werte, const QString& name, QColor farbe);
     void bandZeigen(const EnsembleKurven& ensemble);
     void anAchsen(QAbstractSeries* reihe);
 
     double m_zoom = 1.0;
+    // What is shown, to tell a run that only grew (owned by the chart).
+    QValueAxis* m_x = nullptr;
+    QBarSet* m_balken = nullptr;
+    QLineSeries* m_aktuell = nullptr;
+    QLineSeries* m_beste = nullptr;
+    std::vector<double> m_anzahlen;
+    std::vector<double> m_werteAktuell;
+    std::vector<double> m_werteBeste;
+    std::vector<double> m_ensembleMittel;
 };

@@ -5,10 +5,13 @@
 #include "auswertungsdiagramm.h"
 #include "auswertungstabelle.h"
 #include "ergebnistext.h"
+#include "fensterplatz.h"
+#include "projektorzoom.h"
 #include "schriften.h"
 #include "spielfeld.h"
 #include "vielespiele.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -33,6 +36,20 @@ namespace {
 constexpr QSize grundgroesse(960, 760);
 // The plot keeps at least this height, so its axes and legend stay readable.
 constexpr int diagrammMindesthoehe = 320;
+// Changes less than this apart give one update, shortly after the last of
+// them: a quick run is followed once at its end, not cycle by cycle. A
+// stream of changes (a held key) still gets an update at least this often.
+constexpr int aktualisierungsabstandMs = 150;
+constexpr int hoechstensVerspaetetMs = 600;
+
+// A plain QWidget reads as a pane ("filler") to screen readers, even as a
+// window of its own; this one reads as the window it is, named by its title.
+QAccessibleInterface* alsFensterLesbar(const QString& klasse, QObject* objekt)
+{
+    if (klasse == QLatin1String("Auswertungsfenster") && objekt && objekt->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(objekt), QAccessible::Window);
+    return nullptr;
+}
 
 QPushButton* knopf(const QString& text, QWidget* eltern)
 {
@@ -49,8 +66,16 @@ Auswertungsfenster::Auswertungsfenster(Spielzugang& spiel, QWidget* eltern)
     , m_vieleSpiele(new VieleSpiele(this))
 {
     setWindowTitle(QStringLiteral("Auswertung – Kettenbrief"));
-    setAccessibleName(QStringLiteral("Auswertung"));
+    static const bool lesbar = [] {
+        QAccessible::installFactory(alsFensterLesbar);
+        return true;
+    }();
+    (void)lesbar;
     aufbauen();
+    m_projektorzoom = new Projektorzoom(
+        *this, [this](double zoom) { return groesseBeiZoom(zoom); }, [this](double zoom) { zoomAnwenden(zoom); });
+    connect(m_projektorzoom, &Projektorzoom::zuGross, this,
+            [this](double stufe) { emit hinweis(Projektorzoom::zuKleinHinweis(stufe)); });
     tastenEinrichten();
     m_aktualisierung.setSingleShot(true);
     connect(&m_aktualisierung, &QTimer::timeout, this, &Auswertungsfenster::aktualisieren);
@@ -72,6 +97,8 @@ void Auswertungsfenster::aufbauen()
     m_tabellenansicht->setModel(m_tabelle);
     m_tabellenansicht->verticalHeader()->hide();
     m_tabellenansicht->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The widths follow the rows in view, not all of a long game.
+    m_tabellenansicht->horizontalHeader()->setResizeContentsPrecision(0);
     m_tabellenansicht->setAccessibleName(QStringLiteral("Tabelle der Zyklen"));
     auto* teiler = new QSplitter(Qt::Vertical, this);
     teiler->addWidget(m_diagramm);
@@ -118,6 +145,10 @@ QWidget* Auswertungsfenster::vieleSpieleLeiste()
     m_anzahlSpiele->setSuffix(QStringLiteral(" Spiele"));
     m_anzahlSpiele->setAccessibleName(QStringLiteral("Anzahl der Spiele"));
     m_starten = knopf(QStringLiteral("&Viele Spiele"), leiste);
+    m_starten->setToolTip(QStringLiteral("Spielt so viele Spiele mit demselben A(0) und p, über so viele Zyklen wie "
+                                         "das Spiel, mindestens %1 und höchstens %2.")
+                              .arg(ensembleMindestZyklen)
+                              .arg(ensembleHoechstZyklen));
     m_abbrechen = knopf(QStringLiteral("&Abbrechen"), leiste);
     m_abbrechen->setEnabled(false);
     m_fortschritt = new QProgressBar(leiste);
@@ -130,7 +161,7 @@ QWidget* Auswertungsfenster::vieleSpieleLeiste()
         m_fortschritt->setValue(fertig);
     });
     connect(m_vieleSpiele, &VieleSpiele::fertig, this, &Auswertungsfenster::vieleSpieleFertig);
-    connect(m_vieleSpiele, &VieleSpiele::abgebrochen, this, &Auswertungsfenster::vieleSpieleBeendet);
+    connect(m_vieleSpiele, &VieleSpiele::abgebrochen, this, &Auswertungsfenster::vieleSpieleAbgebrochen);
     reihe->addWidget(m_anzahlSpiele);
     reihe->addWidget(m_starten);
     reihe->addWidget(m_fortschritt, 1);
@@ -145,18 +176,29 @@ void Auswertungsfenster::tastenEinrichten()
     };
     kuerzel(QKeySequence(QKeySequence::Copy), &Auswertungsfenster::tabelleKopieren);
     kuerzel(QKeySequence(Qt::CTRL | Qt::Key_T), &Auswertungsfenster::umschalten);
+    m_projektorzoom->tastenEinrichten();
 }
 
 void Auswertungsfenster::setZoom(double zoom)
+{
+    m_projektorzoom->setzen(zoom);
+}
+
+QSize Auswertungsfenster::groesseBeiZoom(double zoom) const
+{
+    return QSize(static_cast<int>(std::lround(grundgroesse.width() * zoom)),
+                 static_cast<int>(std::lround(grundgroesse.height() * zoom)));
+}
+
+void Auswertungsfenster::zoomAnwenden(double zoom)
 {
     setFont(standardSchrift(zoom));
     m_diagramm->setZoom(zoom);
     m_diagramm->setMinimumHeight(static_cast<int>(std::lround(diagrammMindesthoehe * zoom)));
     m_tabellenansicht->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 6);
-    // As large as the zoom asks, but never larger than the screen.
-    const QSize gewuenscht(static_cast<int>(std::lround(grundgroesse.width() * zoom)),
-                           static_cast<int>(std::lround(grundgroesse.height() * zoom)));
-    resize(gewuenscht.boundedTo(screen()->availableGeometry().size() - (frameGeometry().size() - size())));
+    // As large as the zoom asks, but never larger than the screen, also
+    // below the smallest zoom.
+    resize(groesseBeiZoom(zoom).boundedTo(screen()->availableGeometry().size() - (frameGeometry().size() - size())));
 }
 
 void Auswertungsfenster::umschalten()
@@ -164,6 +206,12 @@ void Auswertungsfenster::umschalten()
     if (isVisible()) {
         close();
         return;
+    }
+    if (!m_platziert && parentWidget()) {
+        // The window system may place it anywhere, also over the main window.
+        m_platziert = true;
+        move(platzNeben(parentWidget()->frameGeometry(), frameGeometry().size(),
+                        parentWidget()->screen()->availableGeometry()));
     }
     show();
     raise();
@@ -197,14 +245,22 @@ void Auswertungsfenster::closeEvent(QCloseEvent* event)
 
 void Auswertungsfenster::spaeterAktualisieren()
 {
-    if (isVisible())
-        m_aktualisierung.start(0);
+    if (!isVisible())
+        return;
+    if (!m_aktualisierung.isActive())
+        m_ersteAenderung.start();
+    if (m_ersteAenderung.elapsed() < hoechstensVerspaetetMs)
+        m_aktualisierung.start(aktualisierungsabstandMs);
 }
 
 void Auswertungsfenster::aktualisieren()
 {
-    m_stand = laufAuswerten(m_spiel.spielfeld(), m_spiel.wachstumsrate(), m_spiel.exponentT(), m_ensemble);
-    m_ergebnis->setText(ergebnistext(m_stand));
+    m_aktualisierung.stop();
+    m_stand = laufAuswerten(m_spiel.spielfeld(), m_spiel.wachstumsrate(), m_spiel.exponentT(), m_ensemble, m_suche);
+    const QString text = ergebnistext(m_stand);
+    m_ergebnis->setText(text);
+    // Screen readers read the sentences, not only the label's name.
+    m_ergebnis->setAccessibleDescription(text);
     m_uebernehmen->setEnabled(m_stand.beste.gefunden);
     m_tabelle->setzen(m_stand);
     m_diagramm->zeigen(m_stand);
@@ -236,6 +292,8 @@ void Auswertungsfenster::vieleSpieleStarten()
     auftrag.zyklen = m_spiel.spielfeld().zyklus();
     m_starten->setEnabled(false);
     m_abbrechen->setEnabled(true);
+    m_fortschritt->resetFormat();
+    m_fortschritt->setAccessibleDescription({});
     m_vieleSpiele->starten(ensembleBegrenzt(auftrag));
 }
 
@@ -244,6 +302,16 @@ void Auswertungsfenster::vieleSpieleFertig(const EnsembleKurven& kurven)
     m_ensemble = kurven;
     vieleSpieleBeendet();
     aktualisieren();
+}
+
+void Auswertungsfenster::vieleSpieleAbgebrochen()
+{
+    const QString text = QStringLiteral("Abgebrochen nach %1 von %2 Spielen")
+                             .arg(m_fortschritt->value())
+                             .arg(m_fortschritt->maximum());
+    m_fortschritt->setFormat(text);
+    m_fortschritt->setAccessibleDescription(text);
+    vieleSpieleBeendet();
 }
 
 void Auswertungsfenster::vieleSpieleBeendet()

@@ -4,12 +4,14 @@
 #include "laufauswertung.h"
 #include "spielzugang.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
 #include <optional>
 
 class Auswertungsdiagramm;
+class Projektorzoom;
 class Auswertungstabelle;
 class QLabel;
 class QProgressBar;
@@ -35,12 +37,15 @@ public:
 
     // Ctrl+T: shows the window in front, or closes it when it is shown.
     void umschalten();
-    // Text and plot grow with the main window's projector zoom.
+    // Follows the main window's projector zoom, as far as its screen allows;
+    // its own keys (Ctrl+Plus, Ctrl+Minus, Ctrl+0, F11) zoom it alone.
     void setZoom(double zoom);
 
 signals:
     // "Das Spiel vom Programmstart" was pressed; the main window does it.
     void spielVomProgrammstartGewuenscht();
+    // Something for the main window's help line.
+    void hinweis(const QString& text);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -53,6 +58,8 @@ private:
     QWidget* knopfleiste();
     QWidget* vieleSpieleLeiste();
     void tastenEinrichten();
+    void zoomAnwenden(double zoom);
+    QSize groesseBeiZoom(double zoom) const;
 
     // Computes what is shown anew; several changes in a row give one update.
     void spaeterAktualisieren();
@@ -63,12 +70,16 @@ private:
     void diagrammKopieren();
     void vieleSpieleStarten();
     void vieleSpieleFertig(const EnsembleKurven& kurven);
+    // Says after how many games the run was cancelled.
+    void vieleSpieleAbgebrochen();
     void vieleSpieleBeendet();
 
     Spielzugang& m_spiel;
     LaufAuswertung m_stand;
+    LaufendeAnpassung m_suche;
     std::optional<EnsembleKurven> m_ensemble;
     QTimer m_aktualisierung;
+    QElapsedTimer m_ersteAenderung; // the first change the next update follows
 
     QLabel* m_ergebnis = nullptr;
     QPushButton* m_uebernehmen = nullptr;
@@ -80,4 +91,6 @@ private:
     Auswertungstabelle* m_tabelle = nullptr;
     QTableView* m_tabellenansicht = nullptr;
     VieleSpiele* m_vieleSpiele = nullptr;
+    Projektorzoom* m_projektorzoom = nullptr;
+    bool m_platziert = false; // put beside the main window once
 };

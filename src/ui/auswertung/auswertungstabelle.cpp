@@ -3,7 +3,10 @@
 
 #include "deutschezahl.h"
 
+#include <QColor>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
@@ -19,9 +22,24 @@ QString wertOderLeer(const std::vector<double>& werte, int n, int nachkommastell
 
 void Auswertungstabelle::setzen(LaufAuswertung auswertung)
 {
-    beginResetModel();
+    const int alteZeilen = rowCount();
+    const int neueZeilen = static_cast<int>(auswertung.anzahlen.size());
+    const bool gewachsen = alteZeilen > 0 && neueZeilen >= alteZeilen
+                           && m_auswertung.ensemble.has_value() == auswertung.ensemble.has_value();
+    if (!gewachsen) {
+        beginResetModel();
+        m_auswertung = std::move(auswertung);
+        endResetModel();
+        return;
+    }
+    if (neueZeilen > alteZeilen)
+        beginInsertRows({}, alteZeilen, neueZeilen - 1);
     m_auswertung = std::move(auswertung);
-    endResetModel();
+    if (neueZeilen > alteZeilen)
+        endInsertRows();
+    // t, the best t and many games may have changed every row shown before.
+    emit dataChanged(index(0, 0), index(alteZeilen - 1, columnCount() - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
 int Auswertungstabelle::rowCount(const QModelIndex& parent) const
@@ -52,7 +70,10 @@ QString Auswertungstabelle::kopf(int spalte) const
                    ? QStringLiteral("Verhulst, t = %1").arg(deutscheZahlKurz(m_auswertung.beste.t, 3))
                    : QStringLiteral("Verhulst, bestes t");
     case mittelSpalte:
-        return QStringLiteral("Mittel von %1 Spielen").arg(m_auswertung.ensemble->auftrag.spiele);
+        // Many games stop at their last cycle; the rows below stay empty.
+        return QStringLiteral("Mittel von %1 Spielen (bis Zyklus %2)")
+            .arg(m_auswertung.ensemble->auftrag.spiele)
+            .arg(m_auswertung.ensemble->auftrag.zyklen);
     case quantil10Spalte:
         return QStringLiteral("10-%-Quantil");
     default:
@@ -83,15 +104,33 @@ QString Auswertungstabelle::zelle(int zeile, int spalte) const
     }
 }
 
+bool Auswertungstabelle::ohneZielsuche(int zeile) const
+{
+    return std::binary_search(m_auswertung.ohneZielsuche.begin(), m_auswertung.ohneZielsuche.end(), zeile);
+}
+
 QVariant Auswertungstabelle::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
         return {};
-    if (role == Qt::DisplayRole)
+    switch (role) {
+    case Qt::DisplayRole:
         return zelle(index.row(), index.column());
-    if (role == Qt::TextAlignmentRole)
+    case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-    return {};
+    case Qt::BackgroundRole:
+        return ohneZielsuche(index.row()) ? QVariant(QColor(255, 225, 120)) : QVariant();
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        return ohneZielsuche(index.row()) ? QVariant(ohneZielsucheHinweis()) : QVariant();
+    default:
+        return {};
+    }
+}
+
+QString Auswertungstabelle::ohneZielsucheHinweis()
+{
+    return QStringLiteral("„Ergebnis“ ohne „Zielsuche“: In diesem Zyklus konnte niemand dazukommen.");
 }
 
 QVariant Auswertungstabelle::headerData(int section, Qt::Orientation orientation, int role) const

@@ -8,7 +8,8 @@
 // The run cycle by cycle, one row per cycle n = 0 .. the last stored one:
 // n, A(n), the change ΔA, the Verhulst values for the current and for the
 // best-fitting t, and after many games their mean and 10 % and 90 %
-// quantiles. Numbers as a German reader writes them.
+// quantiles (up to the cycles they were played over). Numbers as a German
+// reader writes them. A cycle committed without a pass is marked.
 class Auswertungstabelle : public QAbstractTableModel
 {
     Q_OBJECT
@@ -16,6 +17,7 @@ class Auswertungstabelle : public QAbstractTableModel
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
+    // A run that only grew gets its new rows; the view keeps the old ones.
     void setzen(LaufAuswertung auswertung);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -30,12 +32,16 @@ public:
     // clipboard and a German spreadsheet.
     QString alsText() const;
 
+    // What the mark of a cycle without a pass means.
+    static QString ohneZielsucheHinweis();
+
 private:
     enum Spalte { zyklusSpalte, anzahlSpalte, zuwachsSpalte, aktuellSpalte, besteSpalte, mittelSpalte,
                   quantil10Spalte, quantil90Spalte };
 
     QString kopf(int spalte) const;
     QString zelle(int zeile, int spalte) const;
+    bool ohneZielsuche(int zeile) const;
 
     LaufAuswertung m_auswertung;
 };

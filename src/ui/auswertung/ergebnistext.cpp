@@ -14,9 +14,31 @@ QString fehlername(VerhulstFehler fehler)
 
 QString besteZeile(const BesteAnpassung& beste)
 {
-    return QStringLiteral("Am besten passt t = %1: Die Verhulst-Werte weichen im quadratischen Mittel um %2 "
-                          "Mitspieler vom Spiel ab.")
+    return QStringLiteral("Am besten passt t = %1: Die Verhulst-Kurve weicht dann um %2 Mitspieler von den "
+                          "Balken des Spiels ab.")
         .arg(deutscheZahl(beste.t, 3), deutscheZahl(beste.rms, 1));
+}
+
+// How the deviation is computed, in words a pupil can follow.
+QString abweichungErklaert()
+{
+    return QStringLiteral("So entsteht diese Abweichung: In jedem Zyklus den Unterschied zwischen Kurve und Balken "
+                          "nehmen und quadrieren, von allen Zyklen den Mittelwert bilden, daraus die Wurzel ziehen. "
+                          "Große Unterschiede zählen so mehr als kleine; je kleiner die Abweichung, desto besser "
+                          "passt die Kurve.");
+}
+
+QString ohneZielsucheZeile(const std::vector<int>& zyklen)
+{
+    QStringList nummern;
+    for (int n : zyklen)
+        nummern << QString::number(n);
+    const QString welche = zyklen.size() == 1 ? QStringLiteral("In einem Zyklus (%1) kam").arg(nummern.front())
+                                              : QStringLiteral("In %1 Zyklen (%2) kam")
+                                                    .arg(zyklen.size())
+                                                    .arg(nummern.join(QStringLiteral(", ")));
+    return welche + QStringLiteral(" „Ergebnis“ ohne „Zielsuche“: Da konnte niemand dazukommen, und das verfälscht "
+                                   "das beste t. Die Tabelle markiert diese Zyklen gelb.");
 }
 
 QString aktuelleZeile(const LaufAuswertung& auswertung)
@@ -34,13 +56,18 @@ QString aktuelleZeile(const LaufAuswertung& auswertung)
 QString ensembleZeile(const EnsembleKurven& ensemble)
 {
     const EnsembleAuftrag& auftrag = ensemble.auftrag;
-    QString zeile = QStringLiteral("Viele Spiele: %1 Spiele mit A(0) = %2 und p = %3 über %4 Zyklen.")
+    QString zeile = QStringLiteral("Viele Spiele: %1 Spiele mit A(0) = %2 und p = %3 über %4 Zyklen (so viele wie "
+                                   "das Spiel, mindestens %5 und höchstens %6). "
+                                   "Die orange Linie ist ihr Mittelwert; im violetten Band lagen in jedem Zyklus "
+                                   "8 von 10 dieser Spiele.")
                         .arg(auftrag.spiele)
                         .arg(auftrag.startSpieler)
                         .arg(deutscheZahlKurz(auftrag.p, 6))
-                        .arg(auftrag.zyklen);
+                        .arg(auftrag.zyklen)
+                        .arg(ensembleMindestZyklen)
+                        .arg(ensembleHoechstZyklen);
     if (ensemble.anpassung.gefunden)
-        zeile += QStringLiteral(" Ihrem Mittel passt t = %1 am besten (Abweichung %2 Mitspieler).")
+        zeile += QStringLiteral(" Zu ihrem Mittelwert passt t = %1 am besten (Abweichung %2 Mitspieler).")
                      .arg(deutscheZahl(ensemble.anpassung.t, 3), deutscheZahl(ensemble.anpassung.rms, 1));
     return zeile;
 }
@@ -61,7 +88,11 @@ QString ergebnistext(const LaufAuswertung& auswertung)
                                                    "Mit jedem läuft die Verhulst-Iteration über.")
                                         .arg(verglichen);
         absaetze << beste + QLatin1Char(' ') + aktuelleZeile(auswertung);
+        if (auswertung.beste.gefunden || auswertung.aktuell.vergleichbar)
+            absaetze << abweichungErklaert();
     }
+    if (!auswertung.ohneZielsuche.empty())
+        absaetze << ohneZielsucheZeile(auswertung.ohneZielsuche);
     if (auswertung.andererFaktor)
         absaetze << QStringLiteral("In diesem Spiel wurde p geändert; gerechnet ist mit dem jetzigen p = %1.")
                         .arg(deutscheZahlKurz(auswertung.p, 6));

@@ -6,7 +6,7 @@
 #include <QString>
 
 // The answer above the table, in German sentences, one paragraph each: which
-// t fits best and how well, how well the current t fits, and what a reader
-// must know besides (no cycle yet, p changed during the game, cycles beyond
-// the history, many games).
+// t fits best and how well, what that deviation means, how well the current
+// t fits, and what a reader must know besides (no cycle yet, cycles without
+// a pass, p changed during the game, cycles beyond the history, many games).
 QString ergebnistext(const LaufAuswertung& auswertung);

@@ -228,7 +228,22 @@ void Controls::applyZoom(double zoom)
     for (const auto& [spec, widget] : m_controls) {
         widget->setGeometry(pixelRect(*spec, zoom));
         applyLook(*spec, widget, zoom);
+        // The design size stays exactly as designed.
+        if (spec->kind == ControlKind::Label && zoom < 1.0)
+            keepTextInView(*static_cast<QLabel*>(widget));
     }
+}
+
+void Controls::keepTextInView(QLabel& label)
+{
+    // Below the design size the rounded font shrinks less than the rounded
+    // box: the text would run into the control on its right ("A(n+1)" into
+    // its number box at 0.869). The label then reaches further left instead.
+    const int zuBreit = QFontMetrics(label.font()).horizontalAdvance(label.text()) - label.width();
+    if (zuBreit <= 0 || label.wordWrap())
+        return;
+    const int links = std::max(0, label.x() - zuBreit);
+    label.setGeometry(links, label.y(), label.geometry().right() + 1 - links, label.height());
 }
 
 void Controls::applyLook(const ControlSpec& spec, QWidget* widget, double zoom)

@@ -10,6 +10,8 @@
 
 // Creates the window's controls from the control table, binds each to its
 // typed member of Steuerelemente, and lays them out at a zoom factor.
+class QLabel;
+
 class Controls
 {
 public:
@@ -26,6 +28,8 @@ private:
     void setTabOrder();
     QWidget* create(const ControlSpec& spec, QWidget* parent);
     void applyLook(const ControlSpec& spec, QWidget* widget, double zoom);
+    // A label whose text is wider than its box below zoom 1 reaches further left.
+    static void keepTextInView(QLabel& label);
 
     QObject* m_mouseSink;
     // Every control with its row of the table, in the table's order.

@@ -2,6 +2,7 @@
 #include "form1.h"
 
 #include "auswertungsfenster.h"
+#include "controltable.h"
 #include "drawingsurface.h"
 #include "erlaeuterungsbild.h"
 #include "feldansicht.h"
@@ -20,6 +21,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -59,7 +61,8 @@ Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, QWidget* parent)
                           [this] { return wartendeEreignisseVerarbeiten(); }})
     , m_hilfe(new HelpLine(*m_ui.txtHilfe, this))
     , m_fokusrahmen(new Fokusrahmen(*centralWidget()))
-    , m_projektorzoom(new Projektorzoom(*this, [this](double zoom) { zoomAnwenden(zoom); }))
+    , m_projektorzoom(new Projektorzoom(
+          *this, [this](double zoom) { return groesseBeiZoom(zoom); }, [this](double zoom) { zoomAnwenden(zoom); }))
 {
     setWindowTitle(QStringLiteral("Nivra1.0"));
     for (QWidget* steuerelement : centralWidget()->findChildren<QWidget*>())
@@ -102,12 +105,9 @@ void Form1::createShortcuts()
     const auto kuerzel = [this](QKeySequence folge, auto* empfaenger, auto handler) {
         connect(new QShortcut(folge, this), &QShortcut::activated, empfaenger, handler);
     };
-    kuerzel(QKeySequence(QKeySequence::ZoomIn), m_projektorzoom, &Projektorzoom::vergroessern);
-    // Ctrl with the "=" key, where "+" needs Shift as well.
-    kuerzel(QKeySequence(Qt::CTRL | Qt::Key_Equal), m_projektorzoom, &Projektorzoom::vergroessern);
-    kuerzel(QKeySequence(QKeySequence::ZoomOut), m_projektorzoom, &Projektorzoom::verkleinern);
-    kuerzel(QKeySequence(Qt::CTRL | Qt::Key_0), m_projektorzoom, &Projektorzoom::zuruecksetzen);
-    kuerzel(QKeySequence(Qt::Key_F11), m_projektorzoom, &Projektorzoom::bildschirmFuellenUmschalten);
+    m_projektorzoom->tastenEinrichten();
+    connect(m_projektorzoom, &Projektorzoom::zuGross, m_hilfe,
+            [this](double stufe) { m_hilfe->show(Projektorzoom::zuKleinHinweis(stufe)); });
     kuerzel(QKeySequence(QKeySequence::Copy), this, &Form1::bildKopieren);
     kuerzel(QKeySequence(Qt::Key_Escape), this, &Form1::erlaeuterungSchliessen);
     kuerzel(QKeySequence(Qt::CTRL | Qt::Key_T), this, &Form1::auswertungUmschalten);
@@ -172,6 +172,15 @@ void Form1::zoomSetzen(double zoom)
 double Form1::zoom() const
 {
     return m_projektorzoom->zoom();
+}
+
+QSize Form1::groesseBeiZoom(double zoom) const
+{
+    // The menu bar's margins stay; its text grows with the zoom.
+    const QMenuBar* leiste = menuBar();
+    const int raender = leiste->sizeHint().height() - QFontMetrics(leiste->font()).height();
+    const int menue = raender + QFontMetrics(standardSchrift(zoom)).height();
+    return QSize(twipsZuPixeln(clientWidthTwips, zoom), twipsZuPixeln(clientHeightTwips, zoom) + menue);
 }
 
 void Form1::zoomAnwenden(double zoom)
@@ -332,12 +341,18 @@ void Form1::picHistoMouseMove(QPointF punkt)
 
 // ---- The Verhulst model ----
 
-void Form1::verhulstKurve(Histoansicht::Kurve art)
+VerhulstFolge Form1::verhulstLinien(Histoansicht::Kurve art)
 {
     const double a0 = parameterVon(m_ui.txtStart->text());
     const int letzterZyklus = m_ui.HScroll1->value();
-    const VerhulstFolge folge = verhulstFolge(a0, wachstumsrate(), m_exponentT, letzterZyklus);
+    VerhulstFolge folge = verhulstFolge(a0, wachstumsrate(), m_exponentT, letzterZyklus);
     m_histo->verhulstLinienZeichnen(folge.werte, art);
+    return folge;
+}
+
+void Form1::verhulstKurve(Histoansicht::Kurve art)
+{
+    const VerhulstFolge folge = verhulstLinien(art);
     if (folge.fehler != VerhulstFehler::keiner)
         hinweisZeigen(this, QStringLiteral("Kettenbrief"), verhulstFehlertext(folge.fehler, folge.fehlerZyklus), zoom());
 }
@@ -352,7 +367,7 @@ void Form1::command3Click()
     // A fade that fails stops where it failed and says so; the new t is
     // taken over all the same, so a smaller t always gets the class out.
     verhulstKurve(Histoansicht::Kurve::verblasst);
-    exponentSetzen(fuehrendeZahl(m_ui.Text4->text()));
+    exponentSetzen(exponentVon(m_ui.Text4->text()));
 }
 
 void Form1::exponentSetzen(double t)
@@ -374,7 +389,8 @@ void Form1::exponentUebernehmen(double t)
     // The box shows t as a teacher would type it, with a point; 15 digits
     // keep every t of the fit exact.
     m_ui.Text4->setText(QString::number(t, 'g', 15));
-    verhulstKurve(Histoansicht::Kurve::verblasst);
+    // The old t is being thrown away: where its curve fails is no news.
+    verhulstLinien(Histoansicht::Kurve::verblasst);
     exponentSetzen(t);
     verhulstKurve(Histoansicht::Kurve::vergleich);
 }
@@ -431,6 +447,7 @@ void Form1::auswertungUmschalten()
         connect(m_projektorzoom, &Projektorzoom::zoomGeaendert, m_auswertung, &Auswertungsfenster::setZoom);
         connect(m_auswertung, &Auswertungsfenster::spielVomProgrammstartGewuenscht, this,
                 &Form1::spielVomProgrammstart);
+        connect(m_auswertung, &Auswertungsfenster::hinweis, m_hilfe, [this](const QString& text) { m_hilfe->show(text); });
     }
     m_auswertung->umschalten();
 }

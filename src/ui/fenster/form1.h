@@ -91,6 +91,8 @@ private:
     void connectHandlers();
     void connectSurfaces();
     void watchHelpTexts();
+    // The window without its frame at a zoom factor: client area and menu bar.
+    QSize groesseBeiZoom(double zoom) const;
     // Lays the window out at a zoom factor: controls, fonts, surfaces.
     void zoomAnwenden(double zoom);
     // Keeps what the two surfaces show readable for screen readers.
@@ -102,6 +104,8 @@ private:
     // Draws the Verhulst curve; a step that fails is reported and the lines
     // before it stay.
     void verhulstKurve(Histoansicht::Kurve art);
+    // The same without a report: the lines up to a failing step.
+    VerhulstFolge verhulstLinien(Histoansicht::Kurve art);
     // Steps 3 to 6 of taking t over: cut to 8, store, show, redraw the grid.
     void exponentSetzen(double t);
     // Lets the waiting window events run; false once the program is ending.

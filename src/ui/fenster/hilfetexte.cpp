@@ -20,7 +20,7 @@ std::vector<FesterHilfetext> festeHilfetexte(const Steuerelemente& ui)
         {ui.Command2, "10 Iterationszyklen durchführen"},
         {ui.Command1, "Vergleich mit dem Verlauf nach dem Modell von Verhulst"},
         {ui.Command3, "Änderung von t muss hier initialisiert werden"},
-        {ui.Text4, "Der Exponent t kann hier verändert werden, für Dezimalzahlen Punkt verwenden"},
+        {ui.Text4, "Der Exponent t kann hier verändert werden, Dezimalzahlen mit Komma oder Punkt"},
         {ui.Image1, "Verhulst Iteration in verallgemeinerter Form (durch den Exponenten t)"},
         {ui.Command5, "Diagramme löschen"},
         {ui.Command6, "Histogramm über die ganze Bildschirmbreite zeigen"},

@@ -30,6 +30,11 @@ double fuehrendeZahl(const QString& text)
     return nachsichtigUmwandeln(text.toStdString());
 }
 
+double exponentVon(const QString& text)
+{
+    return exponentUmwandeln(text.toStdString());
+}
+
 double parameterVon(const QString& text)
 {
     const std::string wert = text.toStdString();

@@ -12,6 +12,9 @@ QString klartextVon(double wert);
 QString hilfetextVon(double wert);
 // The leading number of a text, never failing (a text without one is 0).
 double fuehrendeZahl(const QString& text);
+// t as typed into its box: the leading number, with a comma between digits
+// as the decimal separator as well as the point.
+double exponentVon(const QString& text);
 // A parameter as its scroll bar wrote it: the strict reading in the user's
 // locale, should it ever fail the leading number.
 double parameterVon(const QString& text);

@@ -8,25 +8,37 @@
 #include <functional>
 #include <optional>
 
-class QMainWindow;
+class QRect;
 class QScreen;
+class QWidget;
 
-// The zoom of the whole window for a projector, kept within the available
+// The top-left corner of a window of `groesse` put at `ecke` and moved into
+// the area `verfuegbar` as far as it fits (a larger window keeps to its
+// top-left corner).
+QPoint imBereich(QPoint ecke, QSize groesse, const QRect& verfuegbar);
+
+// The zoom of a whole window for a projector, kept within the available
 // area of the window's screen: steps with Ctrl+Plus and Ctrl+Minus, the
 // design size with Ctrl+0, and with F11 the largest zoom of any factor that
 // fits (F11 again goes back). On a screen smaller than the design the window
-// starts at the largest zoom that fits, but never below 0.75.
+// starts at the largest zoom that fits, but never below 0.75. Each window
+// of the program has its own.
 class Projektorzoom : public QObject
 {
     Q_OBJECT
 
 public:
-    // `anwenden` lays the window out at a zoom factor. Once the window is
-    // shown, the zoom follows its screen: the window shrinks to fit when it
-    // is framed or moved onto a smaller screen.
-    Projektorzoom(QMainWindow& fenster, std::function<void(double)> anwenden);
+    // `groesse` gives the window's size without its frame at a zoom factor,
+    // `anwenden` lays the window out at one. Once the window is shown, the
+    // zoom follows its screen: the window shrinks to fit when it is framed
+    // or moved onto a smaller screen.
+    Projektorzoom(QWidget& fenster, std::function<QSize(double)> groesse, std::function<void(double)> anwenden);
 
     double zoom() const { return m_zoom; }
+    // Ctrl+Plus (and Ctrl+=), Ctrl+Minus, Ctrl+0 and F11 in the window.
+    void tastenEinrichten();
+    // What the help line says when the next step does not fit the screen.
+    static QString zuKleinHinweis(double stufe);
 
     // The zoom asked for, or the largest that fits when it is larger.
     void setzen(double gewuenscht);
@@ -43,6 +55,8 @@ public:
 signals:
     // The window was laid out at a new zoom.
     void zoomGeaendert(double zoom);
+    // Ctrl+Plus found the next step `stufe` too large for the screen.
+    void zuGross(double stufe);
 
 protected:
     bool eventFilter(QObject* beobachtet, QEvent* event) override;
@@ -55,8 +69,11 @@ private:
     QSize rahmen() const;
     QScreen* bildschirm() const;
     void anwenden(double zoom);
+    // A window grown at its place stays within its screen.
+    void imBildschirmHalten();
 
-    QMainWindow& m_fenster;
+    QWidget& m_fenster;
+    std::function<QSize(double)> m_groesse;
     std::function<void(double)> m_anwenden;
     double m_zoom = 1.0;
     // Where F11 came from, while the window fills the screen.

@@ -1,28 +1,53 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "projektorzoom.h"
 
-#include "controltable.h"
-#include "schriften.h"
-#include "twips.h"
 #include "zoomstufen.h"
 
-#include <QFontMetrics>
 #include <QGuiApplication>
-#include <QMainWindow>
-#include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
+#include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
 #include <cmath>
 
-Projektorzoom::Projektorzoom(QMainWindow& fenster, std::function<void(double)> anwenden)
+QPoint imBereich(QPoint ecke, QSize groesse, const QRect& verfuegbar)
+{
+    const int rechts = std::max(verfuegbar.left(), verfuegbar.right() + 1 - groesse.width());
+    const int unten = std::max(verfuegbar.top(), verfuegbar.bottom() + 1 - groesse.height());
+    return QPoint(std::clamp(ecke.x(), verfuegbar.left(), rechts), std::clamp(ecke.y(), verfuegbar.top(), unten));
+}
+
+Projektorzoom::Projektorzoom(QWidget& fenster, std::function<QSize(double)> groesse,
+                             std::function<void(double)> anwenden)
     : QObject(&fenster)
     , m_fenster(fenster)
+    , m_groesse(std::move(groesse))
     , m_anwenden(std::move(anwenden))
 {
     m_fenster.installEventFilter(this);
+}
+
+void Projektorzoom::tastenEinrichten()
+{
+    const auto kuerzel = [this](QKeySequence folge, void (Projektorzoom::*handlung)()) {
+        connect(new QShortcut(folge, &m_fenster), &QShortcut::activated, this, handlung);
+    };
+    kuerzel(QKeySequence(QKeySequence::ZoomIn), &Projektorzoom::vergroessern);
+    // Ctrl with the "=" key, where "+" needs Shift as well.
+    kuerzel(QKeySequence(Qt::CTRL | Qt::Key_Equal), &Projektorzoom::vergroessern);
+    kuerzel(QKeySequence(QKeySequence::ZoomOut), &Projektorzoom::verkleinern);
+    kuerzel(QKeySequence(Qt::CTRL | Qt::Key_0), &Projektorzoom::zuruecksetzen);
+    kuerzel(QKeySequence(Qt::Key_F11), &Projektorzoom::bildschirmFuellenUmschalten);
+}
+
+QString Projektorzoom::zuKleinHinweis(double stufe)
+{
+    return QStringLiteral("Der Bildschirm ist für die nächste Stufe (%1 %) zu klein. F11 füllt ihn mit der "
+                          "größten Stufe, die passt.")
+        .arg(static_cast<int>(std::lround(stufe * 100)));
 }
 
 bool Projektorzoom::eventFilter(QObject*, QEvent* event)
@@ -53,13 +78,7 @@ QSize Projektorzoom::rahmen() const
 
 QSize Projektorzoom::fenstergroesse(double zoom) const
 {
-    // The menu bar's margins stay; its text grows with the zoom.
-    const QMenuBar* leiste = m_fenster.menuBar();
-    const int raender = leiste->sizeHint().height() - QFontMetrics(leiste->font()).height();
-    const int menue = raender + QFontMetrics(standardSchrift(zoom)).height();
-    const int breite = twipsZuPixeln(clientWidthTwips, zoom);
-    const int hoehe = twipsZuPixeln(clientHeightTwips, zoom);
-    return QSize(breite, hoehe + menue) + rahmen();
+    return m_groesse(zoom) + rahmen();
 }
 
 double Projektorzoom::groessterPassenderZoom() const
@@ -85,7 +104,17 @@ void Projektorzoom::anwenden(double zoom)
 {
     m_zoom = zoom;
     m_anwenden(zoom);
+    imBildschirmHalten();
     emit zoomGeaendert(zoom);
+}
+
+void Projektorzoom::imBildschirmHalten()
+{
+    if (!m_fenster.isVisible())
+        return;
+    const QPoint ecke = imBereich(m_fenster.pos(), m_fenster.size() + rahmen(), bildschirm()->availableGeometry());
+    if (ecke != m_fenster.pos())
+        m_fenster.move(ecke);
 }
 
 void Projektorzoom::setzen(double gewuenscht)
@@ -100,6 +129,8 @@ void Projektorzoom::vergroessern()
     const double naechste = zoomstufen::groesser(m_zoom);
     if (naechste <= groessterPassenderZoom())
         setzen(naechste);
+    else if (naechste > m_zoom)
+        emit zuGross(naechste);
 }
 
 void Projektorzoom::verkleinern()
@@ -123,9 +154,12 @@ void Projektorzoom::bildschirmFuellenUmschalten()
     const VorDemFuellen vorher{m_zoom, m_fenster.pos()};
     anwenden(groessterPassenderZoom());
     m_vorDemFuellen = vorher;
-    QRect lage(QPoint(0, 0), fenstergroesse(m_zoom));
-    lage.moveCenter(bildschirm()->availableGeometry().center());
-    m_fenster.move(lage.topLeft());
+    // Centred by the size the window took, and never above or left of the
+    // available area, where a frame's title would be out of reach.
+    const QRect verfuegbar = bildschirm()->availableGeometry();
+    QRect lage(QPoint(0, 0), m_fenster.size() + rahmen());
+    lage.moveCenter(verfuegbar.center());
+    m_fenster.move(imBereich(lage.topLeft(), lage.size(), verfuegbar));
 }
 
 void Projektorzoom::anBildschirmAnpassen()

@@ -314,10 +314,9 @@ void TestEnsemble::bestesTFuerDasMittel()
 // count of finished games loses none of them.
 void TestEnsemble::keinSpielGehtVerloren()
 {
-    const std::atomic<bool> abbrechen{false};
     for (int lauf = 0; lauf < 5; ++lauf) {
         std::atomic<int> fertig{0};
-        QVERIFY(ensembleRechnen(auftrag(200, 0, 5, 10, 8), abbrechen, fertig).has_value());
+        QVERIFY(ensembleRechnen(auftrag(200, 0, 5, 10, 8), std::stop_token(), fertig).has_value());
         QCOMPARE(fertig.load(), 200);
     }
 }

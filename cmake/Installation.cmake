@@ -139,8 +139,9 @@ Zyklus versucht jeder Spieler, zufällig gewählte andere anzuwerben. Das
 Spiel lässt sich wiederholen, denn der Zufallsgenerator beginnt immer mit
 demselben Startwert. Das Balkendiagramm der Spielerzahlen wird mit dem
 logistischen Wachstum nach Verhulst verglichen, verallgemeinert durch
-einen Exponenten t. Das Programm ist deutschsprachig, liest und schreibt
-keine Dateien und behält nichts von einem Start zum nächsten.")
+einen Exponenten t. Das Programm ist deutschsprachig, liest keine Dateien,
+schreibt nur auf Wunsch ein Arbeitsblatt, das Diagramm oder die Tabelle
+und behält nichts von einem Start zum nächsten.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 

@@ -113,6 +113,8 @@ private:
         m_maler.drawText(QRectF(px(x), px(y), px(breite), px(hoehe)), flags, text);
     }
     std::vector<double> spaltenbreiten(qsizetype spalten) const;
+    // The height the wrapped header cells need, at least two rows.
+    double kopfhoehe(const QStringList& kopf, const std::vector<double>& breiten, double zeile) const;
 
     QPainter& m_maler;
     double m_proMm;
@@ -128,13 +130,25 @@ std::vector<double> Seite::spaltenbreiten(qsizetype spalten) const
     return breiten;
 }
 
+double Seite::kopfhoehe(const QStringList& kopf, const std::vector<double>& breiten, double zeile) const
+{
+    const QFontMetricsF masse(schrift(8, true), m_maler.device());
+    double hoehe = 2 * zeile;
+    for (qsizetype s = 0; s < kopf.size(); ++s) {
+        const QRectF platz(0, 0, px(breiten[std::size_t(s)] - 1.5), px(m_hoehe));
+        const double gebraucht = masse.boundingRect(platz, Qt::TextWordWrap, kopf[s]).height() / m_proMm;
+        hoehe = std::max(hoehe, gebraucht + 0.3 * zeile);
+    }
+    return hoehe;
+}
+
 void Seite::tabelle(const QList<QStringList>& zeilen, double y, double unten)
 {
     const QFont f = schrift(8);
     m_maler.setFont(f);
     const double zeile = zeilenhoehe(f) * 1.3;
-    const double kopfhoehe = 2 * zeile;
     const std::vector<double> breiten = spaltenbreiten(zeilen.front().size());
+    const double kopfhoehe = this->kopfhoehe(zeilen.front(), breiten, zeile);
     const int zyklen = static_cast<int>(zeilen.size()) - 1;
     const int platz = std::max(0, static_cast<int>(std::floor((unten - y - kopfhoehe) / zeile)));
     // With a row of note in place of the last row that would fit.

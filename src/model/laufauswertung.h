@@ -2,7 +2,7 @@
 #pragma once
 
 #include "anpassung.h"
-#include "ensemblerechnung.h"
+#include "ensemblespiele.h"
 
 #include <optional>
 #include <vector>

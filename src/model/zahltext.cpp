@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -111,16 +112,47 @@ struct Umwandlung
     Bereich bereich = Bereich::innerhalb;
 };
 
+// The number as strtod reads it in any locale: the digits without a decimal
+// separator and an exponent that puts the separator back ("12.5e3" becomes
+// "125e2"). Exponents beyond a few million are clamped: the value is out of
+// range either way.
+std::string ohneTrenner(const Zahlteile& teile)
+{
+    long long exponent = 0;
+    if (!teile.exponent.empty()) {
+        const bool negativ = teile.exponent[0] == '-';
+        for (char c : teile.exponent) {
+            if (istZiffer(c) && exponent < 100000000)
+                exponent = exponent * 10 + (c - '0');
+        }
+        if (negativ)
+            exponent = -exponent;
+    }
+    std::string ziffern;
+    bool nachTrenner = false;
+    for (char c : teile.mantisse) {
+        if (c == '.') {
+            nachTrenner = true;
+            continue;
+        }
+        ziffern += c;
+        if (nachTrenner)
+            --exponent;
+    }
+    return ziffern + 'e' + std::to_string(exponent);
+}
+
+// strtod rounds correctly in both C libraries the program is built with
+// (glibc and the WebAssembly one), and without a separator in the text its
+// result does not depend on the locale. Overflow gives infinity, underflow
+// zero for digits that are not all zero; those are reported as out of range.
 Umwandlung teileUmwandeln(const Zahlteile& teile)
 {
-    // The mantissa holds at least one digit, so from_chars always reads it.
-    std::string zahl = teile.mantisse;
-    if (!teile.exponent.empty())
-        zahl += 'e' + teile.exponent;
+    const std::string zahl = ohneTrenner(teile);
     Umwandlung ergebnis;
-    const auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), ergebnis.wert);
-    (void)ende;
-    if (fehler == std::errc::result_out_of_range) {
+    ergebnis.wert = std::strtod(zahl.c_str(), nullptr);
+    const bool nurNullen = teile.mantisse.find_first_not_of("0.") == std::string::npos;
+    if (std::isinf(ergebnis.wert) || (ergebnis.wert == 0.0 && !nurNullen)) {
         ergebnis.bereich = groessenordnung(teile) > 0 ? Bereich::ueberlauf : Bereich::unterlauf;
         ergebnis.wert = 0.0;
     }
@@ -137,12 +169,13 @@ struct Dezimalform
     int exponent = 0;
 };
 
+// printf's %e is exact in both C libraries; only the decimal separator
+// depends on the locale, and only the digits and the exponent are read.
 Dezimalform dezimalform(double betrag)
 {
     std::array<char, 64> puffer{};
-    const auto ergebnis = std::to_chars(puffer.data(), puffer.data() + puffer.size(), betrag,
-                                        std::chars_format::scientific, 14);
-    const std::string_view text(puffer.data(), static_cast<std::size_t>(ergebnis.ptr - puffer.data()));
+    const int laenge = std::snprintf(puffer.data(), puffer.size(), "%.14e", betrag);
+    const std::string_view text(puffer.data(), static_cast<std::size_t>(laenge));
     const std::size_t e = text.find('e');
     Dezimalform form;
     for (char c : text.substr(0, e))

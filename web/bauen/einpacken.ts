@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Packs the browser edition into one HTML file: the compiled model, the
+// page's script, the control table, the pictures, the fonts and their
+// licence. Everything is inline, so the file works from a USB stick
+// (file://) and from any web server, and its Content-Security-Policy
+// forbids every request to the network.
+import { createHash } from "node:crypto";
+import { readFileSync, writeFileSync } from "node:fs";
+import { basename, join } from "node:path";
+import { parseArgs } from "node:util";
+
+// A small AMD loader for the modules tsc writes into one file: define()
+// keeps each factory, require() runs it once with its dependencies.
+const lader = `"use strict";
+var define, kettenbriefStarten;
+(function () {
+    var fabriken = {}, module = {};
+    function laden(name) {
+        if (name in module) return module[name].exports;
+        var eintrag = fabriken[name];
+        if (!eintrag) throw new Error("Modul fehlt: " + name);
+        var m = { exports: {} };
+        module[name] = m;
+        var args = eintrag.abh.map(function (abh) {
+            if (abh === "require") return laden;
+            if (abh === "exports") return m.exports;
+            return laden(abh);
+        });
+        eintrag.fabrik.apply(null, args);
+        return m.exports;
+    }
+    define = function (name, abh, fabrik) { fabriken[name] = { abh: abh, fabrik: fabrik }; };
+    kettenbriefStarten = laden;
+})();
+`;
+
+const schriften: Array<[familie: string, gewicht: string, datei: string]> = [
+    ["Liberation Sans", "normal", "LiberationSans-Regular.ttf"],
+    ["Liberation Sans", "bold", "LiberationSans-Bold.ttf"],
+    ["Liberation Serif", "normal", "LiberationSerif-Regular.ttf"],
+    ["Liberation Serif", "bold", "LiberationSerif-Bold.ttf"],
+];
+
+function hash(text: string): string {
+    return "'sha256-" + createHash("sha256").update(text, "utf8").digest("base64") + "'";
+}
+
+function schriftRegeln(ordner: string): string {
+    return schriften
+        .map(([familie, gewicht, datei]) => {
+            const daten = readFileSync(join(ordner, datei)).toString("base64");
+            return `@font-face { font-family: "${familie}"; font-weight: ${gewicht}; font-style: normal; ` +
+                `src: url(data:font/ttf;base64,${daten}) format("truetype"); }`;
+        })
+        .join("\n");
+}
+
+/** The pictures as data URLs, by their resource path (":/pictures/name.svg"). */
+function bilder(dateien: string[]): Record<string, string> {
+    const ergebnis: Record<string, string> = {};
+    for (const datei of dateien) {
+        const daten = readFileSync(datei).toString("base64");
+        ergebnis[":/pictures/" + basename(datei)] = "data:image/svg+xml;base64," + daten;
+    }
+    return ergebnis;
+}
+
+// Text inside <script> must not close the element early.
+function skriptSicher(text: string): string {
+    return text.replace(/<\/script/gi, "<\\/script").replace(/<!--/g, "<\\!--");
+}
+
+function main(): void {
+    const { values: w, positionals: bilddateien } = parseArgs({
+        allowPositionals: true,
+        options: {
+            modell: { type: "string" },
+            seite: { type: "string" },
+            stil: { type: "string" },
+            tabelle: { type: "string" },
+            schriften: { type: "string" },
+            lizenz: { type: "string" },
+            aus: { type: "string" },
+        },
+    });
+    const pflicht = (name: keyof typeof w): string => {
+        const wert = w[name];
+        if (typeof wert !== "string") throw new Error(`--${name} fehlt`);
+        return wert;
+    };
+    const programm = skriptSicher(
+        lader + readFileSync(pflicht("modell"), "utf8") + "\n" + readFileSync(pflicht("seite"), "utf8") +
+            '\nkettenbriefStarten("start");\n');
+    const stil = schriftRegeln(pflicht("schriften")) + "\n" + readFileSync(pflicht("stil"), "utf8");
+    const daten = skriptSicher(JSON.stringify({
+        steuertabelle: JSON.parse(readFileSync(pflicht("tabelle"), "utf8")),
+        bilder: bilder(bilddateien),
+    }));
+    const lizenz = readFileSync(pflicht("lizenz"), "utf8").replace(/--/g, "- -");
+    const richtlinie = [
+        "default-src 'none'",
+        `script-src ${hash(programm)} 'wasm-unsafe-eval'`,
+        `style-src ${hash(stil)}`,
+        "font-src data:",
+        "img-src data: blob:",
+        "worker-src blob:",
+        "connect-src 'none'",
+        "base-uri 'none'",
+        "form-action 'none'",
+    ].join("; ");
+    const html = `<!DOCTYPE html>
+<html lang="de">
+<head>
+<meta charset="utf-8">
+<meta http-equiv="Content-Security-Policy" content="${richtlinie}">
+<meta name="viewport" content="width=device-width, initial-scale=1">
+<title>Kettenbrief</title>
+<!-- Die eingebetteten Schriften Liberation Sans und Liberation Serif stehen unter ihrer eigenen Lizenz:
+${lizenz}
+-->
+<style>${stil}</style>
+</head>
+<body>
+<script type="application/json" id="daten">${daten}</script>
+<script id="programm">${programm}</script>
+</body>
+</html>
+`;
+    writeFileSync(pflicht("aus"), html);
+}
+
+main();

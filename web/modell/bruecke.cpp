@@ -1,0 +1,289 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The model as the page calls it: plain C functions on one game (the field
+// and its random source, as the window holds them) and one ensemble, with
+// results in fixed buffers the page reads from the module's memory. Texts
+// go in and out as UTF-8; the evaluation of a run comes out as JSON.
+#include "anpassung.h"
+#include "ensemblespiele.h"
+#include "laufauswertung.h"
+#include "spielfeld.h"
+#include "standardzufallsquelle.h"
+#include "verhulst.h"
+#include "zahltext.h"
+
+#include <emscripten/emscripten.h>
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Spiel
+{
+    Spielfeld feld;
+    StandardZufallsquelle zufall;
+    LaufendeAnpassung suche;
+    std::optional<EnsembleKurven> ensemble;
+};
+
+Spiel& spiel()
+{
+    static const auto einziges = std::make_unique<Spiel>();
+    return *einziges;
+}
+
+// What the last operation reported, read by the page from memory:
+// six numbers per attempt (recruiter x, y, target x, y, state, 1 for a
+// certain attempt), two per cell otherwise.
+std::vector<int> ergebnisZahlen;
+std::string ergebnisText;
+
+void zelleAnhaengen(const Zelle& zelle)
+{
+    ergebnisZahlen.push_back(zelle.x);
+    ergebnisZahlen.push_back(zelle.y);
+}
+
+// JSON numbers that read back to the same double; JSON knows no NaN or
+// infinity, so those become null.
+class Json
+{
+public:
+    Json& zahl(double wert)
+    {
+        if (!std::isfinite(wert)) {
+            m_text += "null";
+            return *this;
+        }
+        char puffer[32];
+        std::snprintf(puffer, sizeof puffer, "%.17g", wert);
+        m_text += puffer;
+        return *this;
+    }
+    Json& wahr(bool wert)
+    {
+        m_text += wert ? "true" : "false";
+        return *this;
+    }
+    template <typename Zahl> Json& liste(const std::vector<Zahl>& werte)
+    {
+        m_text += '[';
+        for (std::size_t i = 0; i < werte.size(); ++i) {
+            if (i > 0)
+                m_text += ',';
+            zahl(static_cast<double>(werte[i]));
+        }
+        m_text += ']';
+        return *this;
+    }
+    Json& schluessel(const char* name)
+    {
+        if (m_text.back() != '{')
+            m_text += ',';
+        m_text += '"';
+        m_text += name;
+        m_text += "\":";
+        return *this;
+    }
+    Json& auf()
+    {
+        m_text += '{';
+        return *this;
+    }
+    Json& zu()
+    {
+        m_text += '}';
+        return *this;
+    }
+    const std::string& text() const { return m_text; }
+
+private:
+    std::string m_text = " ";
+};
+
+void abweichungSchreiben(Json& json, const Abweichung& abweichung)
+{
+    json.auf();
+    json.schluessel("vergleichbar").wahr(abweichung.vergleichbar);
+    json.schluessel("fehler").zahl(static_cast<int>(abweichung.fehler));
+    json.schluessel("fehlerZyklus").zahl(abweichung.fehlerZyklus);
+    json.schluessel("quadratsumme").zahl(abweichung.quadratsumme);
+    json.schluessel("rms").zahl(abweichung.rms);
+    json.zu();
+}
+
+void anpassungSchreiben(Json& json, const BesteAnpassung& anpassung)
+{
+    json.auf();
+    json.schluessel("gefunden").wahr(anpassung.gefunden);
+    json.schluessel("zyklen").zahl(anpassung.zyklen);
+    json.schluessel("k").zahl(anpassung.k);
+    json.schluessel("t").zahl(anpassung.t);
+    json.schluessel("quadratsumme").zahl(anpassung.quadratsumme);
+    json.schluessel("rms").zahl(anpassung.rms);
+    json.zu();
+}
+
+void ensembleSchreiben(Json& json, const EnsembleKurven& kurven)
+{
+    json.auf();
+    json.schluessel("spiele").zahl(kurven.auftrag.spiele);
+    json.schluessel("startSpieler").zahl(kurven.auftrag.startSpieler);
+    json.schluessel("p").zahl(kurven.auftrag.p);
+    json.schluessel("zyklen").zahl(kurven.auftrag.zyklen);
+    json.schluessel("mittel").liste(kurven.mittel);
+    json.schluessel("quantil10").liste(kurven.quantil10);
+    json.schluessel("quantil90").liste(kurven.quantil90);
+    json.schluessel("anpassung");
+    anpassungSchreiben(json, kurven.anpassung);
+    json.zu();
+}
+
+std::string auswertungAlsJson(const LaufAuswertung& auswertung)
+{
+    Json json;
+    json.auf();
+    json.schluessel("anzahlen").liste(auswertung.anzahlen);
+    json.schluessel("zyklus").zahl(auswertung.zyklus);
+    json.schluessel("p").zahl(auswertung.p);
+    json.schluessel("t").zahl(auswertung.t);
+    json.schluessel("verhulstAktuell").liste(auswertung.verhulstAktuell);
+    json.schluessel("aktuell");
+    abweichungSchreiben(json, auswertung.aktuell);
+    json.schluessel("beste");
+    anpassungSchreiben(json, auswertung.beste);
+    json.schluessel("verhulstBeste").liste(auswertung.verhulstBeste);
+    json.schluessel("andererFaktor").wahr(auswertung.andererFaktor);
+    json.schluessel("ohneZielsuche").liste(auswertung.ohneZielsuche);
+    json.schluessel("ensemble");
+    if (auswertung.ensemble)
+        ensembleSchreiben(json, *auswertung.ensemble);
+    else
+        json.zahl(NAN);
+    json.zu();
+    return json.text();
+}
+
+const char* textAusgeben(std::string text)
+{
+    ergebnisText = std::move(text);
+    return ergebnisText.c_str();
+}
+
+// The ensemble the worker plays, game by game.
+struct Ensemble
+{
+    EnsembleAuftrag auftrag;
+    Zaehltabelle tabelle{0, 0};
+    Spielfeld feld;
+};
+
+std::unique_ptr<Ensemble> ensemble;
+
+} // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const int* kb_ergebnis_zahlen() { return ergebnisZahlen.data(); }
+EMSCRIPTEN_KEEPALIVE int kb_ergebnis_laenge() { return static_cast<int>(ergebnisZahlen.size()); }
+
+EMSCRIPTEN_KEEPALIVE void kb_alles_zuruecksetzen() { spiel().feld.allesZuruecksetzen(); }
+EMSCRIPTEN_KEEPALIVE void kb_zufall_zum_start() { spiel().zufall.zumStart(); }
+
+// The cells placed, two numbers each.
+EMSCRIPTEN_KEEPALIVE int kb_start_spieler_setzen(int anzahl)
+{
+    ergebnisZahlen.clear();
+    for (const Zelle& zelle : spiel().feld.startSpielerSetzen(anzahl, spiel().zufall))
+        zelleAnhaengen(zelle);
+    return static_cast<int>(ergebnisZahlen.size() / 2);
+}
+
+// The attempts, six numbers each, followed by the cells newly recruited,
+// two numbers each; returns the number of attempts.
+EMSCRIPTEN_KEEPALIVE int kb_zielsuche(double p)
+{
+    const Zielsuchergebnis ergebnis = spiel().feld.zielsuche(p, spiel().zufall);
+    ergebnisZahlen.clear();
+    for (const Werbeversuch& versuch : ergebnis.versuche) {
+        zelleAnhaengen(versuch.werber);
+        zelleAnhaengen(versuch.ziel);
+        ergebnisZahlen.push_back(static_cast<int>(versuch.zustand));
+        ergebnisZahlen.push_back(versuch.quadratgroesse < 1.0f ? 1 : 0);
+    }
+    for (const Zelle& zelle : ergebnis.neuGeworbene)
+        zelleAnhaengen(zelle);
+    return static_cast<int>(ergebnis.versuche.size());
+}
+
+// The new cycle, the count and whether the history holds it.
+EMSCRIPTEN_KEEPALIVE void kb_zyklus_abschliessen()
+{
+    const Zyklusergebnis ergebnis = spiel().feld.zyklusAbschliessen();
+    ergebnisZahlen = {ergebnis.zyklus, ergebnis.anzahlSpieler, ergebnis.gespeichert ? 1 : 0};
+}
+
+EMSCRIPTEN_KEEPALIVE int kb_spieler_zaehlen() { return spiel().feld.spielerZaehlen(); }
+EMSCRIPTEN_KEEPALIVE int kb_spielende_zellen() { return spiel().feld.spielendeZellen(); }
+EMSCRIPTEN_KEEPALIVE int kb_feld_besetzt(int x, int y) { return spiel().feld.feldBesetzt(x, y); }
+EMSCRIPTEN_KEEPALIVE int kb_feld_status(int x, int y) { return spiel().feld.feldStatus(x, y); }
+EMSCRIPTEN_KEEPALIVE int kb_anzahl_verlauf(int n) { return spiel().feld.anzahlVerlauf(n); }
+EMSCRIPTEN_KEEPALIVE int kb_zyklus() { return spiel().feld.zyklus(); }
+EMSCRIPTEN_KEEPALIVE int kb_anzahl_spieler() { return spiel().feld.anzahlSpieler(); }
+EMSCRIPTEN_KEEPALIVE int kb_start_anzahl() { return spiel().feld.startAnzahl(); }
+EMSCRIPTEN_KEEPALIVE int kb_anderer_faktor_benutzt(double p) { return spiel().feld.andererFaktorBenutzt(p) ? 1 : 0; }
+
+// One step of the curve; the error (VerhulstFehler) in the result numbers.
+EMSCRIPTEN_KEEPALIVE double kb_verhulst_schritt(double a, double p, double t)
+{
+    const VerhulstSchritt schritt = verhulstSchritt(a, p, t);
+    ergebnisZahlen = {static_cast<int>(schritt.fehler)};
+    return schritt.wert;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* kb_klartext(double wert) { return textAusgeben(klartext(wert)); }
+EMSCRIPTEN_KEEPALIVE const char* kb_hilfetext(double wert) { return textAusgeben(hilfetext(wert)); }
+EMSCRIPTEN_KEEPALIVE double kb_nachsichtig_umwandeln(const char* text) { return nachsichtigUmwandeln(text); }
+EMSCRIPTEN_KEEPALIVE double kb_exponent_umwandeln(const char* text) { return exponentUmwandeln(text); }
+
+// The evaluation of the run as it stands, with the curves of many games
+// when they belong to it.
+EMSCRIPTEN_KEEPALIVE const char* kb_lauf_auswerten(double p, double t)
+{
+    Spiel& s = spiel();
+    return textAusgeben(auswertungAlsJson(laufAuswerten(s.feld, p, t, s.ensemble, s.suche)));
+}
+
+// Many games: the worker begins them, plays them one by one and hands the
+// counts of all games to the page, which computes the curves.
+EMSCRIPTEN_KEEPALIVE int kb_ensemble_beginnen(int spiele, int startSpieler, double p, int zyklen)
+{
+    auto neues = std::make_unique<Ensemble>();
+    neues->auftrag = ensembleBegrenzt({.spiele = spiele, .startSpieler = startSpieler, .p = p, .zyklen = zyklen});
+    neues->tabelle = Zaehltabelle(neues->auftrag.spiele, neues->auftrag.zyklen);
+    ensemble = std::move(neues);
+    return ensemble->auftrag.spiele;
+}
+EMSCRIPTEN_KEEPALIVE int kb_ensemble_zyklen() { return ensemble->auftrag.zyklen; }
+EMSCRIPTEN_KEEPALIVE void kb_ensemble_spiel(int index)
+{
+    ensembleSpielSpielen(ensemble->feld, ensemble->auftrag, index, ensemble->tabelle.zeile(index), {});
+}
+// Game `index`'s counts, A(0) .. A(zyklen).
+EMSCRIPTEN_KEEPALIVE const int* kb_ensemble_zeile(int index) { return ensemble->tabelle.zeile(index).data(); }
+
+// The games' curves become the game's, for the evaluation of its run.
+EMSCRIPTEN_KEEPALIVE const char* kb_ensemble_uebernehmen()
+{
+    spiel().ensemble = ensembleKurvenBerechnen(ensemble->auftrag, ensemble->tabelle);
+    Json json;
+    ensembleSchreiben(json, *spiel().ensemble);
+    return textAusgeben(json.text());
+}
+EMSCRIPTEN_KEEPALIVE void kb_ensemble_vergessen() { spiel().ensemble.reset(); }
+
+} // extern "C"

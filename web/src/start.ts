@@ -2,8 +2,8 @@
 // The one script of the page runs twice: in the page, where it builds the
 // window, and in the worker that plays many games, which the page starts
 // from the same script text.
-import { rechnerStarten } from "arbeiter/rechner";
-import { seiteStarten } from "fenster/seite";
+import { rechnerStarten } from "./arbeiter/rechner";
+import { seiteStarten } from "./fenster/seite";
 
 if (typeof document === "undefined") rechnerStarten();
 else void seiteStarten();

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The data the build packs into the page: the window's control table (made
+// from the desktop program's own) and the pictures as data URLs.
+
+export type Steuerart =
+    | "Panel" | "Surface" | "Button" | "PictureButton" | "TextBox" | "BorderlessTextBox"
+    | "Label" | "VScrollBar" | "HScrollBar" | "Line" | "Picture" | "Explanation";
+
+/** One control as designed; positions and sizes in twips (15 per CSS pixel at zoom 1). */
+export interface Steuerbeschreibung {
+    name: string;
+    kind: Steuerart;
+    parent: string;
+    left: number;
+    top: number;
+    width: number;
+    height: number;
+    text: string;
+    backColour: number;
+    textColour: number;
+    face: "Sans" | "Serif" | "Symbol";
+    points: number;
+    visibleAtStart: boolean;
+    readOnly: boolean;
+    toolTip: string;
+    minimum: number;
+    maximum: number;
+    value: number;
+    step: number;
+    picture: string;
+    pictureWidth: number;
+    pictureHeight: number;
+    accessibleName: string;
+    tabIndex: number;
+}
+
+export interface Steuertabelle {
+    clientWidth: number;
+    clientHeight: number;
+    controls: Steuerbeschreibung[];
+}
+
+export interface Seitendaten {
+    steuertabelle: Steuertabelle;
+    bilder: Record<string, string>;
+}
+
+export function seitendatenLesen(): Seitendaten {
+    const element = document.getElementById("daten");
+    if (!element?.textContent) throw new Error("Die Seite enthält keine Daten.");
+    return JSON.parse(element.textContent) as Seitendaten;
+}
+
+export const twipsProPixel = 15;

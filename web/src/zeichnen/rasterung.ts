@@ -22,17 +22,23 @@ function waagrecht(bild: Pixelbild, a: Abbildung, y: number, x1: number, x2: num
     bild.fuellen({ x0: a.spalte(Math.min(x1, x2)), y0: zeile, x1: a.spalte(Math.max(x1, x2)), y1: zeile + stift - 1 }, farbe);
 }
 
-// Bresenham's steps between two pixels, both ends included.
-function schritte(x0: number, y0: number, x1: number, y1: number, tun: (x: number, y: number) => void): void {
-    const dx = Math.abs(x1 - x0), dy = -Math.abs(y1 - y0);
-    const sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-    let fehler = dx + dy;
-    for (;;) {
-        tun(x0, y0);
-        if (x0 === x1 && y0 === y1) return;
-        const doppelt = 2 * fehler;
-        if (doppelt >= dy) { fehler += dy; x0 += sx; }
-        if (doppelt <= dx) { fehler += dx; y0 += sy; }
+// The pixels of a thin line between two pixels, as the desktop's painter
+// steps it in fixed point: along the longer direction one pixel per row
+// (column), both ends included; the other coordinate (16.16) starts half a
+// step back for the square cap and is sampled half a pixel further on when
+// it grows, then cut down.
+function schritte(x1: number, y1: number, x2: number, y2: number, tun: (x: number, y: number) => void): void {
+    const steil = Math.abs(x2 - x1) < Math.abs(y2 - y1);
+    // Stepped along a, the other coordinate b follows.
+    let [a1, b1, a2, b2] = steil ? [y1, x1, y2, x2] : [x1, y1, x2, y2];
+    if (a1 > a2) [a1, b1, a2, b2] = [a2, b2, a1, b1];
+    const zuwachs = Math.trunc((b2 - b1) * 65536 / (a2 - a1));
+    const versatz = zuwachs > 0 ? 32 : 0;
+    let b = b1 * 65536 - Math.floor(zuwachs / 2) + Math.floor((32 + versatz) * zuwachs / 64);
+    for (let a = a1; a <= a2; ++a, b += zuwachs) {
+        const pixel = Math.floor(b / 65536);
+        if (steil) tun(pixel, a);
+        else tun(a, pixel);
     }
 }
 

@@ -124,6 +124,85 @@ await pruefen({
             await s.browser.close();
         }
     },
+    "Diagramm: Balken, Schwenken, Ablesen, Vordergrund und Strg+N": async () => {
+        const s = await oeffnen(pfad);
+        try {
+            const { seite } = s;
+            // The top pixel row of the bar of cycle n in its colour (red, or pale after a new start), or -1.
+            const balkenOben = (n: number, farbe = [200, 20, 20]): Promise<number> => seite.evaluate((n, farbe) => {
+                const l = document.querySelector<HTMLCanvasElement>("#picHisto canvas")!;
+                // Beside the 1-pixel grid line that runs through the middle of a pale bar.
+                const spalte = Math.floor(n * l.width / 120) + 1;
+                const d = l.getContext("2d")!.getImageData(spalte, 0, 1, l.height).data;
+                for (let y = 0; y < l.height; ++y) if (d[4 * y] === farbe[0] && d[4 * y + 1] === farbe[1] && d[4 * y + 2] === farbe[2]) return y;
+                return -1;
+            }, n, farbe);
+            const links = (): Promise<number> => seite.$eval("#picHisto", (e) => e.getBoundingClientRect().left);
+            const linksAmAnfang = await links();
+            for (let lauf = 1; lauf <= 4; ++lauf) {
+                await klick(seite, "Command2");
+                await seite.waitForFunction((n) => document.getElementById("picHisto")!.getAttribute("aria-description")
+                    ?.startsWith(`Letzter Zyklus ${n} `), { timeout: 20000 }, 10 * lauf);
+            }
+            // Bars stand on the x axis up to their count: row floor((2500 - A) * height / 2500).
+            const hoehe = await seite.$eval("#picHisto canvas", (l) => (l as HTMLCanvasElement).height);
+            assert.equal(await balkenOben(3), Math.floor((2500 - anzahlen[3]!) * hoehe / 2500));
+            assert.equal(await balkenOben(10), Math.floor((2500 - anzahlen[10]!) * hoehe / 2500));
+            // Cycles 37 to 40 pan the chart by 240 twips (16 pixels) each.
+            assert.equal(await seite.$eval("#HScroll2", (e) => e.getAttribute("aria-valuenow")), "960");
+            assert.equal(linksAmAnfang - await links(), 64);
+            // The readout under the pointer: cycle floor(x), players floor(y / 10) * 10.
+            const diagramm = (await (await seite.$("#picHisto canvas"))!.boundingBox())!;
+            await seite.mouse.move(diagramm.x + 12.7 * diagramm.width / 120, diagramm.y + (2500 - 1234.5) * diagramm.height / 2500);
+            assert.match(await wert(seite, "txtHilfe"), /^Balkendiagramme zur Gesamtzahl der Mitspieler\. {4}n = {2}12 {3}A\(n\)= {2}12[23]0$/);
+            // Where the surfaces overlap, the one brought to the front is hit.
+            const feld = (await (await seite.$("#picAusgabe"))!.boundingBox())!;
+            const oben = (): Promise<string> => seite.evaluate((x, y) => document.elementFromPoint(x, y)?.parentElement?.id ?? "",
+                feld.x + feld.width - 1, feld.y + 100);
+            await klick(seite, "Command5");
+            await klick(seite, "Command6");
+            assert.equal(await oben(), "picHisto");
+            await klick(seite, "Command7");
+            assert.equal(await oben(), "picAusgabe");
+            // Ctrl+N: the same game as after the program's start, the chart back at its place.
+            await seite.keyboard.down("Control");
+            await seite.keyboard.press("n");
+            await seite.keyboard.up("Control");
+            assert.equal(sortiert(await zellenInFarbe(seite, [255, 0, 0])), sortiert(startZellen));
+            assert.deepEqual(await anzeigen(seite), ["10", "", ""]);
+            assert.equal(await links(), linksAmAnfang);
+            assert.equal(await balkenOben(3, [215, 150, 150]), -1, "keine blassen Balken nach Strg+N");
+            await klick(seite, "cmdStart");
+            assert.equal(await balkenOben(3, [215, 150, 150]), -1, "der Verlauf ist leer");
+            assert.deepEqual(s.fehler, []);
+        } finally {
+            await s.browser.close();
+        }
+    },
+    "A(0) mit der Tastatur, bei doppelter Pixeldichte scharf": async () => {
+        const s = await oeffnen(pfad, { zoom: 2 });
+        try {
+            const { seite } = s;
+            await seite.focus("#vscStart");
+            await seite.keyboard.press("ArrowUp");
+            assert.equal(await wert(seite, "txtStart"), "11");
+            assert.equal(await wert(seite, "txtHilfe"), "Startwert A(0) = 11 Spieler");
+            assert.deepEqual(await anzeigen(seite), ["11", "", ""]);
+            assert.equal((await zellenInFarbe(seite, [255, 0, 0])).length, 11);
+            // Every pixel has one of the field's colours: drawn at the device's pixels, not scaled.
+            const farben = await seite.evaluate(() => {
+                const l = document.querySelector<HTMLCanvasElement>("#picAusgabe canvas")!;
+                const d = l.getContext("2d")!.getImageData(0, 0, l.width, l.height).data;
+                const gesehen = new Set<string>();
+                for (let i = 0; i < d.length; i += 4) gesehen.add(`${d[i]},${d[i + 1]},${d[i + 2]}`);
+                return { breite: l.width, farben: [...gesehen].sort() };
+            });
+            assert.equal(farben.breite, 884);
+            assert.deepEqual(farben.farben, ["0,0,0", "100,100,100", "255,0,0"]);
+        } finally {
+            await s.browser.close();
+        }
+    },
     "ein Finger zieht eine weiße Linie über das Feld": async () => {
         const s = await oeffnen(pfad);
         try {

@@ -9,8 +9,8 @@ import { oeffnen, pruefen, seitenPfad } from "./browser.js";
 
 // The desktop program's game after its start (A(0) = 10, p = 5), as
 // kettenbrief_vektorenschreiben writes it into tests/vektoren/spielvektoren.json
-// ("Programmstart A0=10 p=5"); the first three counts were read off the
-// desktop window under Xvfb as well.
+// ("Programmstart A0=10 p=5"); the desktop's screenshot of the first pass
+// (docs/bilder/02-zielsuche.png) shows the same readouts 10, 5 and 15.
 const startZellen = [[29, 37], [46, 18], [21, 35], [39, 34], [11, 44], [31, 19], [28, 34], [42, 0], [26, 3], [19, 49]];
 const neuJeZyklus = [5, 6, 12];
 const anzahlen = [10, 15, 21, 33, 53, 76, 111, 163, 240, 354, 492, 677, 901, 1169, 1468, 1745];

@@ -173,8 +173,6 @@ export class Auswertungsdiagramm {
             this.linie(g, abb.x(n), abb.oben, abb.x(n), abb.oben + abb.hoehe, gitterFarbe);
             g.fillText(String(n), abb.x(n), abb.oben + abb.hoehe + 4);
         }
-        g.strokeStyle = "#808080";
-        g.strokeRect(abb.links, abb.oben, abb.breite, abb.hoehe);
         g.fillText("Zyklus n", abb.links + abb.breite / 2, abb.oben + abb.hoehe + 22);
         g.save();
         g.translate(8, abb.oben + abb.hoehe / 2);

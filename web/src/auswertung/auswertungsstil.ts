@@ -13,7 +13,8 @@ const regeln = `
 .auswertungKopf button { padding: 0 8px; }
 .auswertungInhalt { flex: 1 1 auto; display: flex; flex-direction: column; gap: 6px; padding: 9px; min-height: 0; }
 .auswertungErgebnis { flex: 0 0 auto; max-height: 30%; overflow: auto; }
-.auswertungErgebnis p { margin: 0 0 6px 0; }
+.auswertungErgebnis p { margin: 0 0 14px 0; }
+.auswertungErgebnis p:last-child { margin-bottom: 0; }
 .auswertungLeiste { flex: 0 0 auto; display: flex; align-items: center; gap: 6px; }
 .auswertung button, .auswertung input { font: inherit; box-sizing: border-box; height: 24px; }
 .auswertung button { padding: 0 10px; border: 1px solid #a0a0a0; border-radius: 2px; background: #ffffff; }
@@ -27,6 +28,7 @@ const regeln = `
 .auswertungsdiagramm { flex: 3 1 0; min-height: 160px; width: 100%; background: #ffffff; }
 .auswertungTabellenrahmen { flex: 2 1 0; min-height: 80px; overflow: auto; background: #ffffff;
     border: 1px solid #a0a0a0; }
+.auswertungTabellenrahmen:focus-visible { outline: 1px dotted #000000; outline-offset: -2px; }
 .auswertungstabelle { border-collapse: collapse; }
 .auswertungstabelle th, .auswertungstabelle td { padding: 1px 6px; text-align: right; white-space: nowrap;
     border-right: 1px solid #d8d8d8; border-bottom: 1px solid #d8d8d8; }

@@ -35,11 +35,24 @@ const desktopVieleSpiele = "Viele Spiele: 20 Spiele mit A(0) = 10 und p = 5 übe
     "jedem Zyklus 8 von 10 dieser Spiele. Zu ihrem Mittelwert passt t = 0,990 am besten (Abweichung 25,9 Mitspieler).";
 const desktopVieleZeile15 = "15	1745	277	1851,0	1773,1	1747,9	1624,6	1887,3";
 
+// What the desktop's deutscheZahl and deutscheZahlKurz (Qt's German locale)
+// wrote for these values: [Kurz?, value, places, text].
+const desktopZahlen: Array<[boolean, number, number, string]> = [
+    [false, 1234.5, 1, "1234,5"], [false, -3, 0, "-3"], [false, 0.25, 2, "0,25"], [false, 2.5, 0, "3"],
+    [false, 1.234e15, 1, "1,234E+15"], [false, -9.87654e13, 3, "-9,877E+13"], [false, -0.04, 1, "-0,0"],
+    [false, 999999999999.96, 1, "1000000000000,0"],
+    [true, 1.5, 6, "1,5"], [true, 2, 6, "2"], [true, 0.982, 3, "0,982"], [true, 0.00005, 6, "5E-05"],
+    [true, 0.0000123, 6, "1,2E-05"], [true, -2.5e-7, 6, "0"], [true, 1.2345678, 6, "1,234568"],
+    [true, 123456.0000004, 6, "123456"], [true, 5e13, 6, "5,000E+13"], [true, 0.0001, 6, "0,0001"],
+];
+
 declare global {
     interface Window {
         kettenbriefStarten(modul: string): any;
         uebernommen: number[];
         kopiert: string[];
+        /** Changes the stand-in game with `aendern` and tells the evaluation. */
+        spielAendern(aendern: string): void;
     }
 }
 
@@ -62,6 +75,10 @@ async function spielBereitstellen(s: Sitzung): Promise<void> {
         window.uebernommen = [];
         window.kopiert = [];
         navigator.clipboard.writeText = async (text: string) => void window.kopiert.push(text);
+        window.spielAendern = (aendern: string) => {
+            (modell as Record<string, () => void>)[aendern]!();
+            beobachter.forEach((f) => f());
+        };
         auswertungEinrichten({
             modell,
             wachstumsrate: () => 5,
@@ -109,6 +126,14 @@ const s = await oeffnen(seitenPfad(), { breite: 1920, hoehe: 1080 });
 try {
     await spielBereitstellen(s);
     await pruefen({
+        "Zahlen deutsch wie auf dem Desktop": async () => {
+            const geschrieben = await s.seite.evaluate((faelle) => {
+                const z = window.kettenbriefStarten("auswertung/deutschezahl");
+                return faelle.map(([kurz, wert, stellen]) =>
+                    (kurz ? z.deutscheZahlKurz : z.deutscheZahl)(wert, stellen) as string);
+            }, desktopZahlen);
+            assert.deepEqual(geschrieben, desktopZahlen.map((fall) => fall[3]));
+        },
         "Strg+T öffnet die Auswertung neben dem Fenster": async () => {
             await strgT(s);
             const lage = await s.seite.evaluate(() => {
@@ -156,6 +181,26 @@ try {
             // Nothing came after the cancel: the text stands, the last run's curves stay.
             assert.equal(await text(s, ".auswertungFortschritt"), gemeldet);
             assert.ok((await text(s, "#auswertungErgebnis")).includes("Viele Spiele: 20 Spiele"));
+        },
+        "Änderungen kurz nacheinander geben eine Aktualisierung; Zyklen ohne Zielsuche sind markiert": async () => {
+            const aktualisierungen = await s.seite.evaluate(async () => {
+                let anzahl = 0;
+                new MutationObserver(() => ++anzahl).observe(document.getElementById("auswertungErgebnis")!,
+                    { childList: true });
+                // "Ergebnis" without "Zielsuche", then nine more changes at once.
+                window.spielAendern("zyklusAbschliessen");
+                for (let i = 0; i < 9; ++i) window.spielAendern("spielerZaehlen");
+                await new Promise((fertig) => setTimeout(fertig, 0));
+                const sofort = anzahl;
+                await new Promise((fertig) => setTimeout(fertig, 500));
+                return [sofort, anzahl];
+            });
+            assert.deepEqual(aktualisierungen, [0, 1]);
+            assert.ok((await text(s, "#auswertungErgebnis")).includes("In einem Zyklus (16) kam „Ergebnis“ ohne " +
+                "„Zielsuche“: Da konnte niemand dazukommen, und das verfälscht das beste t."));
+            const markiert = await s.seite.$$eval(".auswertungstabelle tr.ohneZielsuche",
+                (reihen) => reihen.map((r) => [(r as HTMLTableRowElement).cells[0]!.textContent, r.getAttribute("title")]));
+            assert.deepEqual(markiert, [["16", "„Ergebnis“ ohne „Zielsuche“: In diesem Zyklus konnte niemand dazukommen."]]);
         },
         "Esc schließt die Auswertung": async () => {
             await s.seite.focus(".auswertungTabellenrahmen");

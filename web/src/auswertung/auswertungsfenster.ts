@@ -149,7 +149,8 @@ export class Auswertungsfenster {
         });
         // Ctrl+C copies the table, unless text of the window is selected.
         this.rahmen.element.addEventListener("copy", (e) => {
-            if (!document.getSelection()?.isCollapsed) return;
+            const auswahl = document.getSelection();
+            if (auswahl && !auswahl.isCollapsed) return;
             e.clipboardData?.setData("text/plain", this.tabelle.alsText());
             e.preventDefault();
         });

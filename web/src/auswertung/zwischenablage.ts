@@ -25,7 +25,14 @@ export async function textKopieren(text: string): Promise<void> {
     }
 }
 
-export async function bildKopieren(leinwand: HTMLCanvasElement): Promise<void> {
+/** The picture as PNG; false where the browser refuses (no older way copies a picture). */
+export async function bildKopieren(leinwand: HTMLCanvasElement): Promise<boolean> {
     const bild = await new Promise<Blob | null>((fertig) => leinwand.toBlob(fertig, "image/png"));
-    if (bild) await navigator.clipboard.write([new ClipboardItem({ "image/png": bild })]);
+    if (!bild) return false;
+    try {
+        await navigator.clipboard.write([new ClipboardItem({ "image/png": bild })]);
+        return true;
+    } catch {
+        return false;
+    }
 }

@@ -272,6 +272,12 @@ EMSCRIPTEN_KEEPALIVE int kb_ensemble_beginnen(int spiele, int startSpieler, doub
     return ensemble->auftrag.spiele;
 }
 EMSCRIPTEN_KEEPALIVE int kb_ensemble_zyklen() { return ensemble->auftrag.zyklen; }
+// The ranges ensembleBegrenzt keeps N and the cycles in, for the page's
+// input and texts: fewest and most games, fewest and most cycles.
+EMSCRIPTEN_KEEPALIVE void kb_ensemble_grenzen()
+{
+    ergebnisZahlen = {ensembleMindestSpiele, ensembleHoechstSpiele, ensembleMindestZyklen, ensembleHoechstZyklen};
+}
 EMSCRIPTEN_KEEPALIVE void kb_ensemble_spiel(int index)
 {
     ensembleSpielSpielen(ensemble->feld, ensemble->auftrag, index, ensemble->tabelle.zeile(index), {});

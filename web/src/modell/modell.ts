@@ -108,6 +108,14 @@ export interface LaufAuswertung {
     ensemble: EnsembleKurven | null;
 }
 
+/** The ranges the model keeps many games in. */
+export interface EnsembleGrenzen {
+    mindestSpiele: number;
+    hoechstSpiele: number;
+    mindestZyklen: number;
+    hoechstZyklen: number;
+}
+
 export const feldGroesse = 50;
 export const verlaufGrenze = 1200;
 
@@ -229,6 +237,12 @@ export class Modell {
     ensembleBeginnen(spiele: number, startSpieler: number, p: number, zyklen: number): number {
         return this.zahl("kb_ensemble_beginnen", ["number", "number", "number", "number"],
             [spiele, startSpieler, p, zyklen]);
+    }
+    ensembleGrenzen(): EnsembleGrenzen {
+        this.zahl("kb_ensemble_grenzen");
+        const [mindestSpiele, hoechstSpiele, mindestZyklen, hoechstZyklen] = this.ergebnisZahlen();
+        return { mindestSpiele: mindestSpiele!, hoechstSpiele: hoechstSpiele!,
+            mindestZyklen: mindestZyklen!, hoechstZyklen: hoechstZyklen! };
     }
     ensembleZyklen(): number {
         return this.zahl("kb_ensemble_zyklen");

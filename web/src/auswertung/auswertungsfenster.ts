@@ -1,0 +1,228 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Auswertung – Kettenbrief": a second window in the page that answers the
+// lesson's question, which t fits the game best. It shows the best t and
+// how well it and the current t fit, the run as a table and a plot, takes
+// the best t over into the main window, plays many games for comparison
+// and copies table and plot. It follows the game by itself and changes
+// nothing of it but its t, through Spielzugang. Every number comes from the
+// model's evaluation of the run; this window only writes it down.
+import { EnsembleGrenzen, LaufAuswertung } from "../modell/modell";
+import { Auswertungsdiagramm } from "./auswertungsdiagramm";
+import { auswertungsstilAnnehmen } from "./auswertungsstil";
+import { Auswertungstabelle } from "./auswertungstabelle";
+import { ergebnistext } from "./ergebnistext";
+import { Fensterrahmen } from "./fensterrahmen";
+import { Fortschrittsbalken } from "./fortschrittsbalken";
+import { Spielzugang } from "./spielzugang";
+import { VieleSpiele } from "./vielespiele";
+import { bildKopieren, textKopieren } from "./zwischenablage";
+
+// The window at zoom 1, as on the desktop.
+const grundgroesse = { breite: 960, hoehe: 760 };
+// Changes less than this apart give one update, shortly after the last of
+// them: a quick run is followed once at its end, not cycle by cycle. A
+// stream of changes (a held key) still gets an update at least this often.
+const aktualisierungsabstandMs = 150;
+const hoechstensVerspaetetMs = 600;
+const vorgabeSpiele = 100;
+
+function knopf(text: string, id: string, handlung: () => void): HTMLButtonElement {
+    const neu = document.createElement("button");
+    neu.type = "button";
+    neu.id = id;
+    neu.textContent = text;
+    neu.addEventListener("click", handlung);
+    return neu;
+}
+
+function leiste(...kinder: HTMLElement[]): HTMLElement {
+    const reihe = document.createElement("div");
+    reihe.className = "auswertungLeiste";
+    reihe.append(...kinder);
+    return reihe;
+}
+
+export class Auswertungsfenster {
+    private readonly rahmen: Fensterrahmen;
+    private readonly grenzen: EnsembleGrenzen;
+    private readonly ergebnis = document.createElement("section");
+    private readonly uebernehmen: HTMLButtonElement;
+    private readonly anzahlSpiele = document.createElement("input");
+    private readonly starten: HTMLButtonElement;
+    private readonly abbrechen: HTMLButtonElement;
+    private readonly fortschritt = new Fortschrittsbalken("Fortschritt der vielen Spiele");
+    private readonly diagramm = new Auswertungsdiagramm();
+    private readonly tabelle = new Auswertungstabelle();
+    private readonly tabellenrahmen = document.createElement("div");
+    private readonly vieleSpiele: VieleSpiele;
+    private stand: LaufAuswertung | null = null;
+    private zeitgeber: number | null = null;
+    private ersteAenderung = 0; // when the change came that the next update follows
+    private fokusVorher: Element | null = null;
+
+    constructor(private readonly spiel: Spielzugang, hauptfenster: HTMLElement) {
+        auswertungsstilAnnehmen();
+        this.grenzen = spiel.modell.ensembleGrenzen();
+        this.rahmen = new Fensterrahmen("Auswertung – Kettenbrief", grundgroesse, hauptfenster, () => this.schliessen());
+        this.uebernehmen = knopf("Bestes t übernehmen", "auswertungUebernehmen", () => this.bestesTUebernehmen());
+        this.starten = knopf("Viele Spiele", "auswertungVieleSpiele", () => this.vieleSpieleStarten());
+        this.abbrechen = knopf("Abbrechen", "auswertungAbbrechen", () => this.vieleSpiele.abbrechen());
+        this.vieleSpiele = new VieleSpiele(spiel.modell, {
+            fortschritt: (fertig, spiele) => this.fortschritt.setzen(fertig, spiele),
+            fertig: () => {
+                this.vieleSpieleBeendet();
+                this.aktualisieren();
+            },
+            abgebrochen: (fertig, spiele) => {
+                this.fortschritt.setzen(fertig, spiele);
+                this.fortschritt.textSetzen(`Abgebrochen nach ${fertig} von ${spiele} Spielen`);
+                this.vieleSpieleBeendet();
+            },
+        });
+        this.aufbauen();
+        this.tastenEinrichten();
+        document.body.append(this.rahmen.element);
+        spiel.beiAenderung(() => this.spaeterAktualisieren());
+    }
+
+    private aufbauen(): void {
+        this.ergebnis.className = "auswertungErgebnis";
+        this.ergebnis.id = "auswertungErgebnis";
+        this.ergebnis.setAttribute("aria-label", "Ergebnis der Anpassung");
+        const knoepfe = leiste(this.uebernehmen,
+            knopf("Tabelle kopieren", "auswertungTabelleKopieren", () => void textKopieren(this.tabelle.alsText())),
+            knopf("Diagramm kopieren", "auswertungDiagrammKopieren", () => void bildKopieren(this.diagramm.element)));
+        const teiler = document.createElement("div");
+        teiler.className = "auswertungTeiler";
+        this.tabellenrahmen.className = "auswertungTabellenrahmen";
+        // The table takes the focus when the window opens, so its keys work at once.
+        this.tabellenrahmen.tabIndex = 0;
+        this.tabellenrahmen.append(this.tabelle.element);
+        teiler.append(this.diagramm.element, this.tabellenrahmen);
+        this.rahmen.inhalt.append(this.ergebnis, knoepfe, this.vieleSpieleLeiste(), teiler);
+    }
+
+    private vieleSpieleLeiste(): HTMLElement {
+        const n = this.anzahlSpiele;
+        n.type = "number";
+        n.id = "auswertungAnzahlSpiele";
+        n.min = String(this.grenzen.mindestSpiele);
+        n.max = String(this.grenzen.hoechstSpiele);
+        n.step = "1";
+        n.value = String(vorgabeSpiele);
+        n.setAttribute("aria-label", "Anzahl der Spiele");
+        n.addEventListener("change", () => this.anzahlBegrenzen());
+        const einheit = document.createElement("span");
+        einheit.textContent = "Spiele";
+        this.starten.title = "Spielt so viele Spiele mit demselben A(0) und p, über so viele Zyklen wie das Spiel, " +
+            `mindestens ${this.grenzen.mindestZyklen} und höchstens ${this.grenzen.hoechstZyklen}.`;
+        this.abbrechen.disabled = true;
+        return leiste(n, einheit, this.starten, this.fortschritt.element, this.abbrechen);
+    }
+
+    /** N within its bounds, as a spin box keeps it; what is no number gives the last valid N. */
+    private anzahlBegrenzen(): number {
+        const { mindestSpiele, hoechstSpiele } = this.grenzen;
+        const gelesen = Math.round(Number(this.anzahlSpiele.value));
+        const n = Number.isFinite(gelesen) && this.anzahlSpiele.value.trim() !== ""
+            ? Math.min(Math.max(gelesen, mindestSpiele), hoechstSpiele)
+            : Number(this.anzahlSpiele.dataset["gueltig"] ?? vorgabeSpiele);
+        this.anzahlSpiele.value = String(n);
+        this.anzahlSpiele.dataset["gueltig"] = String(n);
+        return n;
+    }
+
+    private tastenEinrichten(): void {
+        document.addEventListener("keydown", (e) => {
+            if (e.ctrlKey && !e.altKey && !e.shiftKey && !e.metaKey && e.key.toLowerCase() === "t") {
+                e.preventDefault();
+                this.umschalten();
+            }
+        });
+        // Esc closes the window, as it closes a dialogue, once no control
+        // wanted the key for itself.
+        this.rahmen.element.addEventListener("keydown", (e) => {
+            if (e.key === "Escape" && !e.defaultPrevented && !e.ctrlKey && !e.altKey && !e.shiftKey) {
+                e.preventDefault();
+                this.schliessen();
+            }
+        });
+        // Ctrl+C copies the table, unless text of the window is selected.
+        this.rahmen.element.addEventListener("copy", (e) => {
+            const auswahl = document.getSelection();
+            if (auswahl && !auswahl.isCollapsed) return;
+            e.clipboardData?.setData("text/plain", this.tabelle.alsText());
+            e.preventDefault();
+        });
+    }
+
+    /** Ctrl+T: shows the window in front, or closes it when it is shown. */
+    umschalten(): void {
+        if (this.rahmen.offen) {
+            this.schliessen();
+            return;
+        }
+        this.fokusVorher = document.activeElement;
+        this.rahmen.oeffnen();
+        this.aktualisieren();
+        this.tabellenrahmen.focus();
+    }
+
+    /** Closing cancels many games still being played. */
+    schliessen(): void {
+        if (!this.rahmen.offen) return;
+        this.vieleSpiele.abbrechen();
+        this.rahmen.verbergen();
+        if (this.fokusVorher instanceof HTMLElement) this.fokusVorher.focus();
+    }
+
+    private spaeterAktualisieren(): void {
+        if (!this.rahmen.offen) return;
+        if (this.zeitgeber === null) this.ersteAenderung = performance.now();
+        if (performance.now() - this.ersteAenderung >= hoechstensVerspaetetMs) return;
+        if (this.zeitgeber !== null) clearTimeout(this.zeitgeber);
+        this.zeitgeber = window.setTimeout(() => this.aktualisieren(), aktualisierungsabstandMs);
+    }
+
+    private aktualisieren(): void {
+        if (this.zeitgeber !== null) clearTimeout(this.zeitgeber);
+        this.zeitgeber = null;
+        const stand = this.spiel.modell.laufAuswerten(this.spiel.wachstumsrate(), this.spiel.exponentT());
+        this.stand = stand;
+        this.ergebnis.replaceChildren(...ergebnistext(stand, this.grenzen).split("\n\n").map((absatz) => {
+            const p = document.createElement("p");
+            p.textContent = absatz;
+            return p;
+        }));
+        this.uebernehmen.disabled = !stand.beste.gefunden;
+        this.tabelle.setzen(stand);
+        this.diagramm.zeigen(stand);
+    }
+
+    private bestesTUebernehmen(): void {
+        if (this.stand?.beste.gefunden) this.spiel.exponentUebernehmen(this.stand.beste.t);
+    }
+
+    private vieleSpieleStarten(): void {
+        const modell = this.spiel.modell;
+        this.starten.disabled = true;
+        this.abbrechen.disabled = false;
+        this.fortschritt.textZuruecksetzen();
+        this.vieleSpiele.starten({
+            spiele: this.anzahlBegrenzen(),
+            startSpieler: modell.startAnzahl(),
+            p: this.spiel.wachstumsrate(),
+            zyklen: modell.zyklus(),
+        });
+    }
+
+    private vieleSpieleBeendet(): void {
+        this.starten.disabled = false;
+        this.abbrechen.disabled = true;
+    }
+}
+
+/** Sets the evaluation up beside `hauptfenster`, hidden until Ctrl+T. */
+export function auswertungEinrichten(spiel: Spielzugang, hauptfenster: HTMLElement): Auswertungsfenster {
+    return new Auswertungsfenster(spiel, hauptfenster);
+}

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A second window inside the page: a non-modal dialogue with a title bar
+// that moves it (mouse, finger or pen), a close button, and a size that
+// never exceeds the page's view. It first opens beside the main window,
+// then where it was left.
+import { imBereich, platzNeben, Rechteck } from "./fensterplatz";
+
+function sichtbereich(): Rechteck {
+    return { x: 0, y: 0, breite: innerWidth, hoehe: innerHeight };
+}
+
+function alsRechteck(r: DOMRect): Rechteck {
+    return { x: r.left, y: r.top, breite: r.width, hoehe: r.height };
+}
+
+export class Fensterrahmen {
+    readonly element: HTMLElement;
+    /** Where the window's content goes. */
+    readonly inhalt: HTMLElement;
+    private platziert = false;
+    private lage: Rechteck = { x: 0, y: 0, breite: 0, hoehe: 0 };
+
+    /**
+     * @param groesse the window's size at zoom 1, in CSS pixels
+     * @param schliessen what the close button asks for
+     */
+    constructor(titel: string, private readonly groesse: { breite: number; hoehe: number },
+        private readonly hauptfenster: HTMLElement, schliessen: () => void) {
+        this.element = document.createElement("section");
+        this.element.className = "auswertung";
+        this.element.setAttribute("role", "dialog");
+        this.element.setAttribute("aria-modal", "false");
+        this.element.setAttribute("aria-label", titel);
+        this.element.hidden = true;
+        const kopf = document.createElement("div");
+        kopf.className = "auswertungKopf";
+        const beschriftung = document.createElement("span");
+        beschriftung.textContent = titel;
+        const zu = document.createElement("button");
+        zu.type = "button";
+        zu.textContent = "×";
+        zu.setAttribute("aria-label", "Schließen");
+        zu.addEventListener("click", schliessen);
+        kopf.append(beschriftung, zu);
+        this.ziehbarMachen(kopf);
+        this.inhalt = document.createElement("div");
+        this.inhalt.className = "auswertungInhalt";
+        this.element.append(kopf, this.inhalt);
+        addEventListener("resize", () => this.einpassen());
+    }
+
+    get offen(): boolean {
+        return !this.element.hidden;
+    }
+
+    oeffnen(): void {
+        const bereich = sichtbereich();
+        const breite = Math.min(this.groesse.breite, bereich.breite);
+        const hoehe = Math.min(this.groesse.hoehe, bereich.hoehe);
+        if (!this.platziert) {
+            // Once, as the desktop does: later it opens where it was left.
+            this.platziert = true;
+            this.lage = platzNeben(alsRechteck(this.hauptfenster.getBoundingClientRect()), breite, hoehe, bereich);
+        }
+        this.element.hidden = false;
+        this.einpassen();
+    }
+
+    verbergen(): void {
+        this.element.hidden = true;
+    }
+
+    /** Keeps the window within the page's view, as large as it may be. */
+    private einpassen(): void {
+        const bereich = sichtbereich();
+        const breite = Math.min(this.groesse.breite, bereich.breite);
+        const hoehe = Math.min(this.groesse.hoehe, bereich.hoehe);
+        this.verschieben(this.lage.x, this.lage.y, breite, hoehe);
+    }
+
+    private verschieben(x: number, y: number, breite = this.lage.breite, hoehe = this.lage.hoehe): void {
+        this.lage = imBereich(x, y, breite, hoehe, sichtbereich());
+        const stil = this.element.style;
+        stil.left = `${this.lage.x}px`;
+        stil.top = `${this.lage.y}px`;
+        stil.width = `${breite}px`;
+        stil.height = `${hoehe}px`;
+    }
+
+    private ziehbarMachen(kopf: HTMLElement): void {
+        let griff: { x: number; y: number } | null = null;
+        kopf.addEventListener("pointerdown", (e) => {
+            if (e.target !== kopf && !(e.target instanceof HTMLSpanElement)) return;
+            griff = { x: e.clientX - this.lage.x, y: e.clientY - this.lage.y };
+            kopf.setPointerCapture(e.pointerId);
+        });
+        kopf.addEventListener("pointermove", (e) => {
+            if (griff) this.verschieben(e.clientX - griff.x, e.clientY - griff.y);
+        });
+        const loslassen = (): void => {
+            griff = null;
+        };
+        kopf.addEventListener("pointerup", loslassen);
+        kopf.addEventListener("pointercancel", loslassen);
+    }
+}

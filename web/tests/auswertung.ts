@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The evaluation in the page shows the desktop's numbers for the same game.
+// The game: from program start, A(0) = 10, p = 5, 15 cycles (the vectors'
+// game "Programmstart A0=10 p=5"). The expected texts are what the desktop
+// program's own evaluation code (ergebnistext, Auswertungstabelle::alsText,
+// with laufAuswerten and ensembleRechnen of the natively compiled model)
+// printed for that game with t = 1, and for 20 many games played on two
+// threads; the page computes them in WebAssembly, the many games in its
+// worker, one game after another.
+import assert from "node:assert/strict";
+import { oeffnen, pruefen, seitenPfad, Sitzung } from "./browser.js";
+
+const desktopBeste = "Am besten passt t = 0,982: Die Verhulst-Kurve weicht dann um 14,0 Mitspieler von den " +
+    "Balken des Spiels ab. Mit dem jetzigen t = 1 sind es 43,2 Mitspieler.";
+const desktopTabelle = `n	A(n)	ΔA	Verhulst, t = 1	Verhulst, t = 0,982
+0	10		10,0	10,0
+1	15	5	15,0	14,9
+2	21	6	22,4	22,1
+3	33	12	33,5	32,8
+4	53	20	50,1	48,7
+5	76	23	74,6	72,0
+6	111	35	110,8	106,2
+7	163	52	163,8	155,9
+8	240	77	240,3	227,5
+9	354	114	348,9	328,6
+10	492	138	499,0	468,3
+11	677	185	698,7	654,5
+12	901	224	950,4	891,1
+13	1169	268	1244,9	1171,9
+14	1468	299	1557,4	1476,9
+15	1745	277	1851,0	1773,1
+`;
+const desktopVieleSpiele = "Viele Spiele: 20 Spiele mit A(0) = 10 und p = 5 über 15 Zyklen (so viele wie das " +
+    "Spiel, mindestens 10 und höchstens 120). Die orange Linie ist ihr Mittelwert; im violetten Band lagen in " +
+    "jedem Zyklus 8 von 10 dieser Spiele. Zu ihrem Mittelwert passt t = 0,990 am besten (Abweichung 25,9 Mitspieler).";
+const desktopVieleZeile15 = "15	1745	277	1851,0	1773,1	1747,9	1624,6	1887,3";
+
+// What the desktop's deutscheZahl and deutscheZahlKurz (Qt's German locale)
+// wrote for these values: [Kurz?, value, places, text].
+const desktopZahlen: Array<[boolean, number, number, string]> = [
+    [false, 1234.5, 1, "1234,5"], [false, -3, 0, "-3"], [false, 0.25, 2, "0,25"], [false, 2.5, 0, "3"],
+    [false, 1.234e15, 1, "1,234E+15"], [false, -9.87654e13, 3, "-9,877E+13"], [false, -0.04, 1, "-0,0"],
+    [false, 999999999999.96, 1, "1000000000000,0"],
+    [true, 1.5, 6, "1,5"], [true, 2, 6, "2"], [true, 0.982, 3, "0,982"], [true, 0.00005, 6, "5E-05"],
+    [true, 0.0000123, 6, "1,2E-05"], [true, -2.5e-7, 6, "0"], [true, 1.2345678, 6, "1,234568"],
+    [true, 123456.0000004, 6, "123456"], [true, 5e13, 6, "5,000E+13"], [true, 0.0001, 6, "0,0001"],
+];
+
+declare global {
+    interface Window {
+        kettenbriefStarten(modul: string): any;
+        uebernommen: number[];
+        kopiert: string[];
+        /** Changes the stand-in game with `aendern` and tells the evaluation. */
+        spielAendern(aendern: string): void;
+    }
+}
+
+// Until the main window is wired to it, a stand-in game offers the
+// evaluation what the window will: its own model instance, played here.
+async function spielBereitstellen(s: Sitzung): Promise<void> {
+    await s.seite.evaluate(async () => {
+        const { Modell } = window.kettenbriefStarten("modell/modell");
+        const { auswertungEinrichten } = window.kettenbriefStarten("auswertung/auswertungsfenster");
+        const modell = await Modell.laden();
+        modell.allesZuruecksetzen();
+        modell.startSpielerSetzen(10);
+        modell.spielerZaehlen();
+        for (let i = 0; i < 15; ++i) {
+            modell.zielsuche(5);
+            modell.zyklusAbschliessen();
+        }
+        let t = 1;
+        const beobachter: Array<() => void> = [];
+        window.uebernommen = [];
+        window.kopiert = [];
+        navigator.clipboard.writeText = async (text: string) => void window.kopiert.push(text);
+        window.spielAendern = (aendern: string) => {
+            (modell as Record<string, () => void>)[aendern]!();
+            beobachter.forEach((f) => f());
+        };
+        auswertungEinrichten({
+            modell,
+            wachstumsrate: () => 5,
+            exponentT: () => t,
+            exponentUebernehmen: (neu: number) => {
+                t = neu;
+                window.uebernommen.push(neu);
+                beobachter.forEach((f) => f());
+            },
+            beiAenderung: (f: () => void) => beobachter.push(f),
+        }, document.getElementById("Form1"));
+    });
+}
+
+const text = (s: Sitzung, selektor: string): Promise<string> =>
+    s.seite.$eval(selektor, (e) => (e as HTMLElement).innerText);
+
+async function strgT(s: Sitzung): Promise<void> {
+    await s.seite.keyboard.down("Control");
+    await s.seite.keyboard.press("t");
+    await s.seite.keyboard.up("Control");
+}
+
+// Pixels of the plot in the band's colour over white (the translucent violet).
+function bandPixel(s: Sitzung): Promise<number> {
+    return s.seite.$eval(".auswertungsdiagramm", (leinwand) => {
+        const c = leinwand as HTMLCanvasElement;
+        const d = c.getContext("2d")!.getImageData(0, 0, c.width, c.height).data;
+        let anzahl = 0;
+        for (let i = 0; i < d.length; i += 4)
+            if (Math.abs(d[i]! - 214) < 8 && Math.abs(d[i + 1]! - 186) < 8 && Math.abs(d[i + 2]! - 235) < 8) ++anzahl;
+        return anzahl;
+    });
+}
+
+async function vieleSpiele(s: Sitzung, anzahl: number): Promise<void> {
+    await s.seite.$eval("#auswertungAnzahlSpiele", (e, n) => {
+        (e as HTMLInputElement).value = String(n);
+        e.dispatchEvent(new Event("change"));
+    }, anzahl);
+    await s.seite.click("#auswertungVieleSpiele");
+}
+
+const s = await oeffnen(seitenPfad(), { breite: 1920, hoehe: 1080 });
+try {
+    await spielBereitstellen(s);
+    await pruefen({
+        "Zahlen deutsch wie auf dem Desktop": async () => {
+            const geschrieben = await s.seite.evaluate((faelle) => {
+                const z = window.kettenbriefStarten("auswertung/deutschezahl");
+                return faelle.map(([kurz, wert, stellen]) =>
+                    (kurz ? z.deutscheZahlKurz : z.deutscheZahl)(wert, stellen) as string);
+            }, desktopZahlen);
+            assert.deepEqual(geschrieben, desktopZahlen.map((fall) => fall[3]));
+        },
+        "Strg+T öffnet die Auswertung neben dem Fenster": async () => {
+            await strgT(s);
+            const lage = await s.seite.evaluate(() => {
+                const a = document.querySelector("[role=dialog][aria-label='Auswertung – Kettenbrief']")!;
+                return { offen: !(a as HTMLElement).hidden, links: a.getBoundingClientRect().left,
+                    fensterRechts: document.getElementById("Form1")!.getBoundingClientRect().right };
+            });
+            assert.ok(lage.offen);
+            assert.ok(lage.links >= lage.fensterRechts, JSON.stringify(lage));
+        },
+        "bestes t, Sätze und kopierte Tabelle wie auf dem Desktop": async () => {
+            assert.equal((await text(s, "#auswertungErgebnis")).split("\n")[0], desktopBeste);
+            await s.seite.click("#auswertungTabelleKopieren");
+            assert.deepEqual(await s.seite.evaluate(() => window.kopiert), [desktopTabelle]);
+        },
+        "Bestes t übernehmen gibt dem Spiel genau das beste t": async () => {
+            await s.seite.click("#auswertungUebernehmen");
+            assert.deepEqual(await s.seite.evaluate(() => window.uebernommen), [0.982]);
+            await s.seite.waitForFunction(() => document.getElementById("auswertungErgebnis")!.innerText
+                .includes("Mit dem jetzigen t = 0,982 sind es 14,0 Mitspieler."), { timeout: 2000 });
+        },
+        "20 Spiele enden im Arbeiter und zeigen Band und Mittel wie auf dem Desktop": async () => {
+            assert.equal(await bandPixel(s), 0);
+            await vieleSpiele(s, 20);
+            await s.seite.waitForFunction(() => !(document.getElementById("auswertungVieleSpiele") as
+                HTMLButtonElement).disabled, { timeout: 30000 });
+            assert.equal(await text(s, ".auswertungFortschritt"), "100%");
+            assert.ok((await text(s, "#auswertungErgebnis")).includes(desktopVieleSpiele));
+            await s.seite.click("#auswertungTabelleKopieren");
+            const zeilen = (await s.seite.evaluate(() => window.kopiert.at(-1)!)).split("\n");
+            assert.ok(zeilen[0]!.endsWith("Mittel von 20 Spielen (bis Zyklus 15)\t10-%-Quantil\t90-%-Quantil"));
+            // The best column now holds t = 0,982 in force as well.
+            assert.equal(zeilen[16], desktopVieleZeile15.replace("1851,0", "1773,1"));
+            assert.ok(await bandPixel(s) > 500);
+        },
+        "Abbrechen hält die vielen Spiele an und sagt, nach wie vielen": async () => {
+            await vieleSpiele(s, 1000);
+            await s.seite.waitForFunction(() => /^[1-9]/.test(
+                document.querySelector<HTMLElement>(".auswertungFortschritt")!.innerText), { timeout: 30000 });
+            await s.seite.click("#auswertungAbbrechen");
+            const gemeldet = await text(s, ".auswertungFortschritt");
+            const [, fertig] = /^Abgebrochen nach (\d+) von 1000 Spielen$/.exec(gemeldet) ?? [];
+            assert.ok(Number(fertig) > 0 && Number(fertig) < 1000, gemeldet);
+            await new Promise((fertig) => setTimeout(fertig, 1500));
+            // Nothing came after the cancel: the text stands, the last run's curves stay.
+            assert.equal(await text(s, ".auswertungFortschritt"), gemeldet);
+            assert.ok((await text(s, "#auswertungErgebnis")).includes("Viele Spiele: 20 Spiele"));
+        },
+        "Änderungen kurz nacheinander geben eine Aktualisierung; Zyklen ohne Zielsuche sind markiert": async () => {
+            const aktualisierungen = await s.seite.evaluate(async () => {
+                let anzahl = 0;
+                new MutationObserver(() => ++anzahl).observe(document.getElementById("auswertungErgebnis")!,
+                    { childList: true });
+                // "Ergebnis" without "Zielsuche", then nine more changes at once.
+                window.spielAendern("zyklusAbschliessen");
+                for (let i = 0; i < 9; ++i) window.spielAendern("spielerZaehlen");
+                await new Promise((fertig) => setTimeout(fertig, 0));
+                const sofort = anzahl;
+                await new Promise((fertig) => setTimeout(fertig, 500));
+                return [sofort, anzahl];
+            });
+            assert.deepEqual(aktualisierungen, [0, 1]);
+            assert.ok((await text(s, "#auswertungErgebnis")).includes("In einem Zyklus (16) kam „Ergebnis“ ohne " +
+                "„Zielsuche“: Da konnte niemand dazukommen, und das verfälscht das beste t."));
+            const markiert = await s.seite.$$eval(".auswertungstabelle tr.ohneZielsuche",
+                (reihen) => reihen.map((r) => [(r as HTMLTableRowElement).cells[0]!.textContent, r.getAttribute("title")]));
+            assert.deepEqual(markiert, [["16", "„Ergebnis“ ohne „Zielsuche“: In diesem Zyklus konnte niemand dazukommen."]]);
+        },
+        "Esc schließt die Auswertung": async () => {
+            await s.seite.focus(".auswertungTabellenrahmen");
+            await s.seite.keyboard.press("Escape");
+            assert.ok(await s.seite.$eval("[role=dialog]", (e) => (e as HTMLElement).hidden));
+            assert.deepEqual(s.fehler, []);
+            assert.deepEqual(s.anfragen, []);
+        },
+    });
+} finally {
+    await s.browser.close();
+}

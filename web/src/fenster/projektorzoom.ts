@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The projector zoom of the whole window, as on the desktop: steps with
 // Ctrl+Plus and Ctrl+Minus, the design size with Ctrl+0, and with F11 the
-// largest zoom that fits (F11 again goes back). The browser's own page zoom
+// whole screen and the largest zoom that fits it (F11 again goes back). The browser's own page zoom
 // does not answer these keys. The window always fits the browser's window:
 // when it is too small for the zoom asked for, the window takes the largest
 // zoom that fits, never less than the smallest fit, and grows back to the
@@ -73,12 +73,15 @@ export class Projektorzoom {
         this.setzen(this.daten.stufen[0] ?? 1);
     }
 
+    // The page asks for the whole screen as well, and fills it once it has it (anpassen).
     bildschirmFuellenUmschalten(): void {
         if (this.vorDemFuellen !== null) {
+            if (document.fullscreenElement) void document.exitFullscreen().catch(() => undefined);
             this.setzen(this.vorDemFuellen);
             return;
         }
         const vorher = this.gewuenscht;
+        void document.documentElement.requestFullscreen?.().catch(() => undefined);
         this.setzen(this.groessterPassenderZoom());
         this.vorDemFuellen = vorher;
     }

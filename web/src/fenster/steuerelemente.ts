@@ -145,8 +145,11 @@ function gestalten(element: HTMLElement, s: Steuerbeschreibung): void {
 }
 
 function zugaenglichMachen(element: HTMLElement, s: Steuerbeschreibung): void {
-    const name = s.accessibleName || s.text;
+    // A label is read as its text; one with a name of its own ("Δ" is "Delta") as a sign with that name.
+    if (s.kind === "Label" && s.accessibleName) element.setAttribute("role", "img");
+    const name = s.kind === "Label" ? s.accessibleName : s.accessibleName || s.text;
     if (name) element.setAttribute("aria-label", name);
+    if (s.kind === "Line") element.setAttribute("aria-hidden", "true");
     if (s.toolTip) element.title = s.toolTip;
     // The table's Tab order comes before anything else of the page.
     if (s.tabIndex >= 0) element.tabIndex = s.tabIndex + 1;

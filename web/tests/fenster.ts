@@ -139,4 +139,51 @@ await pruefen({
         await seite.click("#vscFaktor .zurueck");
         assert.equal(await wert(), "2");
     }),
+    "Tab folgt der Reihenfolge des Entwurfs, die Namen sind die deutschen": () => mitSeite(async ({ seite }) => {
+        const reihe: string[] = [];
+        for (let i = 0; i < 22; ++i) {
+            await seite.keyboard.press("Tab");
+            reihe.push(await seite.evaluate(() => document.activeElement?.id ?? ""));
+        }
+        assert.deepEqual(reihe, [
+            "txtStart", "vscStart", "txtFaktor", "vscFaktor", "Text2", "Text1", "txtdelta", "txtNeuSum", "cmdStart",
+            "cmdZielsuche", "cmdErgebnis", "Command2", "Command1", "Text5", "txtExponent", "Text4", "Command3",
+            "HScroll2", "Command5", "Command6", "Command7", "txtHilfe",
+        ]);
+        const namen = await seite.$$eval("#Command1, #vscStart, #Label6, #Label4", (l) => l.map((e) => e.getAttribute("aria-label")));
+        // In the order of the page: a label is read as its text, "Δ" has a name.
+        assert.deepEqual(namen, ["Vergleich mit Verhulst", "Startwert A(0) einstellen", null, "Delta"]);
+    }),
+    "der Daumen von HScroll2 folgt dem Zeiger, Zoom und Wert werden gemeldet": () => mitSeite(async ({ seite }) => {
+        await seite.evaluate(() => {
+            const laden = (window as unknown as { kettenbriefStarten: (name: string) => any }).kettenbriefStarten;
+            const w = window as unknown as { gemeldet: string[] };
+            w.gemeldet = [];
+            laden("fenster/steuerelemente").rollbalken("HScroll2").beiAenderung((wert: number) => w.gemeldet.push(`wert ${wert}`));
+            laden("fenster/projektorzoom").beiZoomAenderung((zoom: number) => w.gemeldet.push(`zoom ${zoom}`));
+        });
+        const rinne = await seite.$eval("#HScroll2 .rinne", (e) => e.getBoundingClientRect().toJSON() as DOMRect);
+        const daumen = await seite.$eval("#HScroll2 .daumen", (e) => e.getBoundingClientRect().toJSON() as DOMRect);
+        await seite.mouse.move(daumen.left + 5, daumen.top + 5);
+        await seite.mouse.down();
+        await seite.mouse.move(daumen.left + 5 + (rinne.width - daumen.width) / 2, daumen.top + 5, { steps: 4 });
+        await seite.mouse.up();
+        await seite.keyboard.down("Control");
+        await seite.keyboard.press("+");
+        await seite.keyboard.up("Control");
+        const gemeldet = await seite.evaluate(() => (window as unknown as { gemeldet: string[] }).gemeldet);
+        assert.equal(gemeldet.length, 5, gemeldet.join(", "));
+        assert.equal(gemeldet[4], "zoom 1.25");
+        const halb = Number(gemeldet[3]?.slice(5));
+        assert.ok(Math.abs(halb - 12300) <= 60, String(halb));
+    }),
+    "Programm beenden: das Fenster geht, ein Hinweis bleibt, F1 wirkt nicht mehr": () => mitSeite(async ({ seite }) => {
+        await seite.keyboard.down("Control");
+        await seite.keyboard.press("KeyQ");
+        await seite.keyboard.up("Control");
+        assert.equal(await sichtbar(seite, "Form1"), false);
+        assert.match(await seite.$eval("#programmende", (e) => e.textContent ?? ""), /Kettenbrief ist beendet\./);
+        await seite.keyboard.press("F1");
+        assert.equal(await seite.$eval("#image2", (e) => (e as HTMLElement).hidden), true);
+    }),
 });

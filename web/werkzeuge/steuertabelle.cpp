@@ -1,10 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the window's control table as JSON for the page in the browser,
-// so that both editions place the same controls from one table.
+// so that both editions place the same controls from one table. Beside it
+// go the texts and measures of the window's frame (help texts, menu, the
+// information, the zoom steps, the explanation picture), so that the page
+// shows the desktop's own words.
 #include "controltable.h"
+#include "erlaeuterungstext.h"
+#include "hilfetexte.h"
+#include "meldungen.h"
+#include "menuebefehle.h"
+#include "projektorzoom.h"
+#include "zoomstufen.h"
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -14,9 +24,46 @@ std::string jsonText(const char* text)
     for (const char* c = text; *c != '\0'; ++c) {
         if (*c == '"' || *c == '\\')
             ergebnis += '\\';
-        ergebnis += *c;
+        if (*c == '\n')
+            ergebnis += "\\n";
+        else
+            ergebnis += *c;
     }
     return ergebnis + '"';
+}
+
+std::string jsonText(const QString& text)
+{
+    return jsonText(text.toStdString().c_str());
+}
+
+std::string zahl(double wert)
+{
+    char puffer[32];
+    std::snprintf(puffer, sizeof puffer, "%.17g", wert);
+    return puffer;
+}
+
+std::string wahr(bool wert)
+{
+    return wert ? "true" : "false";
+}
+
+// {"a":1,"b":2} from pairs of a key and its value, already written as JSON.
+std::string objekt(const std::vector<std::pair<std::string, std::string>>& felder)
+{
+    std::string ergebnis = "{";
+    for (const auto& [schluessel, wert] : felder)
+        ergebnis += (ergebnis.size() > 1 ? "," : "") + jsonText(schluessel.c_str()) + ":" + wert;
+    return ergebnis + "}";
+}
+
+std::string liste(const std::vector<std::string>& werte, const char* trenner = ",")
+{
+    std::string ergebnis = "[";
+    for (const std::string& wert : werte)
+        ergebnis += (ergebnis.size() > 1 ? trenner : "") + wert;
+    return ergebnis + "]";
 }
 
 const char* artName(ControlKind art)
@@ -48,26 +95,96 @@ const char* schriftName(FontFace schrift)
     return "";
 }
 
+std::string steuerelement(const ControlSpec& s)
+{
+    return objekt({
+        {"name", jsonText(s.name)}, {"kind", jsonText(artName(s.kind))}, {"parent", jsonText(s.parent)},
+        {"left", zahl(s.left)}, {"top", zahl(s.top)}, {"width", zahl(s.width)}, {"height", zahl(s.height)},
+        {"text", jsonText(s.text)}, {"backColour", zahl(s.backColour)}, {"textColour", zahl(s.textColour)},
+        {"face", jsonText(schriftName(s.face))}, {"points", zahl(s.points)},
+        {"visibleAtStart", wahr(s.visibleAtStart)}, {"readOnly", wahr(s.readOnly)},
+        {"toolTip", jsonText(s.toolTip)}, {"minimum", zahl(s.minimum)}, {"maximum", zahl(s.maximum)},
+        {"value", zahl(s.value)}, {"step", zahl(s.step)}, {"picture", jsonText(s.picture)},
+        {"pictureWidth", zahl(s.pictureWidth)}, {"pictureHeight", zahl(s.pictureHeight)},
+        {"accessibleName", jsonText(s.accessibleName)}, {"tabIndex", zahl(s.tabIndex)},
+    });
+}
+
+std::string hilfetexte()
+{
+    std::vector<std::pair<std::string, std::string>> felder;
+    for (const BenannterHilfetext& eintrag : festeHilfetexteNachName())
+        felder.emplace_back(eintrag.name, jsonText(eintrag.text));
+    return objekt(felder);
+}
+
+std::string menue()
+{
+    std::vector<std::string> befehle;
+    for (const Menuebefehl& befehl : menuebefehle)
+        befehle.push_back(objekt({{"name", jsonText(befehl.name)}, {"text", jsonText(befehl.text)},
+                                  {"taste", jsonText(befehl.taste)}}));
+    return liste(befehle);
+}
+
+// The steps from the design size up, each with the help line's words for
+// a step that does not fit the screen.
+std::string zoom()
+{
+    std::vector<std::string> stufen;
+    std::vector<std::pair<std::string, std::string>> zuGross;
+    for (double stufe = zoomstufen::kleinste;; stufe = zoomstufen::groesser(stufe)) {
+        stufen.push_back(zahl(stufe));
+        zuGross.emplace_back(zahl(stufe), jsonText(Projektorzoom::zuKleinHinweis(stufe)));
+        if (zoomstufen::groesser(stufe) == stufe)
+            break;
+    }
+    return objekt({{"stufen", liste(stufen)}, {"kleinsteAnpassung", zahl(zoomstufen::kleinsteAnpassung)},
+                   {"zuGross", objekt(zuGross)}});
+}
+
+std::string rechteck(const QRectF& r)
+{
+    return liste({zahl(r.left()), zahl(r.top()), zahl(r.right()), zahl(r.bottom())});
+}
+
+std::string erlaeuterungsZeile(const ErlaeuterungsZeile& zeile)
+{
+    std::vector<std::string> laeufe;
+    for (const ErlaeuterungsLauf& lauf : zeile.laeufe)
+        laeufe.push_back(objekt({{"text", jsonText(lauf.text)}, {"fett", wahr(lauf.fett)},
+                                 {"kursiv", wahr(lauf.kursiv)}, {"unterstrichen", wahr(lauf.unterstrichen)},
+                                 {"farbe", zahl(lauf.farbe & 0xFFFFFF)}}));
+    return objekt({{"grundlinie", zahl(zeile.grundlinie)}, {"punkte", zahl(zeile.punkte)}, {"laeufe", liste(laeufe)}});
+}
+
+std::string erlaeuterungsbild()
+{
+    std::vector<std::string> zeilen;
+    for (const ErlaeuterungsZeile& zeile : erlaeuterung::zeilen())
+        zeilen.push_back(erlaeuterungsZeile(zeile));
+    return objekt({
+        {"einheitenProZoll", zahl(erlaeuterung::einheitenProZoll)},
+        {"breite", zahl(erlaeuterung::bildGroesse.width())}, {"hoehe", zahl(erlaeuterung::bildGroesse.height())},
+        {"linkerRand", zahl(erlaeuterung::linkerRand)}, {"rahmenBreite", zahl(erlaeuterung::rahmenBreite)},
+        {"rahmenLinie", rechteck(erlaeuterung::rahmenLinie)}, {"grauFlaeche", rechteck(erlaeuterung::grauFlaeche)},
+        {"rahmenFarbe", zahl(erlaeuterung::rahmenFarbe & 0xFFFFFF)},
+        {"grau", zahl(erlaeuterung::hellgrau & 0xFFFFFF)}, {"zeilen", liste(zeilen, ",\n")},
+    });
+}
+
 } // namespace
 
 int main()
 {
-    std::printf("{\"clientWidth\":%d,\"clientHeight\":%d,\"controls\":[\n", clientWidthTwips, clientHeightTwips);
-    bool erstes = true;
-    for (const ControlSpec& s : controlTable()) {
-        std::printf("%s{\"name\":%s,\"kind\":\"%s\",\"parent\":%s,\"left\":%d,\"top\":%d,\"width\":%d,\"height\":%d,"
-                    "\"text\":%s,\"backColour\":%d,\"textColour\":%d,\"face\":\"%s\",\"points\":%.17g,"
-                    "\"visibleAtStart\":%s,\"readOnly\":%s,\"toolTip\":%s,\"minimum\":%d,\"maximum\":%d,"
-                    "\"value\":%d,\"step\":%d,\"picture\":%s,\"pictureWidth\":%d,\"pictureHeight\":%d,"
-                    "\"accessibleName\":%s,\"tabIndex\":%d}",
-                    erstes ? "" : ",\n", jsonText(s.name).c_str(), artName(s.kind), jsonText(s.parent).c_str(),
-                    s.left, s.top, s.width, s.height, jsonText(s.text).c_str(), s.backColour, s.textColour,
-                    schriftName(s.face), s.points, s.visibleAtStart ? "true" : "false",
-                    s.readOnly ? "true" : "false", jsonText(s.toolTip).c_str(), s.minimum, s.maximum, s.value,
-                    s.step, jsonText(s.picture).c_str(), s.pictureWidth, s.pictureHeight,
-                    jsonText(s.accessibleName).c_str(), s.tabIndex);
-        erstes = false;
-    }
-    std::printf("\n]}\n");
+    std::vector<std::string> steuerelemente;
+    for (const ControlSpec& s : controlTable())
+        steuerelemente.push_back(steuerelement(s));
+    const std::string rahmen = objekt({{"hilfetexte", hilfetexte()}, {"menue", menue()},
+                                       {"information", jsonText(informationstext())}, {"zoom", zoom()},
+                                       {"erlaeuterung", erlaeuterungsbild()}});
+    std::printf("%s\n", objekt({{"clientWidth", zahl(clientWidthTwips)}, {"clientHeight", zahl(clientHeightTwips)},
+                                {"controls", liste(steuerelemente, ",\n")}, {"rahmen", rahmen}})
+                            .c_str());
     return 0;
 }

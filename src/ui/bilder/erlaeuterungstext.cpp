@@ -16,16 +16,9 @@ constexpr QRgb schwarz = qRgb(0, 0, 0);
 constexpr QRgb blau = qRgb(0, 0, 255);
 constexpr QRgb rot = qRgb(255, 0, 0);
 constexpr QRgb gruen = qRgb(0, 153, 0);
-constexpr QRgb hellgrau = qRgb(243, 243, 243);
 
 constexpr double titelPunkte = 12.0;
 constexpr double textPunkte = 11.0;
-
-// The frame is a 6-unit line along (3,3)-(2553,2166); the grey area lies
-// inside it behind the text.
-constexpr double rahmenBreite = 6.0;
-constexpr QRectF rahmenLinie(QPointF(3, 3), QPointF(2553, 2166));
-constexpr QRectF grauFlaeche(QPointF(31, 31), QPointF(2527, 2139));
 
 // Fonts are sized in whole pixels. Text is drawn in sixths of a unit, in
 // which 11 and 12 points (at 600 units to the inch) are whole: 550 and 600.
@@ -138,14 +131,15 @@ void paintErlaeuterung(QPainter& painter, double pixelsPerUnit)
     // exact colours at any scale.
     painter.setRenderHint(QPainter::Antialiasing, false);
     flaecheFuellen(painter, QRectF(QPointF(0, 0), erlaeuterung::bildGroesse), qRgb(255, 255, 255));
-    const double h = rahmenBreite / 2;
-    const QRectF aussen = rahmenLinie.adjusted(-h, -h, h, h);
-    const QRectF innen = rahmenLinie.adjusted(h, h, -h, -h);
-    flaecheFuellen(painter, QRectF(aussen.topLeft(), QPointF(aussen.right(), innen.top())), blau);
-    flaecheFuellen(painter, QRectF(QPointF(aussen.left(), innen.bottom()), aussen.bottomRight()), blau);
-    flaecheFuellen(painter, QRectF(aussen.topLeft(), QPointF(innen.left(), aussen.bottom())), blau);
-    flaecheFuellen(painter, QRectF(QPointF(innen.right(), aussen.top()), aussen.bottomRight()), blau);
-    flaecheFuellen(painter, grauFlaeche, hellgrau);
+    constexpr QRgb rahmen = erlaeuterung::rahmenFarbe;
+    const double h = erlaeuterung::rahmenBreite / 2;
+    const QRectF aussen = erlaeuterung::rahmenLinie.adjusted(-h, -h, h, h);
+    const QRectF innen = erlaeuterung::rahmenLinie.adjusted(h, h, -h, -h);
+    flaecheFuellen(painter, QRectF(aussen.topLeft(), QPointF(aussen.right(), innen.top())), rahmen);
+    flaecheFuellen(painter, QRectF(QPointF(aussen.left(), innen.bottom()), aussen.bottomRight()), rahmen);
+    flaecheFuellen(painter, QRectF(aussen.topLeft(), QPointF(innen.left(), aussen.bottom())), rahmen);
+    flaecheFuellen(painter, QRectF(QPointF(innen.right(), aussen.top()), aussen.bottomRight()), rahmen);
+    flaecheFuellen(painter, erlaeuterung::grauFlaeche, erlaeuterung::hellgrau);
 
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.scale(1 / teile, 1 / teile);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 
@@ -41,6 +42,13 @@ inline constexpr QSizeF bildGroesse(2557.0, 2179.0);
 inline constexpr double linkerRand = 31.0;
 // Logical pixels per unit at zoom 1 (96 pixels to the inch).
 inline constexpr double pixelProEinheit = 96.0 / einheitenProZoll;
+// The frame is a blue line 6 units wide along (3,3)-(2553,2166); the light
+// grey area lies inside it behind the text.
+inline constexpr double rahmenBreite = 6.0;
+inline constexpr QRectF rahmenLinie(QPointF(3, 3), QPointF(2553, 2166));
+inline constexpr QRectF grauFlaeche(QPointF(31, 31), QPointF(2527, 2139));
+inline constexpr QRgb rahmenFarbe = qRgb(0, 0, 255);
+inline constexpr QRgb hellgrau = qRgb(243, 243, 243);
 
 // The lines of text, top to bottom.
 std::span<const ErlaeuterungsZeile> zeilen();

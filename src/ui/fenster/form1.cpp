@@ -12,6 +12,7 @@
 #include "hilfetexte.h"
 #include "histoansicht.h"
 #include "meldungen.h"
+#include "menuebefehle.h"
 #include "projektorzoom.h"
 #include "schriften.h"
 #include "standardzufallsquelle.h"
@@ -92,12 +93,14 @@ void Form1::startUp()
 
 void Form1::createMenus()
 {
-    QMenuBar* leiste = menuBar();
-    m_ui.cmdEnde = leiste->addAction(QStringLiteral("Programm &beenden"), this, &Form1::cmdEndeClick);
-    m_ui.cmdEnde->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    m_ui.cmdStoch = leiste->addAction(QStringLiteral("&Erläuterung"), this, &Form1::cmdStochClick);
-    m_ui.cmdStoch->setShortcut(QKeySequence(Qt::Key_F1));
-    m_ui.cmdInfo = leiste->addAction(QStringLiteral("&Information"), this, &Form1::cmdInfoClick);
+    const auto befehl = [this](const Menuebefehl& eintrag, void (Form1::*handler)()) {
+        QAction* aktion = menuBar()->addAction(QString::fromUtf8(eintrag.text), this, handler);
+        aktion->setShortcut(QKeySequence::fromString(QString::fromLatin1(eintrag.taste), QKeySequence::PortableText));
+        return aktion;
+    };
+    m_ui.cmdEnde = befehl(menueEnde, &Form1::cmdEndeClick);
+    m_ui.cmdStoch = befehl(menueErlaeuterung, &Form1::cmdStochClick);
+    m_ui.cmdInfo = befehl(menueInformation, &Form1::cmdInfoClick);
 }
 
 void Form1::createShortcuts()

@@ -1,36 +1,51 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hilfetexte.h"
 
-#include "picturewidget.h"
 #include "zahlfelder.h"
 
-#include <QLineEdit>
-#include <QPushButton>
+#include <QWidget>
 
+#include <array>
 #include <cmath>
 
 
+namespace {
+
+constexpr std::array<BenannterHilfetext, 16> hilfetexte{{
+    {"cmdStart", "Initialisierung der Programmparameter"},
+    {"cmdZielsuche", "blau = Neu geworbene Mitspieler, gelb = Zielperson spielt bereits mit, "
+                     "weiß = Doppelwerbung"},
+    {"cmdErgebnis", "Übergang von A(n) auf A(n+1)"},
+    {"Command2", "10 Iterationszyklen durchführen"},
+    {"Command1", "Vergleich mit dem Verlauf nach dem Modell von Verhulst"},
+    {"Command3", "Änderung von t muss hier initialisiert werden"},
+    {"Text4", "Der Exponent t kann hier verändert werden, Dezimalzahlen mit Komma oder Punkt"},
+    {"Image1", "Verhulst Iteration in verallgemeinerter Form (durch den Exponenten t)"},
+    {"Command5", "Diagramme löschen"},
+    {"Command6", "Histogramm über die ganze Bildschirmbreite zeigen"},
+    {"Command7", "2500-Feld links im Vordergrund"},
+    {"Text1", "Aktuelle Anzahl der Mitspieler"},
+    {"txtdelta", "neu geworbene Mitspieler"},
+    {"txtNeuSum", "Aktuelle Anzahl + Neuwerbungen"},
+    {"Picture2", "Einstellungen vornehmen, Iterationen starten"},
+    {"Picture3", "Herr Egon Dorozur aus Wiesenhausen"},
+}};
+
+} // namespace
+
+std::span<const BenannterHilfetext> festeHilfetexteNachName()
+{
+    return hilfetexte;
+}
+
 std::vector<FesterHilfetext> festeHilfetexte(const Steuerelemente& ui)
 {
-    return {
-        {ui.cmdStart, "Initialisierung der Programmparameter"},
-        {ui.cmdZielsuche, "blau = Neu geworbene Mitspieler, gelb = Zielperson spielt bereits mit, "
-                          "weiß = Doppelwerbung"},
-        {ui.cmdErgebnis, "Übergang von A(n) auf A(n+1)"},
-        {ui.Command2, "10 Iterationszyklen durchführen"},
-        {ui.Command1, "Vergleich mit dem Verlauf nach dem Modell von Verhulst"},
-        {ui.Command3, "Änderung von t muss hier initialisiert werden"},
-        {ui.Text4, "Der Exponent t kann hier verändert werden, Dezimalzahlen mit Komma oder Punkt"},
-        {ui.Image1, "Verhulst Iteration in verallgemeinerter Form (durch den Exponenten t)"},
-        {ui.Command5, "Diagramme löschen"},
-        {ui.Command6, "Histogramm über die ganze Bildschirmbreite zeigen"},
-        {ui.Command7, "2500-Feld links im Vordergrund"},
-        {ui.Text1, "Aktuelle Anzahl der Mitspieler"},
-        {ui.txtdelta, "neu geworbene Mitspieler"},
-        {ui.txtNeuSum, "Aktuelle Anzahl + Neuwerbungen"},
-        {ui.Picture2, "Einstellungen vornehmen, Iterationen starten"},
-        {ui.Picture3, "Herr Egon Dorozur aus Wiesenhausen"},
-    };
+    // Every control lies in the window's client area, which holds the frame.
+    const QWidget* client = ui.Picture1->parentWidget();
+    std::vector<FesterHilfetext> ergebnis;
+    for (const BenannterHilfetext& eintrag : hilfetexte)
+        ergebnis.push_back({client->findChild<QWidget*>(QString::fromLatin1(eintrag.name)), eintrag.text});
+    return ergebnis;
 }
 
 QString startwertHilfe(const QString& text)

@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QString>
 
+#include <span>
 #include <vector>
 
 // A control's fixed help text, shown whenever the pointer moves over it.
@@ -15,6 +16,14 @@ struct FesterHilfetext
     const char* text; // UTF-8
 };
 std::vector<FesterHilfetext> festeHilfetexte(const Steuerelemente& ui);
+
+// The same texts by control name, for the page in the browser as well.
+struct BenannterHilfetext
+{
+    const char* name;
+    const char* text; // UTF-8
+};
+std::span<const BenannterHilfetext> festeHilfetexteNachName();
 
 // The help-line texts composed from values: a number joins its literal in
 // help-line form (a blank before a value of 0 or more, "-" before a negative).

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the page: the window's frame and controls, then the model.
 import { Modell } from "../modell/modell";
+import { auswertungEinrichten } from "../auswertung/auswertungsfenster";
 import { Form1 } from "../spiel/form1";
-import { Hilfezeile } from "./hilfezeile";
+import { beiZoomAenderung, zoomFaktor } from "./projektorzoom";
+import { rahmenEinrichten } from "./rahmen";
 import { seitendatenLesen, twipsProPixel } from "./seitendaten";
 import { steuerelementeBauen } from "./steuerelemente";
 
@@ -15,15 +17,15 @@ export async function seiteStarten(): Promise<void> {
     fenster.style.height = `${daten.steuertabelle.clientHeight / twipsProPixel}px`;
     document.body.append(fenster);
     const elemente = steuerelementeBauen(fenster, daten);
+    // The frame around the game: menu bar, help line, explanation, information, zoom.
+    const rahmen = rahmenEinrichten(fenster, daten);
     const modell = await Modell.laden();
     modell.allesZuruecksetzen();
 
-    // ---- The game in the window ----
-    // The help line until it has its own module: the text of txtHilfe.
-    const txtHilfe = elemente.get("txtHilfe") as HTMLInputElement;
-    const hilfezeile: Hilfezeile = { zeigen: (text) => { txtHilfe.value = text; } };
-    const form1 = new Form1(modell, elemente, daten.steuertabelle, hilfezeile);
-    form1.neuZeichnen(1);
-    // ---- end of the game ----
+    const form1 = new Form1(modell, elemente, daten.steuertabelle, rahmen.hilfezeile);
+    form1.neuZeichnen(zoomFaktor());
+    beiZoomAenderung((zoom) => form1.neuZeichnen(zoom));
+    // The evaluation opens beside the window with its menu bar.
+    auswertungEinrichten(form1, fenster.parentElement ?? fenster);
     document.body.dataset["bereit"] = "ja";
 }

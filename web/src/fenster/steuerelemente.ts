@@ -1,61 +1,114 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the window's controls from the control table: each control is an
 // element at its design rectangle (twips / 15 CSS pixels), inside its
-// parent, with the control's name as its id and its German name for
-// screen readers.
+// parent, with the control's name as its id, its German name for screen
+// readers and its place in the Tab order. The projector zoom scales the
+// whole window at once (projektorzoom.ts), so these are the sizes at zoom 1.
+import { farbe } from "./rahmentexte";
+import { Rollbalken } from "./rollbalken";
 import { Seitendaten, Steuerbeschreibung, twipsProPixel } from "./seitendaten";
 
 export type Steuerelemente = Map<string, HTMLElement>;
 
-function farbe(rgb: number): string {
-    return "#" + rgb.toString(16).padStart(6, "0");
+const rollbalkenNachName = new Map<string, Rollbalken>();
+
+/** The scroll bar of that name (vscStart, vscFaktor, HScroll1, HScroll2). */
+export function rollbalken(name: string): Rollbalken {
+    const balken = rollbalkenNachName.get(name);
+    if (!balken) throw new Error(`Kein Rollbalken namens ${name}`);
+    return balken;
+}
+
+/** A control's rectangle in CSS pixels at zoom 1, relative to its parent; a line is a band 1 pixel thick. */
+export function designRechteck(s: Steuerbeschreibung): { links: number; oben: number; breite: number; hoehe: number } {
+    const px = (twips: number): number => twips / twipsProPixel;
+    if (s.kind === "Line") {
+        return {
+            links: px(Math.min(s.left, s.left + s.width)), oben: px(Math.min(s.top, s.top + s.height)),
+            breite: Math.max(px(Math.abs(s.width)), 1), hoehe: Math.max(px(Math.abs(s.height)), 1),
+        };
+    }
+    return { links: px(s.left), oben: px(s.top), breite: px(s.width), hoehe: px(s.height) };
 }
 
 function schriftfamilie(s: Steuerbeschreibung): string {
     return s.face === "Serif" || s.face === "Symbol" ? '"Liberation Serif", serif' : '"Liberation Sans", sans-serif';
 }
 
+function bildElement(quelle: string | undefined, breite: number, hoehe: number): HTMLImageElement {
+    const bild = document.createElement("img");
+    bild.src = quelle ?? "";
+    bild.alt = "";
+    bild.draggable = false;
+    // 0 x 0: the picture fills its control (style sheet).
+    if (breite > 0 && hoehe > 0) {
+        bild.style.width = `${breite}px`;
+        bild.style.height = `${hoehe}px`;
+    }
+    return bild;
+}
+
+function knopf(s: Steuerbeschreibung, bilder: Record<string, string>): HTMLElement {
+    const element = document.createElement("button");
+    element.type = "button";
+    if (s.picture) {
+        // The face at its own size, but inside the button's 2-pixel frame.
+        const r = designRechteck(s);
+        const breite = Math.min(s.pictureWidth, r.breite - 4);
+        const hoehe = Math.min(s.pictureHeight, r.hoehe - 4);
+        element.append(bildElement(bilder[s.picture], breite, hoehe));
+    } else {
+        element.textContent = s.text;
+    }
+    return element;
+}
+
+function textfeld(s: Steuerbeschreibung): HTMLElement {
+    const feld = document.createElement("input");
+    feld.type = "text";
+    feld.value = s.text;
+    // The chart's axis labels are text boxes in form only, never edited.
+    feld.readOnly = s.readOnly || s.kind === "BorderlessTextBox";
+    feld.spellcheck = false;
+    feld.autocomplete = "off";
+    return feld;
+}
+
+function flaeche(): HTMLElement {
+    const element = document.createElement("div");
+    element.append(document.createElement("canvas"));
+    return element;
+}
+
+function rollbalkenElement(s: Steuerbeschreibung): HTMLElement {
+    const element = document.createElement("div");
+    const r = designRechteck(s);
+    const senkrecht = s.kind === "VScrollBar";
+    const balken = new Rollbalken(element, senkrecht ? "senkrecht" : "waagerecht", {
+        minimum: s.minimum, maximum: s.maximum, wert: s.value, schritt: s.step,
+        laenge: senkrecht ? r.hoehe : r.breite, breite: senkrecht ? r.breite : r.hoehe,
+    });
+    rollbalkenNachName.set(s.name, balken);
+    return element;
+}
+
 function elementFuer(s: Steuerbeschreibung, bilder: Record<string, string>): HTMLElement {
     switch (s.kind) {
         case "Button":
-        case "PictureButton": {
-            const knopf = document.createElement("button");
-            knopf.type = "button";
-            if (s.picture) {
-                const bild = document.createElement("img");
-                bild.src = bilder[s.picture] ?? "";
-                bild.alt = "";
-                bild.width = s.pictureWidth;
-                bild.height = s.pictureHeight;
-                knopf.append(bild);
-            } else {
-                knopf.textContent = s.text;
-            }
-            return knopf;
-        }
+        case "PictureButton":
+            return knopf(s, bilder);
         case "TextBox":
-        case "BorderlessTextBox": {
-            const feld = document.createElement("input");
-            feld.type = "text";
-            feld.value = s.text;
-            feld.readOnly = s.readOnly;
-            feld.spellcheck = false;
-            feld.autocomplete = "off";
-            return feld;
-        }
-        case "Surface": {
-            const flaeche = document.createElement("div");
-            flaeche.append(document.createElement("canvas"));
-            return flaeche;
-        }
+        case "BorderlessTextBox":
+            return textfeld(s);
+        case "Surface":
+        case "Explanation":
+            return flaeche();
+        case "VScrollBar":
+        case "HScrollBar":
+            return rollbalkenElement(s);
         case "Picture": {
             const element = document.createElement("div");
-            if (s.picture) {
-                const bild = document.createElement("img");
-                bild.src = bilder[s.picture] ?? "";
-                bild.alt = "";
-                element.append(bild);
-            }
+            if (s.picture) element.append(bildElement(bilder[s.picture], s.pictureWidth, s.pictureHeight));
             return element;
         }
         case "Label": {
@@ -68,18 +121,41 @@ function elementFuer(s: Steuerbeschreibung, bilder: Record<string, string>): HTM
     }
 }
 
+// Text boxes are white unless the design says otherwise; text is black.
+function hintergrund(s: Steuerbeschreibung): number {
+    if (s.backColour >= 0) return s.backColour;
+    return s.kind === "TextBox" || s.kind === "BorderlessTextBox" ? 0xffffff : -1;
+}
+
 function gestalten(element: HTMLElement, s: Steuerbeschreibung): void {
     const stil = element.style;
-    const px = (twips: number): string => `${twips / twipsProPixel}px`;
-    stil.left = px(s.left);
-    stil.top = px(s.top);
-    stil.width = px(Math.max(s.width, 0));
-    stil.height = px(Math.max(s.height, 0));
+    const r = designRechteck(s);
+    stil.left = `${r.links}px`;
+    stil.top = `${r.oben}px`;
+    stil.width = `${r.breite}px`;
+    stil.height = `${r.hoehe}px`;
     stil.fontFamily = schriftfamilie(s);
+    // Design sizes are points at 96 dots per inch, in whole pixels.
     stil.fontSize = `${Math.max(1, Math.round(s.points * 96 / 72))}px`;
-    if (s.backColour >= 0) stil.backgroundColor = farbe(s.backColour);
-    if (s.textColour >= 0) stil.color = farbe(s.textColour);
+    const grund = hintergrund(s);
+    if (grund >= 0) stil.backgroundColor = farbe(grund);
+    if (s.backColour >= 0) element.classList.add("eigeneFarbe");
+    stil.color = farbe(s.textColour >= 0 ? s.textColour : 0);
     if (!s.visibleAtStart) element.hidden = true;
+}
+
+function zugaenglichMachen(element: HTMLElement, s: Steuerbeschreibung): void {
+    // A label is read as its text; one with a name of its own ("Δ" is "Delta") as a sign with that name.
+    if (s.kind === "Label" && s.accessibleName) element.setAttribute("role", "img");
+    const name = s.kind === "Label" ? s.accessibleName : s.accessibleName || s.text;
+    if (name) element.setAttribute("aria-label", name);
+    if (s.kind === "Line") element.setAttribute("aria-hidden", "true");
+    if (s.toolTip) element.title = s.toolTip;
+    // The table's Tab order comes before anything else of the page.
+    if (s.tabIndex >= 0) element.tabIndex = s.tabIndex + 1;
+    else if (element.tabIndex >= 0 || s.kind === "BorderlessTextBox") element.tabIndex = -1;
+    if (s.kind === "Surface" || s.kind === "Explanation" || s.kind === "Picture") element.setAttribute("role", "img");
+    if (s.kind === "Panel") element.setAttribute("role", "group");
 }
 
 export function steuerelementeBauen(fenster: HTMLElement, daten: Seitendaten): Steuerelemente {
@@ -89,9 +165,7 @@ export function steuerelementeBauen(fenster: HTMLElement, daten: Seitendaten): S
         element.id = s.name;
         element.classList.add("steuer", s.kind);
         gestalten(element, s);
-        element.setAttribute("aria-label", s.accessibleName || s.text);
-        if (s.toolTip) element.title = s.toolTip;
-        element.tabIndex = s.tabIndex >= 0 ? 0 : -1;
+        zugaenglichMachen(element, s);
         (elemente.get(s.parent) ?? fenster).append(element);
         elemente.set(s.name, element);
     }

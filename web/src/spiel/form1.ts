@@ -59,10 +59,9 @@ export class Form1 implements Spielzugang {
         this.histo = new Histoansicht(this.histoflaeche);
         this.feldStift = new Freihandstift(this.feldflaeche, rgb(255, 255, 255), 1, LetztesY.genau);
         this.histoStift = new Freihandstift(this.histoflaeche, rgb(0, 0, 0), 2, LetztesY.gerundet);
-        const schieber = (name: Schiebername): Schieber => schieberFuer(this.element(name), this.beschreibung(name));
         this.schieber = {
-            vscStart: schieber("vscStart"), vscFaktor: schieber("vscFaktor"),
-            HScroll1: schieber("HScroll1"), HScroll2: schieber("HScroll2"),
+            vscStart: schieberFuer("vscStart", true), vscFaktor: schieberFuer("vscFaktor", true),
+            HScroll1: schieberFuer("HScroll1", false), HScroll2: schieberFuer("HScroll2", false),
         };
         this.handlerVerbinden();
         this.flaechenVerbinden();

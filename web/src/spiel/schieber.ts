@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's one way to the scroll bars' values: read, set, and be told of a
-// new value. Until the scroll bar elements have their own behaviour this
-// keeps the value on the element itself (aria-valuenow) and listens for its
-// "change" event; arrow keys step it (the vertical bars have their larger
-// end at the top).
-import { Steuerbeschreibung } from "../fenster/seitendaten";
+// new value. The bars themselves (fenster/rollbalken) draw, take the
+// pointer and the keys; the game only sees their values.
+import { rollbalken } from "../fenster/steuerelemente";
 
 export interface Schieber {
     wert(): number;
@@ -14,27 +12,17 @@ export interface Schieber {
     beiAenderung(tun: (wert: number) => void): void;
 }
 
-export function schieberFuer(element: HTMLElement, s: Steuerbeschreibung): Schieber {
-    const kleinster = Math.min(s.minimum, s.maximum), groesster = Math.max(s.minimum, s.maximum);
-    const zuhoerer: ((wert: number) => void)[] = [];
-    const lesen = (): number => Number(element.getAttribute("aria-valuenow"));
-    const setzen = (wert: number): void => {
-        const neu = Math.min(groesster, Math.max(kleinster, Math.round(wert)));
-        if (neu === lesen()) return;
-        element.setAttribute("aria-valuenow", String(neu));
-        element.dispatchEvent(new Event("change"));
+/**
+ * `nachLoslassen`: the bar reports a dragged value when the thumb is
+ * released, as the desktop's A(0) and p bars do.
+ */
+export function schieberFuer(name: string, nachLoslassen: boolean): Schieber {
+    const balken = rollbalken(name);
+    balken.verfolgung = !nachLoslassen;
+    return {
+        wert: () => balken.wert,
+        setzen: (wert) => balken.setzen(wert),
+        minimum: () => balken.minimum,
+        beiAenderung: (tun) => balken.beiAenderung(tun),
     };
-    element.setAttribute("role", "scrollbar");
-    element.setAttribute("aria-orientation", s.kind === "VScrollBar" ? "vertical" : "horizontal");
-    element.setAttribute("aria-valuemin", String(kleinster));
-    element.setAttribute("aria-valuemax", String(groesster));
-    if (!element.hasAttribute("aria-valuenow")) element.setAttribute("aria-valuenow", String(s.value));
-    element.addEventListener("change", () => zuhoerer.forEach((tun) => tun(lesen())));
-    element.addEventListener("keydown", (e) => {
-        const schritt = { ArrowUp: 1, ArrowRight: 1, ArrowDown: -1, ArrowLeft: -1 }[e.key];
-        if (schritt === undefined) return;
-        e.preventDefault();
-        setzen(lesen() + schritt * Math.max(1, s.step));
-    });
-    return { wert: lesen, setzen, minimum: () => kleinster, beiAenderung: (tun) => zuhoerer.push(tun) };
 }

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Everything around the game: the menu bar above the window, the help
+// line's fixed texts, the explanation panel, the information box, the end
+// of the program and the projector zoom. The window with its menu bar is
+// one block, zoomed as a whole and centred in the browser's window.
+import { Erlaeuterung } from "./erlaeuterung";
+import { Hilfezeile } from "./hilfezeile";
+import { festeHilfetexteBeobachten, hilfezeileErstellen } from "./hilfezeilenfeld";
+import { informationZeigen } from "./information";
+import { beschriftungOhneZeichen, Menueleiste } from "./menueleiste";
+import { programmBeendet, programmBeenden } from "./programmende";
+import { Projektorzoom } from "./projektorzoom";
+import { rahmentexteLesen } from "./rahmentexte";
+import { Seitendaten } from "./seitendaten";
+
+export interface Rahmen {
+    hilfezeile: Hilfezeile;
+    zoom: Projektorzoom;
+    erlaeuterung: Erlaeuterung;
+}
+
+function element<T extends HTMLElement>(name: string): T {
+    const gefunden = document.getElementById(name);
+    if (!gefunden) throw new Error(`Steuerelement fehlt: ${name}`);
+    return gefunden as T;
+}
+
+// #seite centres #fensterrahmen (menu bar and window), which the zoom scales.
+function umhuellen(fenster: HTMLElement): { seite: HTMLElement; rahmen: HTMLElement } {
+    const seite = document.createElement("div");
+    seite.id = "seite";
+    const rahmen = document.createElement("div");
+    rahmen.id = "fensterrahmen";
+    fenster.replaceWith(seite);
+    seite.append(rahmen);
+    rahmen.append(fenster);
+    return { seite, rahmen };
+}
+
+export function rahmenEinrichten(fenster: HTMLElement, daten: Seitendaten): Rahmen {
+    const texte = rahmentexteLesen(daten);
+    // As the desktop's start-up: the controls the design keeps but never uses.
+    for (const name of ["HScroll1", "txtSkala", "Command4"]) element(name).hidden = true;
+    const { seite, rahmen } = umhuellen(fenster);
+    const hilfezeile = hilfezeileErstellen(element<HTMLInputElement>("txtHilfe"));
+    festeHilfetexteBeobachten(fenster, hilfezeile, texte.hilfetexte);
+    const erlaeuterung = new Erlaeuterung(element("image2"), element("Command8"), texte.erlaeuterung);
+    const informationTitel = beschriftungOhneZeichen(texte.menue.find((b) => b.name === "cmdInfo")?.text ?? "").text;
+    const leiste = new Menueleiste(texte.menue, {
+        cmdEnde: () => programmBeenden(seite),
+        cmdStoch: () => erlaeuterung.zeigen(),
+        cmdInfo: () => void informationZeigen(texte.information, informationTitel),
+    }, programmBeendet);
+    rahmen.prepend(leiste.element);
+    const zoom = new Projektorzoom(rahmen, texte.zoom, (text) => hilfezeile.zeigen(text));
+    zoom.tastenEinrichten();
+    zoom.zuruecksetzen();
+    return { hilfezeile, zoom, erlaeuterung };
+}

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The texts and measures of the window's frame, written by the desktop
+// program's own code beside the control table: the help texts, the menu,
+// the information, the zoom steps and the explanation picture.
+import { Seitendaten } from "./seitendaten";
+
+export interface Menuebefehl {
+    name: string;
+    /** Caption with "&" before its access key. */
+    text: string;
+    /** Shortcut as "Ctrl+Q", "F1", or "" for none. */
+    taste: string;
+}
+
+export interface Zoomdaten {
+    /** From the design size (1) up. */
+    stufen: number[];
+    /** The smallest zoom the window takes to fit a small screen. */
+    kleinsteAnpassung: number;
+    /** The help line's words for a step that does not fit, by the step. */
+    zuGross: Record<string, string>;
+}
+
+export interface ErlaeuterungsLauf {
+    text: string;
+    fett: boolean;
+    kursiv: boolean;
+    unterstrichen: boolean;
+    farbe: number;
+}
+
+export interface ErlaeuterungsZeile {
+    grundlinie: number;
+    punkte: number;
+    laeufe: ErlaeuterungsLauf[];
+}
+
+/** The explanation picture in its own units; rectangles as [left, top, right, bottom]. */
+export interface Erlaeuterungsdaten {
+    einheitenProZoll: number;
+    breite: number;
+    hoehe: number;
+    linkerRand: number;
+    rahmenBreite: number;
+    rahmenLinie: [number, number, number, number];
+    grauFlaeche: [number, number, number, number];
+    rahmenFarbe: number;
+    grau: number;
+    zeilen: ErlaeuterungsZeile[];
+}
+
+export interface Rahmentexte {
+    /** Fixed help texts by control name. */
+    hilfetexte: Record<string, string>;
+    menue: Menuebefehl[];
+    /** The information box's text as simple HTML. */
+    information: string;
+    zoom: Zoomdaten;
+    erlaeuterung: Erlaeuterungsdaten;
+}
+
+export function rahmentexteLesen(daten: Seitendaten): Rahmentexte {
+    // The dumper writes them under "rahmen" beside the controls.
+    return (daten.steuertabelle as typeof daten.steuertabelle & { rahmen: Rahmentexte }).rahmen;
+}
+
+/** "#rrggbb" for 0xRRGGBB. */
+export function farbe(rgb: number): string {
+    return "#" + rgb.toString(16).padStart(6, "0");
+}

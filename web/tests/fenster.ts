@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's frame in the browser: every control at its design rectangle
+// at zoom 1 and after Ctrl+Plus, the window fitting a small browser window,
+// the menu bar with the desktop's commands, the explanation with F1 and
+// Escape, the help line over a control, and a scroll bar worked by keys.
+import assert from "node:assert/strict";
+import type { Page } from "puppeteer-core";
+import { oeffnen, pruefen, seitenPfad, Sitzung } from "./browser.js";
+
+const pfad = seitenPfad();
+
+interface Gemessen {
+    name: string;
+    soll: [number, number, number, number];
+    ist: [number, number, number, number];
+}
+
+// Each shown control's rectangle relative to #Form1 as drawn, and as the
+// table designs it: twips / 15 summed along its parents, a line a band of
+// one pixel, all times the zoom.
+async function rechteckeMessen(seite: Page, zoom: number): Promise<Gemessen[]> {
+    return seite.evaluate((zoom) => {
+        type Zeile = { name: string; kind: string; parent: string; left: number; top: number; width: number; height: number };
+        const tabelle = JSON.parse(document.getElementById("daten")?.textContent ?? "{}").steuertabelle.controls as Zeile[];
+        const nachName = new Map(tabelle.map((z) => [z.name, z]));
+        // A line may run left or up from its point: only lines have negative sizes.
+        const ursprung = (z: Zeile | undefined): [number, number] => {
+            if (!z) return [0, 0];
+            const [x, y] = ursprung(nachName.get(z.parent));
+            return [x + Math.min(z.left, z.left + z.width) / 15, y + Math.min(z.top, z.top + z.height) / 15];
+        };
+        const form = document.getElementById("Form1")!.getBoundingClientRect();
+        const ergebnis: Array<{ name: string; soll: number[]; ist: number[] }> = [];
+        for (const z of tabelle) {
+            const element = document.getElementById(z.name);
+            if (!element || element.getClientRects().length === 0) continue;
+            const [x, y] = ursprung(z);
+            const dicke = z.kind === "Line" ? 1 : 0;
+            const soll = [x, y, Math.max(Math.abs(z.width) / 15, dicke), Math.max(Math.abs(z.height) / 15, dicke)].map((w) => w * zoom);
+            const r = element.getBoundingClientRect();
+            ergebnis.push({ name: z.name, soll, ist: [r.left - form.left, r.top - form.top, r.width, r.height] });
+        }
+        return ergebnis;
+    }, zoom) as Promise<Gemessen[]>;
+}
+
+async function anDenRechtecken(seite: Page, zoom: number): Promise<void> {
+    const gemessen = await rechteckeMessen(seite, zoom);
+    assert.ok(gemessen.length >= 38, `nur ${gemessen.length} Steuerelemente sichtbar`);
+    const abweichend = gemessen.filter((g) => g.soll.some((s, i) => Math.abs(s - (g.ist[i] ?? NaN)) > 0.05));
+    assert.deepEqual(abweichend, []);
+}
+
+const zoomVon = (seite: Page): Promise<number> =>
+    seite.$eval("#fensterrahmen", (e) => Number((e as HTMLElement).style.zoom || "1"));
+
+async function mitSeite(pruefung: (s: Sitzung) => Promise<void>, groesse = { breite: 1400, hoehe: 1000 }): Promise<void> {
+    const s = await oeffnen(pfad, groesse);
+    try {
+        await pruefung(s);
+        assert.deepEqual(s.fehler, []);
+    } finally {
+        await s.browser.close();
+    }
+}
+
+const sichtbar = (seite: Page, name: string): Promise<boolean> =>
+    seite.$eval(`#${name}`, (e) => e.getClientRects().length > 0);
+
+await pruefen({
+    "Entwurfsrechtecke bei Zoom 1, nach Strg+Plus vergrößert, Strg+0 zurück": () => mitSeite(async ({ seite }) => {
+        assert.equal(await zoomVon(seite), 1);
+        await anDenRechtecken(seite, 1);
+        await seite.keyboard.down("Control");
+        await seite.keyboard.press("+");
+        await seite.keyboard.up("Control");
+        assert.equal(await zoomVon(seite), 1.25);
+        await anDenRechtecken(seite, 1.25);
+        await seite.keyboard.down("Control");
+        await seite.keyboard.press("0");
+        await seite.keyboard.up("Control");
+        assert.equal(await zoomVon(seite), 1);
+    }),
+    "ein kleines Browserfenster: das Fenster passt hinein, Strg+Plus meldet die zu große Stufe": () => mitSeite(async ({ seite }) => {
+        const zoom = await zoomVon(seite);
+        assert.ok(zoom < 1 && zoom >= 0.75, String(zoom));
+        const r = await seite.$eval("#fensterrahmen", (e) => e.getBoundingClientRect().toJSON() as DOMRect);
+        assert.ok(r.left >= 0 && r.top >= 0 && r.right <= 800 && r.bottom <= 600, JSON.stringify(r));
+        await seite.keyboard.down("Control");
+        await seite.keyboard.press("+");
+        await seite.keyboard.up("Control");
+        assert.equal(await zoomVon(seite), zoom);
+        assert.match(await seite.$eval("#txtHilfe", (e) => (e as HTMLInputElement).value), /nächste Stufe \(100 %\) zu klein/);
+    }, { breite: 800, hoehe: 600 }),
+    "die Menüleiste mit den drei Befehlen, Alt+I zeigt die Information": () => mitSeite(async ({ seite }) => {
+        const eintraege = await seite.$$eval("[role=menubar] [role=menuitem]", (l) => l.map((e) => e.textContent));
+        assert.deepEqual(eintraege, ["Programm beenden", "Erläuterung", "Information"]);
+        await seite.keyboard.down("Alt");
+        await seite.keyboard.press("KeyI");
+        await seite.keyboard.up("Alt");
+        const text = await seite.$eval("dialog[open]", (e) => e.textContent ?? "");
+        assert.match(text, /Information.*Nivra1\.0.*Strg\+Q\s*Programm beenden/s);
+        await seite.keyboard.press("Escape");
+        assert.equal(await seite.$("dialog[open]"), null);
+    }),
+    "F1 zeigt die Erläuterung, Esc und ihr X verbergen sie": () => mitSeite(async ({ seite }) => {
+        assert.equal(await sichtbar(seite, "image2"), false);
+        await seite.keyboard.press("F1");
+        assert.equal(await sichtbar(seite, "image2"), true);
+        assert.equal(await sichtbar(seite, "Command8"), true);
+        await seite.keyboard.press("Escape");
+        assert.equal(await sichtbar(seite, "image2"), false);
+        await seite.click("#cmdStoch");
+        await seite.click("#Command8");
+        assert.equal(await sichtbar(seite, "image2"), false);
+    }),
+    "die Hilfezeile über Steuerelementen, eine Beschriftung lässt den Text der Tafel": () => mitSeite(async ({ seite }) => {
+        const hilfe = (): Promise<string> => seite.$eval("#txtHilfe", (e) => (e as HTMLInputElement).value);
+        assert.equal(await hilfe(), "");
+        await seite.hover("#cmdStart");
+        assert.equal(await hilfe(), "Initialisierung der Programmparameter");
+        const tafel = await seite.$eval("#Picture2", (e) => e.getBoundingClientRect().toJSON() as DOMRect);
+        await seite.mouse.move(tafel.left + 450, tafel.top + 45);
+        assert.equal(await hilfe(), "Einstellungen vornehmen, Iterationen starten");
+        await seite.hover("#Label4");
+        assert.equal(await hilfe(), "Einstellungen vornehmen, Iterationen starten");
+        await seite.hover("#Command2");
+        assert.equal(await hilfe(), "10 Iterationszyklen durchführen");
+    }),
+    "ein senkrechter Rollbalken: oben der größere Wert, mit Tasten und Pfeil": () => mitSeite(async ({ seite }) => {
+        const wert = (): Promise<string | null> => seite.$eval("#vscFaktor", (e) => e.getAttribute("aria-valuenow"));
+        assert.equal(await seite.$eval("#vscFaktor", (e) => e.getAttribute("role")), "scrollbar");
+        assert.equal(await wert(), "5");
+        await seite.focus("#vscFaktor");
+        await seite.keyboard.press("ArrowUp");
+        assert.equal(await wert(), "6");
+        await seite.keyboard.press("End");
+        assert.equal(await wert(), "1");
+        await seite.click("#vscFaktor .zurueck");
+        assert.equal(await wert(), "2");
+    }),
+    "Tab folgt der Reihenfolge des Entwurfs, die Namen sind die deutschen": () => mitSeite(async ({ seite }) => {
+        const reihe: string[] = [];
+        for (let i = 0; i < 22; ++i) {
+            await seite.keyboard.press("Tab");
+            reihe.push(await seite.evaluate(() => document.activeElement?.id ?? ""));
+        }
+        assert.deepEqual(reihe, [
+            "txtStart", "vscStart", "txtFaktor", "vscFaktor", "Text2", "Text1", "txtdelta", "txtNeuSum", "cmdStart",
+            "cmdZielsuche", "cmdErgebnis", "Command2", "Command1", "Text5", "txtExponent", "Text4", "Command3",
+            "HScroll2", "Command5", "Command6", "Command7", "txtHilfe",
+        ]);
+        const namen = await seite.$$eval("#Command1, #vscStart, #Label6, #Label4", (l) => l.map((e) => e.getAttribute("aria-label")));
+        // In the order of the page: a label is read as its text, "Δ" has a name.
+        assert.deepEqual(namen, ["Vergleich mit Verhulst", "Startwert A(0) einstellen", null, "Delta"]);
+    }),
+    "der Daumen von HScroll2 folgt dem Zeiger, Zoom und Wert werden gemeldet": () => mitSeite(async ({ seite }) => {
+        await seite.evaluate(() => {
+            const laden = (window as unknown as { kettenbriefStarten: (name: string) => any }).kettenbriefStarten;
+            const w = window as unknown as { gemeldet: string[] };
+            w.gemeldet = [];
+            laden("fenster/steuerelemente").rollbalken("HScroll2").beiAenderung((wert: number) => w.gemeldet.push(`wert ${wert}`));
+            laden("fenster/projektorzoom").beiZoomAenderung((zoom: number) => w.gemeldet.push(`zoom ${zoom}`));
+        });
+        const rinne = await seite.$eval("#HScroll2 .rinne", (e) => e.getBoundingClientRect().toJSON() as DOMRect);
+        const daumen = await seite.$eval("#HScroll2 .daumen", (e) => e.getBoundingClientRect().toJSON() as DOMRect);
+        await seite.mouse.move(daumen.left + 5, daumen.top + 5);
+        await seite.mouse.down();
+        await seite.mouse.move(daumen.left + 5 + (rinne.width - daumen.width) / 2, daumen.top + 5, { steps: 4 });
+        await seite.mouse.up();
+        await seite.keyboard.down("Control");
+        await seite.keyboard.press("+");
+        await seite.keyboard.up("Control");
+        const gemeldet = await seite.evaluate(() => (window as unknown as { gemeldet: string[] }).gemeldet);
+        assert.equal(gemeldet.length, 5, gemeldet.join(", "));
+        assert.equal(gemeldet[4], "zoom 1.25");
+        const halb = Number(gemeldet[3]?.slice(5));
+        assert.ok(Math.abs(halb - 12300) <= 60, String(halb));
+    }),
+    "Programm beenden: das Fenster geht, ein Hinweis bleibt, F1 wirkt nicht mehr": () => mitSeite(async ({ seite }) => {
+        await seite.keyboard.down("Control");
+        await seite.keyboard.press("KeyQ");
+        await seite.keyboard.up("Control");
+        assert.equal(await sichtbar(seite, "Form1"), false);
+        assert.match(await seite.$eval("#programmende", (e) => e.textContent ?? ""), /Kettenbrief ist beendet\./);
+        await seite.keyboard.press("F1");
+        assert.equal(await seite.$eval("#image2", (e) => (e as HTMLElement).hidden), true);
+    }),
+});

@@ -109,7 +109,7 @@ try {
             }, desktopZahlen);
             assert.deepEqual(geschrieben, desktopZahlen.map((fall) => fall[3]));
         },
-        "Strg+T öffnet die Auswertung neben dem Fenster": async () => {
+        "Strg+T öffnet die Auswertung neben dem Fenster, der Menübefehl schließt sie": async () => {
             await strgT(s);
             const lage = await s.seite.evaluate(() => {
                 const a = document.querySelector("[role=dialog][aria-label='Auswertung – Kettenbrief']")!;
@@ -118,6 +118,10 @@ try {
             });
             assert.ok(lage.offen);
             assert.ok(lage.links >= lage.fensterRechts, JSON.stringify(lage));
+            // Where the browser keeps Ctrl+T for itself, the menu bar opens it.
+            await s.seite.click("#cmdAuswertung");
+            assert.ok(await s.seite.$eval("[role=dialog]", (e) => (e as HTMLElement).hidden));
+            await s.seite.click("#cmdAuswertung");
         },
         "bestes t, Sätze und kopierte Tabelle wie auf dem Desktop": async () => {
             assert.equal((await text(s, "#auswertungErgebnis")).split("\n")[0], desktopBeste);
@@ -176,6 +180,14 @@ try {
                 (reihen) => reihen.map((r) => [(r as HTMLTableRowElement).cells[0]!.textContent, r.getAttribute("title")]));
             const hinweis = "„Ergebnis“ ohne „Zielsuche“: In diesem Zyklus konnte niemand dazukommen.";
             assert.deepEqual(markiert, [16, 17, 18, 19, 20, 21, 22, 23, 24, 25].map((n) => [String(n), hinweis]));
+        },
+        "das Spiel vom Programmstart aus der Auswertung": async () => {
+            await s.seite.click("#auswertungProgrammstart");
+            assert.equal(await s.seite.$eval("#Text1", (e) => (e as HTMLInputElement).value), "10");
+            await s.seite.click("#cmdZielsuche");
+            await s.seite.click("#cmdErgebnis");
+            // A(1) of the game after a start of the program, as in the vectors.
+            assert.equal(await s.seite.$eval("#Text1", (e) => (e as HTMLInputElement).value), "15");
         },
         "Esc schließt die Auswertung": async () => {
             await s.seite.focus(".auswertungTabellenrahmen");

@@ -92,9 +92,9 @@ await pruefen({
         assert.equal(await zoomVon(seite), zoom);
         assert.match(await seite.$eval("#txtHilfe", (e) => (e as HTMLInputElement).value), /nächste Stufe \(100 %\) zu klein/);
     }, { breite: 800, hoehe: 600 }),
-    "die Menüleiste mit den drei Befehlen, Alt+I zeigt die Information": () => mitSeite(async ({ seite }) => {
+    "die Menüleiste mit den Befehlen des Desktops und der Auswertung, Alt+I zeigt die Information": () => mitSeite(async ({ seite }) => {
         const eintraege = await seite.$$eval("[role=menubar] [role=menuitem]", (l) => l.map((e) => e.textContent));
-        assert.deepEqual(eintraege, ["Programm beenden", "Erläuterung", "Information"]);
+        assert.deepEqual(eintraege, ["Programm beenden", "Erläuterung", "Information", "Auswertung"]);
         await seite.keyboard.down("Alt");
         await seite.keyboard.press("KeyI");
         await seite.keyboard.up("Alt");

@@ -91,7 +91,8 @@ export class Auswertungsfenster {
         this.ergebnis.setAttribute("aria-label", "Ergebnis der Anpassung");
         const knoepfe = leiste(this.uebernehmen,
             knopf("Tabelle kopieren", "auswertungTabelleKopieren", () => void textKopieren(this.tabelle.alsText())),
-            knopf("Diagramm kopieren", "auswertungDiagrammKopieren", () => void bildKopieren(this.diagramm.element)));
+            knopf("Diagramm kopieren", "auswertungDiagrammKopieren", () => void bildKopieren(this.diagramm.element)),
+            knopf("Das Spiel vom Programmstart", "auswertungProgrammstart", () => this.spiel.spielVomProgrammstart()));
         const teiler = document.createElement("div");
         teiler.className = "auswertungTeiler";
         this.tabellenrahmen.className = "auswertungTabellenrahmen";

@@ -15,6 +15,8 @@ export interface Spielzugang {
     exponentT(): number;
     /** Takes t over as if typed into the box of t and taken over there, and draws its curve. */
     exponentUebernehmen(t: number): void;
+    /** "Das Spiel vom Programmstart": the game as after a start of the program, A(0), p and t kept. */
+    spielVomProgrammstart(): void;
     /** Calls `aenderung` after every change of the game, of p or of t. */
     beiAenderung(aenderung: () => void): void;
 }

@@ -66,6 +66,15 @@ export class Menueleiste {
         window.addEventListener("keyup", (e) => this.altLosgelassen(e));
     }
 
+    /** A command of the page's own, right of the others. */
+    befehlAnhaengen(befehl: Menuebefehl, handlung: () => void): void {
+        this.befehle.push(befehl);
+        this.handler[befehl.name] = handlung;
+        const knopf = eintrag(befehl, () => this.ausfuehren(befehl.name));
+        this.eintraege.push(knopf);
+        this.element.append(knopf);
+    }
+
     private ausfuehren(name: string): void {
         if (this.gesperrt()) return;
         this.zurueck();

@@ -15,6 +15,7 @@ import { Seitendaten } from "./seitendaten";
 
 export interface Rahmen {
     hilfezeile: Hilfezeile;
+    menueleiste: Menueleiste;
     zoom: Projektorzoom;
     erlaeuterung: Erlaeuterung;
 }
@@ -55,5 +56,5 @@ export function rahmenEinrichten(fenster: HTMLElement, daten: Seitendaten): Rahm
     const zoom = new Projektorzoom(rahmen, texte.zoom, (text) => hilfezeile.zeigen(text));
     zoom.tastenEinrichten();
     zoom.zuruecksetzen();
-    return { hilfezeile, zoom, erlaeuterung };
+    return { hilfezeile, menueleiste: leiste, zoom, erlaeuterung };
 }

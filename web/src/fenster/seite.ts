@@ -26,6 +26,11 @@ export async function seiteStarten(): Promise<void> {
     form1.neuZeichnen(zoomFaktor());
     beiZoomAenderung((zoom) => form1.neuZeichnen(zoom));
     // The evaluation opens beside the window with its menu bar.
-    auswertungEinrichten(form1, fenster.parentElement ?? fenster);
+    const auswertung = auswertungEinrichten(form1, fenster.parentElement ?? fenster);
+    // A browser keeps Ctrl+T for its own tabs (and Ctrl+N for windows), so
+    // the page opens its evaluation from the menu bar as well (Alt+A); the
+    // game from program start is the evaluation's button.
+    rahmen.menueleiste.befehlAnhaengen({ name: "cmdAuswertung", text: "&Auswertung", taste: "" },
+        () => auswertung.umschalten());
     document.body.dataset["bereit"] = "ja";
 }

@@ -183,7 +183,7 @@ export class Form1 implements Spielzugang {
     }
 
     /** Ctrl+N: the game as after a start of the program, with A(0), p and t kept. */
-    private spielVomProgrammstart(): void {
+    spielVomProgrammstart(): void {
         this.modell.zufallZumStart();
         this.modell.spielfeldNeu();
         this.text("txtdelta").value = "";

@@ -7,6 +7,7 @@
 //                                                  exactly what it would write
 // Doubles are written with 17 significant digits, so they read back exactly.
 
+#include "anpassung.h"
 #include "spielfeld.h"
 #include "standardzufallsquelle.h"
 #include "verhulst.h"
@@ -79,6 +80,15 @@ std::string feldText(const Spielfeld& feld)
     return text;
 }
 
+// The evaluation's best t for the counts of a game, as the desktop finds it.
+std::string anpassung(const std::vector<int>& anzahlen, double p)
+{
+    const std::vector<double> werte(anzahlen.begin(), anzahlen.end());
+    const BesteAnpassung beste = besteAnpassung(werte, p);
+    return std::string("{\"gefunden\":") + (beste.gefunden ? "true" : "false") + ",\"k\":" + std::to_string(beste.k) +
+           ",\"rms\":" + zahl(beste.rms) + "}";
+}
+
 // The calls of the window after its start (or "Das Spiel vom Programmstart")
 // and of one cycle: "Zielsuche", then "Ergebnis".
 std::string spiel(const Spielfall& fall)
@@ -101,7 +111,8 @@ std::string spiel(const Spielfall& fall)
     return "  {\"name\":" + zeichenkette(fall.name) + ",\"a0\":" + std::to_string(fall.a0) + ",\"p\":" +
            zahl(fall.p) + ",\n   \"start\":" + liste(start, zelle) + ",\n   \"zyklen\":[\n" + zyklen +
            "],\n   \"anzahlen\":" + liste(anzahlen, [](int a) { return std::to_string(a); }) +
-           ",\n   \"feld\":" + zeichenkette(feldText(feld)) + "}";
+           ",\n   \"feld\":" + zeichenkette(feldText(feld)) + ",\n   \"besteAnpassung\":" + anpassung(anzahlen, fall.p) +
+           "}";
 }
 
 std::string verhulst(double a0, double p, double t, int letzterZyklus)
@@ -130,6 +141,7 @@ std::string vektoren()
         "\"versuch\":[\"werberX\",\"werberY\",\"zielX\",\"zielY\",\"zustand\",\"sicher\"],\n"
         "\"zustand\":[\"spieltSchon\",\"ersteWerbung\",\"doppelwerbung\"],\n"
         "\"anzahlen\":\"A(0) .. A(15)\",\n"
+        "\"besteAnpassung\":\"the evaluation's best t = k / 1000 for A(0) .. A(15) and its deviation rms\",\n"
         "\"feld\":\"feldBesetzt after the last cycle, '1' for a player: y outer (rows 0..49), x inner (columns "
         "0..49)\",\n"
         "\"fehler\":[\"keiner\",\"ueberlauf\",\"ungueltigesArgument\"],\n\"spiele\":[\n";

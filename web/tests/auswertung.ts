@@ -8,10 +8,19 @@
 // threads; the page computes them in WebAssembly, the many games in its
 // worker, one game after another.
 import assert from "node:assert/strict";
+import { readFileSync } from "node:fs";
 import { oeffnen, pruefen, seitenPfad, Sitzung } from "./browser.js";
 
-const desktopBeste = "Am besten passt t = 0,982: Die Verhulst-Kurve weicht dann um 14,0 Mitspieler von den " +
-    "Balken des Spiels ab. Mit dem jetzigen t = 1 sind es 43,2 Mitspieler.";
+// Usage: node auswertung.js kettenbrief.html spielvektoren.json
+// The desktop's best t for the game, from the test vectors its model wrote.
+interface Vektoren {
+    spiele: Array<{ a0: number; p: number; besteAnpassung: { k: number; rms: number } }>;
+}
+const vektoren = JSON.parse(readFileSync(process.argv[3] ?? "", "utf8")) as Vektoren;
+const { k, rms } = vektoren.spiele.find((spiel) => spiel.a0 === 10 && spiel.p === 5)!.besteAnpassung;
+const komma = (wert: number, stellen: number): string => wert.toFixed(stellen).replace(".", ",");
+const desktopBeste = `Am besten passt t = ${komma(k / 1000, 3)}: Die Verhulst-Kurve weicht dann um ` +
+    `${komma(rms, 1)} Mitspieler von den Balken des Spiels ab. Mit dem jetzigen t = 1 sind es 43,2 Mitspieler.`;
 const desktopTabelle = `n	A(n)	ΔA	Verhulst, t = 1	Verhulst, t = 0,982
 0	10		10,0	10,0
 1	15	5	15,0	14,9

@@ -6,10 +6,13 @@
 import assert from "node:assert/strict";
 import { Page } from "puppeteer-core";
 import { oeffnen, pruefen, seitenPfad } from "./browser.js";
-import { feldKoordinaten, Farbe, gleicheFarbe, leinwandLesen } from "./leinwand.js";
+import { feldKoordinaten, Farbe, leinwandLesen } from "./leinwand.js";
 
 const pfad = seitenPfad();
-const weiss: Farbe = [255, 255, 255];
+// The pen is white; where the browser smooths a slanted line, its pixels
+// are light grey. Nothing else on a fresh field is that light (the grid is
+// grey 100, the start players red).
+const hell = (f: Farbe): boolean => Math.min(...f) >= 180;
 
 // A diagonal through cells without a start player, and a parallel one five
 // cells below it that the finger does not touch.
@@ -25,15 +28,15 @@ function entlang(versatz: number): Array<[number, number]> {
     });
 }
 
-/** For each point, whether a pixel within one device pixel of it is white. */
-async function weissNahe(seite: Page, punkte: Array<[number, number]>): Promise<boolean[]> {
+/** For each point, whether a pixel within one device pixel of it is light. */
+async function hellNahe(seite: Page, punkte: Array<[number, number]>): Promise<boolean[]> {
     const groesse = await leinwandLesen(seite, "picAusgabe", feldKoordinaten, []);
     const dx = 50 / groesse.breite, dy = 50 / groesse.hoehe;
     const nachbarn = punkte.flatMap(([x, y]) =>
         [-1, 0, 1].flatMap((i) => [-1, 0, 1].map((j): [number, number] => [x + i * dx, y + j * dy])),
     );
     const bild = await leinwandLesen(seite, "picAusgabe", feldKoordinaten, nachbarn);
-    return punkte.map((_, p) => bild.farben.slice(9 * p, 9 * p + 9).some((f) => gleicheFarbe(f, weiss)));
+    return punkte.map((_, p) => bild.farben.slice(9 * p, 9 * p + 9).some(hell));
 }
 
 /** Page coordinates of a field position, from where the field's canvas is. */
@@ -65,14 +68,14 @@ await pruefen({
             await s.seite.setViewport({ width: 1280, height: 900, hasTouch: true });
             await s.seite.waitForSelector("body[data-bereit=ja]", { timeout: 30000 });
             const weg = entlang(0), kontrolle = entlang(abstandDerKontrolle);
-            assert.deepEqual((await weissNahe(s.seite, weg)).filter(Boolean).length, 0, "schon vorher weiß");
-            const kontrolleVorher = await weissNahe(s.seite, kontrolle);
+            assert.deepEqual((await hellNahe(s.seite, weg)).filter(Boolean).length, 0, "schon vorher hell");
+            const kontrolleVorher = await hellNahe(s.seite, kontrolle);
 
             await wischen(s.seite);
-            const markiert = (await weissNahe(s.seite, weg)).filter(Boolean).length;
+            const markiert = (await hellNahe(s.seite, weg)).filter(Boolean).length;
             // The first point may be only where the finger went down.
             assert.ok(markiert >= stuetzpunkte, `${markiert} von ${stuetzpunkte + 1} Punkten des Wegs markiert`);
-            assert.deepEqual(await weissNahe(s.seite, kontrolle), kontrolleVorher, "abseits des Wegs verändert");
+            assert.deepEqual(await hellNahe(s.seite, kontrolle), kontrolleVorher, "abseits des Wegs verändert");
             assert.deepEqual(s.fehler, []);
         } finally {
             await s.browser.close();

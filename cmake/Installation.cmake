@@ -117,9 +117,13 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${kettenbrief_paketdir}/
 # The browser edition, where this tree builds it (web/CMakeLists.txt): one
 # file that an administrator copies to the school's web server or a teacher
 # to a USB stick; it needs nothing else from the package.
+# lintian takes any .html outside /usr/share/doc for documentation; its
+# override says why this one is not.
 if(KETTENBRIEF_WEB_GEBAUT)
     install(FILES ${CMAKE_BINARY_DIR}/web/kettenbrief.html
         DESTINATION ${CMAKE_INSTALL_DATADIR}/kettenbrief)
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME kettenbrief)
 endif()
 
 # Trees configured with the earlier default keep it in their cache; that

@@ -184,6 +184,9 @@ struct Ensemble
 
 std::unique_ptr<Ensemble> ensemble;
 
+// The values of the last Verhulst curve, read by the page from memory.
+std::vector<double> ergebnisWerte;
+
 } // namespace
 
 extern "C" {
@@ -285,5 +288,22 @@ EMSCRIPTEN_KEEPALIVE const char* kb_ensemble_uebernehmen()
     return textAusgeben(json.text());
 }
 EMSCRIPTEN_KEEPALIVE void kb_ensemble_vergessen() { spiel().ensemble.reset(); }
+
+// ---- The main window's game ----
+
+// A field as after a start of the program: no last run to show as pale bars.
+EMSCRIPTEN_KEEPALIVE void kb_spielfeld_neu() { spiel().feld = Spielfeld(); }
+
+// The curve A(0) .. A(letzterZyklus) as far as it has values; the error, its
+// cycle and the number of values in the result numbers.
+EMSCRIPTEN_KEEPALIVE const double* kb_verhulst_folge(double a0, double p, double t, int letzterZyklus)
+{
+    VerhulstFolge folge = verhulstFolge(a0, p, t, letzterZyklus);
+    ergebnisWerte = std::move(folge.werte);
+    ergebnisZahlen = {static_cast<int>(folge.fehler), folge.fehlerZyklus, static_cast<int>(ergebnisWerte.size())};
+    return ergebnisWerte.data();
+}
+
+EMSCRIPTEN_KEEPALIVE double kb_groesstes_t() { return groesstesT; }
 
 } // extern "C"

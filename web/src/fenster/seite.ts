@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the page: the window's frame and controls, then the model.
 import { Modell } from "../modell/modell";
+import { Form1 } from "../spiel/form1";
+import { Hilfezeile } from "./hilfezeile";
 import { seitendatenLesen, twipsProPixel } from "./seitendaten";
 import { steuerelementeBauen } from "./steuerelemente";
 
@@ -12,8 +14,16 @@ export async function seiteStarten(): Promise<void> {
     fenster.style.width = `${daten.steuertabelle.clientWidth / twipsProPixel}px`;
     fenster.style.height = `${daten.steuertabelle.clientHeight / twipsProPixel}px`;
     document.body.append(fenster);
-    steuerelementeBauen(fenster, daten);
+    const elemente = steuerelementeBauen(fenster, daten);
     const modell = await Modell.laden();
     modell.allesZuruecksetzen();
+
+    // ---- The game in the window ----
+    // The help line until it has its own module: the text of txtHilfe.
+    const txtHilfe = elemente.get("txtHilfe") as HTMLInputElement;
+    const hilfezeile: Hilfezeile = { zeigen: (text) => { txtHilfe.value = text; } };
+    const form1 = new Form1(modell, elemente, daten.steuertabelle, hilfezeile);
+    form1.neuZeichnen(1);
+    // ---- end of the game ----
     document.body.dataset["bereit"] = "ja";
 }

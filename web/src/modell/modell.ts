@@ -6,6 +6,7 @@
 /** What the compiled module offers the page (see web/modell/bruecke.cpp). */
 export interface ModellModul {
     HEAP32: Int32Array;
+    HEAPF64: Float64Array;
     ccall(name: string, rueckgabe: "number" | "string" | null, typen: string[], werte: unknown[]): unknown;
 }
 
@@ -54,6 +55,14 @@ export const enum VerhulstFehler {
 export interface VerhulstSchritt {
     wert: number;
     fehler: VerhulstFehler;
+}
+
+export interface VerhulstFolge {
+    /** A(0), A(1), ... as far as they were computed. */
+    werte: number[];
+    fehler: VerhulstFehler;
+    /** The cycle whose step failed, or -1. */
+    fehlerZyklus: number;
 }
 
 export interface Abweichung {
@@ -238,5 +247,26 @@ export class Modell {
     }
     ensembleVergessen(): void {
         this.zahl("kb_ensemble_vergessen");
+    }
+
+    // ---- The main window's game ----
+
+    /** A field as after a start of the program, its history empty. */
+    spielfeldNeu(): void {
+        this.zahl("kb_spielfeld_neu");
+    }
+    /** The curve A(0) .. A(letzterZyklus), computing one step after each value as the curve does. */
+    verhulstFolge(a0: number, p: number, t: number, letzterZyklus: number): VerhulstFolge {
+        const anfang = this.zahl("kb_verhulst_folge", ["number", "number", "number", "number"], [a0, p, t, letzterZyklus]) / 8;
+        const [fehler, fehlerZyklus, anzahl] = this.ergebnisZahlen();
+        return {
+            werte: Array.from(this.modul.HEAPF64.subarray(anfang, anfang + anzahl!)),
+            fehler: fehler! as VerhulstFehler,
+            fehlerZyklus: fehlerZyklus!,
+        };
+    }
+    /** The largest exponent t the program takes over; a larger one is cut to it. */
+    groesstesT(): number {
+        return this.zahl("kb_groesstes_t");
     }
 }

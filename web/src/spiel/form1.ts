@@ -1,0 +1,334 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game in the page's window: the handlers of the buttons, boxes, scroll
+// bars and both drawing surfaces, as the desktop window has them. Every
+// draw, count, curve value and number text comes from the model.
+import { Feldansicht, feldKoordinaten } from "../ansichten/feldansicht";
+import { Freihandstift, LetztesY } from "../ansichten/freihandstift";
+import { Histoansicht, Kurve, histoKoordinaten, schieberwertNachZyklus } from "../ansichten/histoansicht";
+import { Spielzugang } from "../auswertung/spielzugang";
+import { Hilfezeile } from "../fenster/hilfezeile";
+import { meldungZeigen } from "../fenster/meldung";
+import { Steuertabelle } from "../fenster/seitendaten";
+import { Steuerelemente } from "../fenster/steuerelemente";
+import { Modell, VerhulstFehler, VerhulstFolge, feldGroesse } from "../modell/modell";
+import { Punkt } from "../zeichnen/abbildung";
+import { Koordinaten, Zeichenflaeche } from "../zeichnen/zeichenflaeche";
+import { Farbe, rgb } from "../zeichnen/zeichenop";
+import { Schieber, schieberFuer } from "./schieber";
+import { Schnelldurchlauf } from "./schnelldurchlauf";
+import { diagrammHilfe, feldHilfe, startwertHilfe, verhulstFehlertext, wachstumsrateHilfe } from "./texte";
+
+type Schiebername = "vscStart" | "vscFaktor" | "HScroll1" | "HScroll2";
+
+// Until the page has painted what is drawn and handled what waits; a hidden
+// page paints no frames, so a short timer goes on without one.
+function ereignisseVerarbeiten(): Promise<void> {
+    return new Promise((fertig) => {
+        requestAnimationFrame(() => setTimeout(fertig, 0));
+        setTimeout(fertig, 100);
+    });
+}
+
+export class Form1 implements Spielzugang {
+    private readonly feldflaeche: Zeichenflaeche;
+    private readonly histoflaeche: Zeichenflaeche;
+    private readonly feld: Feldansicht;
+    private readonly histo: Histoansicht;
+    private readonly feldStift: Freihandstift;
+    private readonly histoStift: Freihandstift;
+    private readonly schieber: Record<Schiebername, Schieber>;
+    private readonly schnelldurchlauf = new Schnelldurchlauf({
+        zielsuche: () => this.cmdZielsucheClick(),
+        ergebnis: () => this.cmdErgebnisClick(),
+        ereignisseVerarbeiten,
+    });
+    private readonly aenderungen: (() => void)[] = [];
+    private t = 1;
+    private zoom = 1;
+    private ebene = 0; // the stacking level of the surface raised last
+
+    constructor(
+        readonly modell: Modell,
+        private readonly elemente: Steuerelemente,
+        private readonly tabelle: Steuertabelle,
+        private readonly hilfe: Hilfezeile,
+    ) {
+        this.feldflaeche = this.flaeche("picAusgabe", rgb(0, 0, 0), feldKoordinaten);
+        this.histoflaeche = this.flaeche("picHisto", rgb(255, 255, 255), histoKoordinaten);
+        this.feld = new Feldansicht(this.feldflaeche);
+        this.histo = new Histoansicht(this.histoflaeche);
+        this.feldStift = new Freihandstift(this.feldflaeche, rgb(255, 255, 255), 1, LetztesY.genau);
+        this.histoStift = new Freihandstift(this.histoflaeche, rgb(0, 0, 0), 2, LetztesY.gerundet);
+        const schieber = (name: Schiebername): Schieber => schieberFuer(this.element(name), this.beschreibung(name));
+        this.schieber = {
+            vscStart: schieber("vscStart"), vscFaktor: schieber("vscFaktor"),
+            HScroll1: schieber("HScroll1"), HScroll2: schieber("HScroll2"),
+        };
+        this.handlerVerbinden();
+        this.flaechenVerbinden();
+        this.startUp();
+    }
+
+    // ---- What the evaluation may know and change of the game ----
+
+    /** p as its scroll bar wrote it into txtFaktor: the one place it is read. */
+    wachstumsrate(): number {
+        return this.parameter("txtFaktor");
+    }
+    exponentT(): number {
+        return this.t;
+    }
+    exponentUebernehmen(t: number): void {
+        // The box shows t as a teacher would type it, with a point; 15 digits
+        // keep every t of the fit exact.
+        this.text("Text4").value = String(Number(t.toPrecision(15)));
+        // The old t is being thrown away: where its curve fails is no news.
+        this.verhulstLinien(Kurve.verblasst);
+        this.exponentSetzen(t);
+        void this.verhulstKurve(Kurve.vergleich);
+    }
+    beiAenderung(aenderung: () => void): void {
+        this.aenderungen.push(aenderung);
+    }
+
+    /** Draws both surfaces again at a zoom of the whole window, crisp. */
+    neuZeichnen(zoom: number): void {
+        this.zoom = zoom;
+        this.feldflaeche.neuZeichnen(zoom);
+        this.histoflaeche.neuZeichnen(zoom);
+    }
+
+    // ---- Set-up ----
+
+    private startUp(): void {
+        this.t = 1;
+        this.element("HScroll1").hidden = true;
+        this.element("txtSkala").hidden = true;
+        this.cmdStartClick();
+        this.element("Command4").hidden = true;
+        this.aufPixelverhaeltnisAchten();
+    }
+
+    private handlerVerbinden(): void {
+        const klick = (name: string, handler: () => void): void =>
+            this.element(name).addEventListener("click", handler);
+        klick("cmdStart", () => this.cmdStartClick());
+        klick("cmdZielsuche", () => this.cmdZielsucheClick());
+        klick("cmdErgebnis", () => this.cmdErgebnisClick());
+        klick("Command1", () => void this.verhulstKurve(Kurve.vergleich));
+        klick("Command2", () => void this.schnelldurchlauf.klick());
+        klick("Command3", () => void this.command3Click());
+        klick("Command5", () => this.command5Click());
+        klick("Command6", () => this.nachVorn("picHisto"));
+        klick("Command7", () => this.nachVorn("picAusgabe"));
+        // Enter in the box of t takes it over, as its button does.
+        this.element("Text4").addEventListener("keydown", (e) => {
+            if (e.key === "Enter") void this.command3Click();
+        });
+        this.schieber.vscStart.beiAenderung((wert) => this.vscStartChange(wert));
+        this.schieber.vscFaktor.beiAenderung((wert) => this.vscFaktorChange(wert));
+        this.schieber.HScroll2.beiAenderung((wert) => this.histo.verschieben(wert));
+        for (const [name, hilfetext] of [["txtStart", startwertHilfe], ["txtFaktor", wachstumsrateHilfe]] as const)
+            this.element(name).addEventListener("pointermove", () => this.hilfe.zeigen(hilfetext(this.modell, this.text(name).value)));
+        document.addEventListener("keydown", (e) => {
+            if (e.ctrlKey && !e.altKey && !e.shiftKey && e.key.toLowerCase() === "n") {
+                e.preventDefault();
+                this.spielVomProgrammstart();
+            }
+        });
+    }
+
+    private flaechenVerbinden(): void {
+        const verbinden = (flaeche: Zeichenflaeche, stift: Freihandstift, hilfetext: (p: Punkt) => string): void =>
+            flaeche.zeigerMelden({
+                gedrueckt: (p) => stift.druecken(p),
+                bewegt: (p) => {
+                    this.hilfe.zeigen(hilfetext(p));
+                    stift.bewegen(p);
+                },
+                losgelassen: () => stift.loslassen(),
+            });
+        verbinden(this.feldflaeche, this.feldStift, (p) => feldHilfe(this.modell, p));
+        verbinden(this.histoflaeche, this.histoStift, (p) => diagrammHilfe(this.modell, p));
+    }
+
+    // A window moved to another screen, or the browser's own zoom, changes
+    // the device pixel ratio: the surfaces are drawn again at the new one.
+    private aufPixelverhaeltnisAchten(): void {
+        matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener("change", () => {
+            this.neuZeichnen(this.zoom);
+            this.aufPixelverhaeltnisAchten();
+        }, { once: true });
+    }
+
+    // ---- Monte-Carlo initialisation and the field ----
+
+    private allesZuruecksetzen(): void {
+        this.histo.spaltenMitGeisterbalken((n) => this.modell.anzahlVerlauf(n));
+        this.modell.allesZuruecksetzen();
+        this.feld.feldgitterZeichnen();
+        this.histo.histoGitterZeichnen(this.schieber.HScroll1.wert());
+    }
+
+    private cmdStartClick(): void {
+        this.allesZuruecksetzen();
+        const a0 = this.parameter("txtStart");
+        const zellen = feldGroesse * feldGroesse;
+        const startzahl = Number.isFinite(a0) && a0 > 0 ? Math.trunc(Math.min(a0, zellen)) : 0;
+        this.feld.startSpielerZeichnen(this.modell.startSpielerSetzen(startzahl));
+        this.histo.startbalkenZeichnen(this.parameter("txtStart"));
+        this.text("Text1").value = this.text("txtStart").value;
+        this.beschreiben();
+        this.nachVorn("picAusgabe");
+        this.aenderungMelden();
+    }
+
+    /** Ctrl+N: the game as after a start of the program, with A(0), p and t kept. */
+    private spielVomProgrammstart(): void {
+        this.modell.zufallZumStart();
+        this.modell.spielfeldNeu();
+        this.text("txtdelta").value = "";
+        this.text("txtNeuSum").value = "";
+        this.schieber.HScroll2.setzen(this.schieber.HScroll2.minimum());
+        this.command5Click();
+        this.cmdStartClick();
+    }
+
+    // ---- Parameter inputs ----
+
+    private vscStartChange(wert: number): void {
+        this.parameterTextSetzen("txtStart", wert, startwertHilfe);
+        this.text("Text1").value = this.text("txtStart").value;
+        this.cmdStartClick();
+    }
+
+    private vscFaktorChange(wert: number): void {
+        this.parameterTextSetzen("txtFaktor", wert, wachstumsrateHilfe);
+        this.aenderungMelden();
+    }
+
+    // A new text of the box shows its help line, as on the desktop.
+    private parameterTextSetzen(name: string, wert: number, hilfetext: (m: Modell, text: string) => string): void {
+        const feld = this.text(name);
+        const neu = this.modell.klartext(wert);
+        if (feld.value === neu) return;
+        feld.value = neu;
+        this.hilfe.zeigen(hilfetext(this.modell, neu));
+    }
+
+    // ---- One cycle: recruitment pass and commit ----
+
+    private cmdZielsucheClick(): void {
+        const ergebnis = this.modell.zielsuche(this.wachstumsrate());
+        for (const versuch of ergebnis.versuche) this.feld.zielVersuchZeichnen(versuch);
+        // The count of new recruits is raised through its own box, one at a time.
+        const delta = this.text("txtdelta");
+        delta.value = "0";
+        for (let i = 0; i < ergebnis.neuGeworbene.length; ++i)
+            delta.value = this.modell.klartext(this.modell.nachsichtigUmwandeln(delta.value) + 1);
+        this.text("txtNeuSum").value = this.modell.klartext(
+            this.modell.nachsichtigUmwandeln(this.text("Text1").value) + this.modell.nachsichtigUmwandeln(delta.value));
+    }
+
+    private cmdErgebnisClick(): void {
+        this.feld.feldgitterZeichnen();
+        this.text("txtdelta").value = "";
+        this.text("txtNeuSum").value = "";
+        const ergebnis = this.modell.zyklusAbschliessen();
+        this.feld.ergebnisZeichnen(this.modell);
+        this.text("Text1").value = this.modell.klartext(ergebnis.anzahlSpieler);
+        const hScroll2 = this.schieber.HScroll2;
+        hScroll2.setzen(schieberwertNachZyklus(ergebnis.zyklus, hScroll2.wert()));
+        this.histo.balkenZeichnen(ergebnis.zyklus, ergebnis.anzahlSpieler);
+        this.beschreiben();
+        this.aenderungMelden();
+    }
+
+    // ---- The chart ----
+
+    private command5Click(): void {
+        this.histo.loeschen();
+        this.histo.histoGitterZeichnen(this.schieber.HScroll1.wert());
+    }
+
+    // ---- The Verhulst model ----
+
+    private verhulstLinien(art: Kurve): VerhulstFolge {
+        const folge = this.modell.verhulstFolge(this.parameter("txtStart"), this.wachstumsrate(), this.t,
+            this.schieber.HScroll1.wert());
+        this.histo.verhulstLinienZeichnen(folge.werte, art);
+        return folge;
+    }
+
+    // Draws the curve; a step that fails is reported and the lines before it stay.
+    private async verhulstKurve(art: Kurve): Promise<void> {
+        const folge = this.verhulstLinien(art);
+        if (folge.fehler !== VerhulstFehler.keiner)
+            await meldungZeigen(verhulstFehlertext(folge.fehler, folge.fehlerZyklus), "Kettenbrief");
+    }
+
+    private async command3Click(): Promise<void> {
+        // A fade that fails stops where it failed and says so; the new t is
+        // taken over all the same, so a smaller t always gets the class out.
+        await this.verhulstKurve(Kurve.verblasst);
+        this.exponentSetzen(this.modell.exponentUmwandeln(this.text("Text4").value));
+    }
+
+    // Cut to the largest t, store, show, redraw the grid.
+    private exponentSetzen(t: number): void {
+        const groesstes = this.modell.groesstesT();
+        if (t > groesstes) {
+            t = groesstes;
+            this.text("Text4").value = this.modell.klartext(groesstes);
+        }
+        this.t = t;
+        const anzeige = this.text("txtExponent");
+        anzeige.value = "t =" + this.modell.hilfetext(t);
+        // "t =" stays in view, however long the number.
+        anzeige.scrollLeft = 0;
+        this.histo.senkrechteGitterlinien();
+        this.aenderungMelden();
+    }
+
+    // ---- Helpers ----
+
+    private nachVorn(name: "picAusgabe" | "picHisto"): void {
+        // Above every sibling, as a raised control on the desktop.
+        this.element(name).style.zIndex = String(++this.ebene);
+    }
+
+    private beschreiben(): void {
+        this.feld.beschreiben(this.modell);
+        this.histo.beschreiben(this.modell.zyklus(), this.text("Text1").value);
+    }
+
+    private aenderungMelden(): void {
+        for (const aenderung of this.aenderungen) aenderung();
+    }
+
+    // A parameter as its scroll bar wrote it (digits only).
+    private parameter(name: string): number {
+        return this.modell.nachsichtigUmwandeln(this.text(name).value);
+    }
+
+    private flaeche(name: string, hintergrund: Farbe, koordinaten: Koordinaten): Zeichenflaeche {
+        const s = this.beschreibung(name);
+        return new Zeichenflaeche(this.element(name), s.width, s.height, hintergrund, koordinaten);
+    }
+
+    private beschreibung(name: string) {
+        const s = this.tabelle.controls.find((c) => c.name === name);
+        if (!s) throw new Error(`${name} fehlt in der Steuertabelle.`);
+        return s;
+    }
+
+    private element(name: string): HTMLElement {
+        const element = this.elemente.get(name);
+        if (!element) throw new Error(`${name} fehlt im Fenster.`);
+        return element;
+    }
+
+    private text(name: string): HTMLInputElement {
+        return this.element(name) as HTMLInputElement;
+    }
+}

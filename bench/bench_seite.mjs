@@ -5,9 +5,10 @@
 //   first frame after the page says it is ready (body[data-bereit=ja]),
 //   taken inside the page, in a browser that is already running, as a
 //   teacher's is; one load first fills the caches;
-// - a pass ("Zielsuche") on the full field at p = 15 (A(0) = 2500 typed in
-//   and "Monte-Carlo-Initialisierung"), from the click to the first frame
-//   after the number boxes show its result, each after a commit.
+// - a pass ("Zielsuche") on the full field at p = 15 (the game from the
+//   start played at p = 15 until all 2500 play, as bench_spielzyklus does),
+//   from the click to the first frame after the number boxes show its
+//   result, each after a commit.
 // Prints one line of JSON: {"oeffnen": [ms...], "durchlauf": [ms...]}.
 //
 // Usage: node bench_seite.mjs BUILD/web/kettenbrief.html STARTS PASSES
@@ -51,14 +52,23 @@ async function oeffnen() {
 
 /** Milliseconds of each pass on the full field at p = 15, a commit before each. */
 async function durchlaeufeMessen(tab, anzahl) {
-    const eintippen = async (id, text) => {
-        await tab.click(`#${id}`, { count: 3 });
-        await tab.keyboard.type(text);
-    };
-    await eintippen("txtStart", "2500");
-    await eintippen("txtFaktor", "15");
-    await tab.click("#cmdStart");
-    await tab.waitForFunction(() => document.getElementById("Text1").value === "2500", { timeout: 30000 });
+    // p = 15 by the scroll bar's arrow keys (its box is read-only), then
+    // cycles until all 2500 play: the field bench_spielzyklus plays too.
+    await tab.focus("#vscFaktor");
+    for (let i = 0; i < 10; ++i) await tab.keyboard.press("ArrowUp");
+    await tab.waitForFunction(() => document.getElementById("txtFaktor").value === "15");
+    await tab.evaluate(async () => {
+        const feld = (id) => document.getElementById(id);
+        const bis = async (bedingung) => {
+            while (!bedingung()) await new Promise((weiter) => setTimeout(weiter, 0));
+        };
+        while (feld("Text1").value !== "2500") {
+            feld("cmdZielsuche").click();
+            await bis(() => feld("txtNeuSum").value !== "");
+            feld("cmdErgebnis").click();
+            await bis(() => feld("txtNeuSum").value === "");
+        }
+    });
     return tab.evaluate(async (anzahl) => {
         const feld = (id) => document.getElementById(id);
         const bild = () => new Promise((fertig) => requestAnimationFrame(() => setTimeout(fertig, 0)));

@@ -8,10 +8,11 @@ same machine, as ratios (page / desktop):
   desktop program from its process start until its window, mapped on its
   own Xvfb, shows the picture it keeps (bench_fenster.py's measurement).
   The median of N of each.
-- a pass ("Zielsuche") on the full field (A(0) = 2500) at p = 15: the page
-  from the click until the frame after the boxes show the result; the
-  desktop's "pass with drawing" from bench_spielzyklus (the handler with
-  its drawing on an offscreen surface). The median of each.
+- a pass ("Zielsuche") on the full field at p = 15 (the game from the start
+  played at p = 15 until all 2500 play): the page from the click until the
+  frame after the boxes show the result; the desktop's "pass with drawing"
+  from bench_spielzyklus on the same field (the handler with its drawing on
+  an offscreen surface). The median of each.
 
 Usage: bench_seite.py BUILD_DIR [N]
 (BUILD_DIR holds kettenbrief, bench/bench_spielzyklus and web/kettenbrief.html)

@@ -3,9 +3,10 @@
 #
 # `cmake --install` puts the program, its menu entry, its icon, its
 # AppStream metadata, its manual page, the copyright file and the changelog
-# below the prefix; `cpack` (in a configured build directory) packs the same
-# files into kettenbrief_<version>+deb<release>_<arch>.deb for installing
-# with apt-get on that Debian release.
+# below the prefix, and the browser edition when the tree builds it;
+# `cpack` (in a configured build directory) packs the same files into
+# kettenbrief_<version>+deb<release>_<arch>.deb for installing with apt-get
+# on that Debian release.
 
 include(GNUInstallDirs)
 
@@ -113,6 +114,17 @@ install(FILES ${kettenbrief_paketdir}/kettenbrief.6.gz
     DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${kettenbrief_paketdir}/changelog.gz
     DESTINATION ${kettenbrief_docdir})
+# The browser edition, where this tree builds it (web/CMakeLists.txt): one
+# file that an administrator copies to the school's web server or a teacher
+# to a USB stick; it needs nothing else from the package.
+# lintian takes any .html outside /usr/share/doc for documentation; its
+# override says why this one is not.
+if(KETTENBRIEF_WEB_GEBAUT)
+    install(FILES ${CMAKE_BINARY_DIR}/web/kettenbrief.html
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/kettenbrief)
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME kettenbrief)
+endif()
 
 # Trees configured with the earlier default keep it in their cache; that
 # address on localhost is one no package may carry.

@@ -18,3 +18,9 @@ cmake --build --preset bench -j"$(nproc)" >/dev/null
 python=/usr/bin/python3
 [[ -x $python ]] || python=python3
 "$python" bench/bench_fenster.py "$build_dir"/kettenbrief "$build_dir"/bench/bare_window
+# The browser edition against the desktop program, where this tree builds
+# the page (em++, node and npm installed).
+if cmake --build "$build_dir" --target help | grep -qw kettenbrief_web; then
+    cmake --build "$build_dir" -j"$(nproc)" --target kettenbrief_web >/dev/null
+    "$python" bench/bench_seite.py "$build_dir"
+fi

@@ -39,9 +39,9 @@ program_packages=(
     qt6-base-dev
     qt6-base-dev-tools
     qt6-svg-dev
-    # Qt Charts for the evaluation's plot; its CMake files need Qt's OpenGL ones.
+    # Qt Charts for the evaluation's plot; its CMake files need Qt's OpenGL
+    # ones (below, per release).
     qt6-charts-dev
-    libqt6opengl6-dev
     qt6-translations-l10n
     libgl-dev
     fonts-liberation
@@ -51,6 +51,13 @@ program_packages=(
     # dpkg-shlibdeps comes with build-essential's dpkg-dev.
     file
 )
+# Qt's OpenGL development files are a package of their own on Debian 12.
+# Debian 13 moved them into qt6-base-dev, which only provides the old name
+# libqt6opengl6-dev: dpkg-query never reports a provided name as installed,
+# so asking for it there would run apt-get on every call.
+if [[ $release == 12 ]]; then
+    program_packages+=(libqt6opengl6-dev)
+fi
 
 # The tests on top: end-to-end tests in their own Xvfb, the package checks,
 # fuzzing, coverage and memcheck.
@@ -84,6 +91,13 @@ test_packages=(
     libclang-rt-dev
     gcovr
     valgrind
+    # The browser edition: em++ compiles the model to WebAssembly, node and
+    # npm build the page (npm ci from web/package-lock.json), and Debian's
+    # Chromium runs the browser tests headless.
+    emscripten
+    nodejs
+    npm
+    chromium
 )
 
 case "${1:-}" in
@@ -95,8 +109,17 @@ case "${1:-}" in
         ;;
 esac
 
+# A node.js from outside Debian (nodesource's, say) is a package named
+# nodejs that brings its own npm and conflicts with Debian's: dpkg-query
+# does not list npm then, and installing Debian's npm would remove that
+# node. An npm on the PATH is as good as Debian's for npm ci.
+present_without_dpkg() {
+    [[ $1 == npm ]] && command -v npm >/dev/null 2>&1
+}
+
 missing=()
 for package in "${packages[@]}"; do
+    present_without_dpkg "$package" && continue
     status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null || true)
     if [[ "$status" != ii* ]]; then
         missing+=("$package")

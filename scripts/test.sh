@@ -3,6 +3,9 @@
 # Builds and tests Kettenbrief twice: the Debug tree of the preset "debug"
 # in build/ and the tree of the preset "sanitizer" (AddressSanitizer and
 # UndefinedBehaviorSanitizer) in build-asan/ (CMakePresets.json).
+# The Debug tree also builds the browser edition, build/web/kettenbrief.html
+# (em++, node and npm come from install-deps.sh), and runs its browser
+# tests in Chromium; the sanitizer tree builds the desktop program only.
 # A failed configure or build stops at once; failed tests of the first tree
 # still let the second tree run, and the script exits non-zero at the end.
 set -euo pipefail

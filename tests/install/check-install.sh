@@ -19,7 +19,10 @@
 # KETTENBRIEF_BUILD_TYPE and KETTENBRIEF_SANITIZE describe the tree (the
 # stack protector is expected in optimised trees without sanitizers);
 # KETTENBRIEF_HOMEPAGE is the package's homepage, KETTENBRIEF_PAKETVERSION
-# its version (the project's with the Debian release, 1.0+deb13).
+# its version (the project's with the Debian release, 1.0+deb13);
+# KETTENBRIEF_WEB_GEBAUT=ON says that the tree builds the browser edition,
+# which is then installed as share/kettenbrief/kettenbrief.html, with the
+# lintian override that says it is no documentation.
 set -euo pipefail
 
 if [[ $# -ne 2 ]]; then
@@ -121,6 +124,11 @@ declare -A copied_from=(
     ["share/metainfo/$metainfo_name"]="$build_dir/paket/$metainfo_name"
     [share/doc/kettenbrief/copyright]=$source_dir/packaging/copyright
 )
+if [[ ${KETTENBRIEF_WEB_GEBAUT:-OFF} == ON ]]; then
+    installed_files+=(share/kettenbrief/kettenbrief.html share/lintian/overrides/kettenbrief)
+    copied_from[share/kettenbrief/kettenbrief.html]=$build_dir/web/kettenbrief.html
+    copied_from[share/lintian/overrides/kettenbrief]=$source_dir/packaging/lintian-overrides
+fi
 declare -A compressed_from=(
     [share/man/man6/kettenbrief.6.gz]=$source_dir/docs/kettenbrief.6
     [share/doc/kettenbrief/changelog.gz]=$build_dir/paket/changelog.quelle

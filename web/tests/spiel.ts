@@ -203,23 +203,4 @@ await pruefen({
             await s.browser.close();
         }
     },
-    "ein Finger zieht eine weiße Linie über das Feld": async () => {
-        const s = await oeffnen(pfad);
-        try {
-            const { seite } = s;
-            const weisse = async (): Promise<number> => (await zellenInFarbe(seite, [255, 255, 255])).length;
-            assert.equal(await weisse(), 0);
-            const feld = (await (await seite.$("#picAusgabe"))!.boundingBox())!;
-            // Along row 20 through the cell centres, from column 5 to column 44.
-            // On the pixel row the cells are read at, also if the position is rounded.
-            const y = feld.y + Math.floor(20.45 * feld.height / 50) + 0.25;
-            await seite.touchscreen.touchStart(feld.x + 5.45 * feld.width / 50, y);
-            for (let x = 6; x <= 44; ++x) await seite.touchscreen.touchMove(feld.x + (x + 0.45) * feld.width / 50, y);
-            await seite.touchscreen.touchEnd();
-            assert.equal(await weisse(), 40);
-            assert.equal(await wert(seite, "txtHilfe"), "50x50 Zellen stellen 2500 Individuen dar       1045");
-        } finally {
-            await s.browser.close();
-        }
-    },
 });

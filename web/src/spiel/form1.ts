@@ -122,7 +122,10 @@ export class Form1 implements Spielzugang {
         klick("Command7", () => this.nachVorn("picAusgabe"));
         // Enter in the box of t takes it over, as its button does.
         this.element("Text4").addEventListener("keydown", (e) => {
-            if (e.key === "Enter") void this.command3Click();
+            if (e.key !== "Enter") return;
+            // The key's press would reach the OK of a message this opens, and close it at once.
+            e.preventDefault();
+            void this.command3Click();
         });
         this.schieber.vscStart.beiAenderung((wert) => this.vscStartChange(wert));
         this.schieber.vscFaktor.beiAenderung((wert) => this.vscFaktorChange(wert));

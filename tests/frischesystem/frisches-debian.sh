@@ -143,6 +143,19 @@ trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM HUP
 
+# Certificate authorities the machine's administrator added (a school's
+# or a company's proxy that inspects TLS) are part of the network, not of
+# the system under test: without them npm ci cannot reach the registry
+# from the root. The root gets the machine's bundle for node (npm), and
+# nothing else of the host.
+host_trust_into_root() {
+    compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null || return 0
+    [[ -r /etc/ssl/certs/ca-certificates.crt ]] || return 0
+    cp /etc/ssl/certs/ca-certificates.crt "$root/root/rechner-zertifikate.crt"
+    login_env+=(NODE_EXTRA_CA_CERTS=/root/rechner-zertifikate.crt)
+    say "the machine's own certificate authorities are handed to node in the root"
+}
+
 # Runs a command inside the root as root in login_env; NAME=VALUE arguments
 # before it add variables. In the background call chroot directly instead,
 # so that $! is the command's own process and not a subshell's.
@@ -157,6 +170,7 @@ make_root() {
         die "debootstrap failed"
     fi
     cp -L /etc/resolv.conf "$root/etc/resolv.conf" || die "no /etc/resolv.conf for the root"
+    host_trust_into_root
     # Package scripts must not start daemons inside the root: they would
     # outlive the run and keep its mounts busy.
     printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"

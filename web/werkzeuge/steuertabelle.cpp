@@ -49,21 +49,30 @@ std::string wahr(bool wert)
     return wert ? "true" : "false";
 }
 
+// Built by appending: GCC 12 warns falsely (-Wrestrict) about
+// "literal" + std::string at -O2.
+
 // {"a":1,"b":2} from pairs of a key and its value, already written as JSON.
 std::string objekt(const std::vector<std::pair<std::string, std::string>>& felder)
 {
     std::string ergebnis = "{";
-    for (const auto& [schluessel, wert] : felder)
-        ergebnis += (ergebnis.size() > 1 ? "," : "") + jsonText(schluessel.c_str()) + ":" + wert;
-    return ergebnis + "}";
+    for (const auto& [schluessel, wert] : felder) {
+        if (ergebnis.size() > 1)
+            ergebnis.append(",");
+        ergebnis.append(jsonText(schluessel.c_str())).append(":").append(wert);
+    }
+    return ergebnis.append("}");
 }
 
 std::string liste(const std::vector<std::string>& werte, const char* trenner = ",")
 {
     std::string ergebnis = "[";
-    for (const std::string& wert : werte)
-        ergebnis += (ergebnis.size() > 1 ? trenner : "") + wert;
-    return ergebnis + "]";
+    for (const std::string& wert : werte) {
+        if (ergebnis.size() > 1)
+            ergebnis.append(trenner);
+        ergebnis.append(wert);
+    }
+    return ergebnis.append("]");
 }
 
 const char* artName(ControlKind art)

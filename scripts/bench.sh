@@ -20,7 +20,10 @@ python=/usr/bin/python3
 "$python" bench/bench_fenster.py "$build_dir"/kettenbrief "$build_dir"/bench/bare_window
 # The browser edition against the desktop program, where this tree builds
 # the page (em++, node and npm installed).
-if cmake --build "$build_dir" --target help | grep -qw kettenbrief_web; then
+# The list of targets is read whole first: grep -q ending early would end
+# cmake by SIGPIPE, which pipefail counts as "no page".
+targets=$(cmake --build "$build_dir" --target help)
+if grep -qw kettenbrief_web <<<"$targets"; then
     cmake --build "$build_dir" -j"$(nproc)" --target kettenbrief_web >/dev/null
     "$python" bench/bench_seite.py "$build_dir"
 fi

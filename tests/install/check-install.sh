@@ -237,7 +237,10 @@ field() {
 [[ $(field Architecture) == "$arch" ]] || fail "Architecture is '$(field Architecture)'"
 [[ -n $(field Maintainer) ]] || fail "Maintainer is empty"
 [[ $(field Homepage) == "$homepage" ]] || fail "Homepage is '$(field Homepage)', expected $homepage"
-synopsis=$(field Description | head -n 1)
+# The first line without a pipe into head: head's early exit could end
+# dpkg-deb by SIGPIPE, which pipefail turns into a silent failure.
+synopsis=$(field Description)
+synopsis=${synopsis%%$'\n'*}
 [[ -n $synopsis ]] || fail "Description is empty"
 [[ ${synopsis,,} != kettenbrief* ]] || fail "Description starts with the package's name: $synopsis"
 

@@ -14,7 +14,7 @@
 // The figure is VmRSS from /proc/self/status after malloc_trim(0) has given
 // back what the heap holds free, so only memory in use counts.
 
-#include "drawingsurface.h"
+#include "bildflaeche.h"
 #include "form1.h"
 #include "form1probe.h"
 #include "tophighscrollbar.h"

@@ -10,7 +10,7 @@
 //   curve and the new game the same lines and boxes as rectangles on QImages
 //   of the chart's and the field's size.
 
-#include "drawingsurface.h"
+#include "bildflaeche.h"
 #include "form1.h"
 #include "form1probe.h"
 #include "tophighscrollbar.h"

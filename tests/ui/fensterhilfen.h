@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "drawingsurface.h"
-#include "drawingsurfaceprobe.h"
+#include "bildflaeche.h"
+#include "bildflaechenprobe.h"
 #include "form1.h"
 #include "form1probe.h"
 #include "erlaeuterungsbild.h"
@@ -29,12 +29,12 @@ inline const Steuerelemente& ui(const Form1& form)
     return Form1Probe::steuerelemente(form);
 }
 
-inline DrawingSurface& picAusgabe(const Form1& form)
+inline Bildflaeche& picAusgabe(const Form1& form)
 {
     return *ui(form).picAusgabe;
 }
 
-inline DrawingSurface& picHisto(const Form1& form)
+inline Bildflaeche& picHisto(const Form1& form)
 {
     return *ui(form).picHisto;
 }
@@ -75,7 +75,7 @@ inline int roteZellen(const Form1& form)
 // topmost pixel of `farbe` in that column, mapped back to user units.
 inline double balkenhoehe(const Form1& form, double x, QColor farbe)
 {
-    DrawingSurface& chart = picHisto(form);
+    Bildflaeche& chart = picHisto(form);
     const QImage bild = chart.picture();
     const int spalte = static_cast<int>(std::floor(x * bild.width() / 120.0));
     for (int zeile = 0; zeile < bild.height(); ++zeile)

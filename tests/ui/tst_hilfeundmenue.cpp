@@ -109,7 +109,7 @@ void TestHilfeUndMenue::haarLinksVonN()
 void TestHilfeUndMenue::draussenBeiGedrueckterTaste()
 {
     klick(ui(*m_form).Command6);
-    DrawingSurface& chart = picHisto(*m_form);
+    Bildflaeche& chart = picHisto(*m_form);
     QTest::mousePress(&chart, Qt::LeftButton, {}, QPoint(30, 300));
     // Left of and below the chart: n = -1, A(n) = -10.
     QTest::mouseMove(&chart, QPoint(-5, chart.height() + 1));
@@ -129,7 +129,7 @@ void TestHilfeUndMenue::draussenBeiGedrueckterTaste()
 void TestHilfeUndMenue::spurZeichnet()
 {
     klick(ui(*m_form).Command6);
-    DrawingSurface& chart = picHisto(*m_form);
+    Bildflaeche& chart = picHisto(*m_form);
     QTest::mousePress(&chart, Qt::LeftButton, {}, QPoint(100, 100));
     QTest::mouseMove(&chart, QPoint(300, 100));
     QTest::mouseRelease(&chart, Qt::LeftButton, {}, QPoint(300, 100));
@@ -150,7 +150,7 @@ void TestHilfeUndMenue::spurZeichnet()
 void TestHilfeUndMenue::drueckenLoslassenBewegenZeichnetNichts()
 {
     klick(ui(*m_form).Command6);
-    DrawingSurface& chart = picHisto(*m_form);
+    Bildflaeche& chart = picHisto(*m_form);
     const QImage vorher = chart.picture();
     QTest::mousePress(&chart, Qt::LeftButton, {}, QPoint(100, 100));
     QTest::mouseRelease(&chart, Qt::LeftButton, {}, QPoint(100, 100));
@@ -160,7 +160,7 @@ void TestHilfeUndMenue::drueckenLoslassenBewegenZeichnetNichts()
 
 void TestHilfeUndMenue::zweiDrueckeDannBewegen()
 {
-    DrawingSurface& chart = picHisto(*m_form);
+    Bildflaeche& chart = picHisto(*m_form);
     const QImage vorher = chart.picture();
     emit chart.pressed(QPointF(10, 500));
     emit chart.pressed(QPointF(50, 1500));
@@ -264,7 +264,7 @@ void TestHilfeUndMenue::menueReihenfolge()
 
 void TestHilfeUndMenue::erlaeuterungUndSchliessen()
 {
-    DrawingSurface& chart = picHisto(*m_form);
+    Bildflaeche& chart = picHisto(*m_form);
     klick(ui(*m_form).Command6);
     const QImage vorher = chart.grab().toImage();
     ui(*m_form).cmdStoch->trigger();

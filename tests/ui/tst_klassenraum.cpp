@@ -137,7 +137,7 @@ void TestKlassenraum::kastenLassenGitterlinieFrei()
 {
     QFETCH(double, zoom);
     m_form->zoomSetzen(zoom);
-    Feldansicht feld(picAusgabe(*m_form));
+    Feldansicht feld(picAusgabe(*m_form).flaeche());
     feld.feldgitterZeichnen();
     std::vector<Zelle> diagonale;
     for (int c = 0; c < 50; ++c)
@@ -361,7 +361,7 @@ void TestKlassenraum::pfeiltastenAmStartwert()
 
 void TestKlassenraum::bildKopieren()
 {
-    DrawingSurface& feld = picAusgabe(*m_form);
+    Bildflaeche& feld = picAusgabe(*m_form);
     QTest::mouseMove(&feld, QPoint(50, 50));
     QTest::mouseClick(&feld, Qt::LeftButton, {}, QPoint(50, 50));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);

@@ -157,8 +157,8 @@ private:
     void pruefen();
     // True when the Verhulst curve of the current parameters fails.
     bool verhulstScheitert() const;
-    void mausFolge(DrawingSurface& flaeche);
-    void mausBewegen(DrawingSurface& flaeche, QPoint punkt);
+    void mausFolge(Bildflaeche& flaeche);
+    void mausBewegen(Bildflaeche& flaeche, QPoint punkt);
     QPoint zufallspunkt(const QWidget& flaeche);
     void klickButton(const char* name);
     void menueKlicken(const QString& eintrag);
@@ -725,7 +725,7 @@ QPoint Dauerlauf::zufallspunkt(const QWidget& flaeche)
     }
 }
 
-void Dauerlauf::mausBewegen(DrawingSurface& flaeche, QPoint punkt)
+void Dauerlauf::mausBewegen(Bildflaeche& flaeche, QPoint punkt)
 {
     // As QTest::mouseMove sends it while a button is down, and also without
     // one: the surfaces follow the pointer either way.
@@ -734,7 +734,7 @@ void Dauerlauf::mausBewegen(DrawingSurface& flaeche, QPoint punkt)
     QApplication::sendEvent(&flaeche, &bewegung);
 }
 
-void Dauerlauf::mausFolge(DrawingSurface& flaeche)
+void Dauerlauf::mausFolge(Bildflaeche& flaeche)
 {
     static constexpr std::array<Qt::MouseButton, 3> tasten{Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
     const Qt::MouseButton taste = chance(0.8) ? Qt::LeftButton : tasten[static_cast<std::size_t>(zufall(0, 2))];
@@ -766,7 +766,7 @@ void Dauerlauf::schwebenUeberFlaechen()
     // The pointer passes over the pictures: the help line follows it, and a
     // button still held from before draws.
     for (int i = zufall(1, 5); i > 0; --i) {
-        DrawingSurface& flaeche = chance(0.5) ? picAusgabe(*m_form) : picHisto(*m_form);
+        Bildflaeche& flaeche = chance(0.5) ? picAusgabe(*m_form) : picHisto(*m_form);
         mausBewegen(flaeche, zufallspunkt(flaeche));
     }
 }

@@ -21,7 +21,7 @@ std::unique_ptr<ScriptedZufall> zehnSpielerInZeileNull(std::vector<float> danach
 }
 
 // True when the pixel under (x, y) or one of its eight neighbours has `farbe`.
-bool farbeNahe(DrawingSurface& flaeche, double x, double y, QColor farbe)
+bool farbeNahe(Bildflaeche& flaeche, double x, double y, QColor farbe)
 {
     const QImage bild = flaeche.picture();
     const int spalte = static_cast<int>(x * bild.width() / 50), zeile = static_cast<int>(y * bild.height() / 50);

@@ -159,7 +159,7 @@ void TestStartup::zehnRoteZellenAufDemGitter()
 
 void TestStartup::startbalkenUndGitterDesDiagramms()
 {
-    DrawingSurface& chart = picHisto(*m_form);
+    Bildflaeche& chart = picHisto(*m_form);
     QCOMPARE(chart.picture().size(), QSize(1667, 425));
     // The bar of cycle 0 is 10 players high: two pixel rows at this size.
     const double hoehe = balkenhoehe(*m_form, 0.1, QColor(255, 50, 50));
@@ -190,11 +190,11 @@ void TestStartup::feldLiegtVorDemDiagramm()
 void TestStartup::flaechenLiegenUeberHilfezeileUndSchieber()
 {
     const QImage fenster = m_form->centralWidget()->grab().toImage();
-    const auto imFenster = [this, &fenster](const DrawingSurface& flaeche, QPoint punkt) {
+    const auto imFenster = [this, &fenster](const Bildflaeche& flaeche, QPoint punkt) {
         return fenster.pixelColor(flaeche.mapTo(m_form->centralWidget(), punkt));
     };
-    const DrawingSurface& chart = picHisto(*m_form);
-    const DrawingSurface& feld = picAusgabe(*m_form);
+    const Bildflaeche& chart = picHisto(*m_form);
+    const Bildflaeche& feld = picAusgabe(*m_form);
     const int zwischenGitterlinien = static_cast<int>(5.5 * chart.width() / 120.0);
     QCOMPARE(imFenster(chart, QPoint(zwischenGitterlinien, chart.height() - 1)), QColor(100, 100, 255));
     QCOMPARE(imFenster(chart, QPoint(zwischenGitterlinien, 0)), QColor(200, 200, 255));
@@ -230,7 +230,7 @@ void TestStartup::hilfezeileUeberDemFeld()
 
 void TestStartup::freihandlinie()
 {
-    DrawingSurface& feld = picAusgabe(*m_form);
+    Bildflaeche& feld = picAusgabe(*m_form);
     const QImage vorher = feld.picture();
     QTest::mouseMove(&feld, QPoint(100, 100));
     QCOMPARE(feld.picture(), vorher);
@@ -249,7 +249,7 @@ void TestStartup::freihandlinie()
 
 void TestStartup::neueInitialisierungLoeschtFreihandlinie()
 {
-    DrawingSurface& feld = picAusgabe(*m_form);
+    Bildflaeche& feld = picAusgabe(*m_form);
     QTest::mousePress(&feld, Qt::LeftButton, {}, QPoint(10, 300));
     QTest::mouseMove(&feld, QPoint(400, 300));
     QTest::mouseRelease(&feld, Qt::LeftButton, {}, QPoint(400, 300));
@@ -275,7 +275,7 @@ void TestStartup::geisterbalkenDesLetztenLaufs()
     ui(*m_form).cmdStart->click();
     // The last run's bar of cycle 3 stays in pale red, with the grid line
     // through its middle.
-    DrawingSurface& chart = picHisto(*m_form);
+    Bildflaeche& chart = picHisto(*m_form);
     const QImage bild = chart.picture();
     const int spalte = static_cast<int>(std::floor(3 * bild.width() / 120.0));
     QCOMPARE(bild.pixelColor(spalte - 1, 423), QColor(215, 150, 150));

@@ -31,7 +31,7 @@ void TestVerhulstFenster::kurveStehtNebenDenBalken()
     Form1 form;
     klick(ui(form).Command1);
     const VerhulstFolge folge = verhulstFolge(10, 5, 1, 120);
-    DrawingSurface& chart = picHisto(form);
+    Bildflaeche& chart = picHisto(form);
     for (int i : {0, 5, 13, 14, 30}) {
         const double a = folge.werte[static_cast<std::size_t>(i)];
         QCOMPARE(colourAt(chart, i + 0.3, a > 24 ? a - 12 : a / 2), dunkelblau);
@@ -93,7 +93,7 @@ void TestVerhulstFenster::verblassenUndGitterUeberDemBalken()
     klick(ui(form).Command1);
     ui(form).Text4->setText(QStringLiteral("1.5"));
     klick(ui(form).Command3);
-    DrawingSurface& chart = picHisto(form);
+    Bildflaeche& chart = picHisto(form);
     const VerhulstFolge folge = verhulstFolge(10, 5, 1, 120);
     QCOMPARE(colourAt(chart, 20.3, folge.werte[20] - 12), blassblau);
     // The bar of cycle 3 now has a grey line through its middle.

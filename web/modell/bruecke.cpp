@@ -3,6 +3,8 @@
 // and its random source, as the window holds them) and one ensemble, with
 // results in fixed buffers the page reads from the module's memory. Texts
 // go in and out as UTF-8; the evaluation of a run comes out as JSON.
+#include "bruecke.h"
+
 #include "anpassung.h"
 #include "ensemblespiele.h"
 #include "laufauswertung.h"
@@ -20,33 +22,18 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-struct Spiel
-{
-    Spielfeld feld;
-    StandardZufallsquelle zufall;
-    LaufendeAnpassung suche;
-    std::optional<EnsembleKurven> ensemble;
-};
-
 Spiel& spiel()
 {
     static const auto einziges = std::make_unique<Spiel>();
     return *einziges;
 }
 
-// What the last operation reported, read by the page from memory:
-// six numbers per attempt (recruiter x, y, target x, y, state, 1 for a
-// certain attempt), two per cell otherwise.
+namespace {
+
+// What the last operation reported, read by the page from memory: the
+// cycle's numbers after a commit, a row of many games.
 std::vector<int> ergebnisZahlen;
 std::string ergebnisText;
-
-void zelleAnhaengen(const Zelle& zelle)
-{
-    ergebnisZahlen.push_back(zelle.x);
-    ergebnisZahlen.push_back(zelle.y);
-}
 
 // JSON numbers that read back to the same double; JSON knows no NaN or
 // infinity, so those become null.
@@ -184,9 +171,6 @@ struct Ensemble
 
 std::unique_ptr<Ensemble> ensemble;
 
-// The values of the last Verhulst curve, read by the page from memory.
-std::vector<double> ergebnisWerte;
-
 } // namespace
 
 extern "C" {
@@ -197,32 +181,6 @@ EMSCRIPTEN_KEEPALIVE int kb_ergebnis_laenge() { return static_cast<int>(ergebnis
 EMSCRIPTEN_KEEPALIVE void kb_alles_zuruecksetzen() { spiel().feld.allesZuruecksetzen(); }
 EMSCRIPTEN_KEEPALIVE void kb_zufall_zum_start() { spiel().zufall.zumStart(); }
 
-// The cells placed, two numbers each.
-EMSCRIPTEN_KEEPALIVE int kb_start_spieler_setzen(int anzahl)
-{
-    ergebnisZahlen.clear();
-    for (const Zelle& zelle : spiel().feld.startSpielerSetzen(anzahl, spiel().zufall))
-        zelleAnhaengen(zelle);
-    return static_cast<int>(ergebnisZahlen.size() / 2);
-}
-
-// The attempts, six numbers each, followed by the cells newly recruited,
-// two numbers each; returns the number of attempts.
-EMSCRIPTEN_KEEPALIVE int kb_zielsuche(double p)
-{
-    const Zielsuchergebnis ergebnis = spiel().feld.zielsuche(p, spiel().zufall);
-    ergebnisZahlen.clear();
-    for (const Werbeversuch& versuch : ergebnis.versuche) {
-        zelleAnhaengen(versuch.werber);
-        zelleAnhaengen(versuch.ziel);
-        ergebnisZahlen.push_back(static_cast<int>(versuch.zustand));
-        ergebnisZahlen.push_back(versuch.quadratgroesse < 1.0f ? 1 : 0);
-    }
-    for (const Zelle& zelle : ergebnis.neuGeworbene)
-        zelleAnhaengen(zelle);
-    return static_cast<int>(ergebnis.versuche.size());
-}
-
 // The new cycle, the count and whether the history holds it.
 EMSCRIPTEN_KEEPALIVE void kb_zyklus_abschliessen()
 {
@@ -230,23 +188,8 @@ EMSCRIPTEN_KEEPALIVE void kb_zyklus_abschliessen()
     ergebnisZahlen = {ergebnis.zyklus, ergebnis.anzahlSpieler, ergebnis.gespeichert ? 1 : 0};
 }
 
-EMSCRIPTEN_KEEPALIVE int kb_spieler_zaehlen() { return spiel().feld.spielerZaehlen(); }
-EMSCRIPTEN_KEEPALIVE int kb_spielende_zellen() { return spiel().feld.spielendeZellen(); }
-EMSCRIPTEN_KEEPALIVE int kb_feld_besetzt(int x, int y) { return spiel().feld.feldBesetzt(x, y); }
-EMSCRIPTEN_KEEPALIVE int kb_feld_status(int x, int y) { return spiel().feld.feldStatus(x, y); }
-EMSCRIPTEN_KEEPALIVE int kb_anzahl_verlauf(int n) { return spiel().feld.anzahlVerlauf(n); }
 EMSCRIPTEN_KEEPALIVE int kb_zyklus() { return spiel().feld.zyklus(); }
-EMSCRIPTEN_KEEPALIVE int kb_anzahl_spieler() { return spiel().feld.anzahlSpieler(); }
 EMSCRIPTEN_KEEPALIVE int kb_start_anzahl() { return spiel().feld.startAnzahl(); }
-EMSCRIPTEN_KEEPALIVE int kb_anderer_faktor_benutzt(double p) { return spiel().feld.andererFaktorBenutzt(p) ? 1 : 0; }
-
-// One step of the curve; the error (VerhulstFehler) in the result numbers.
-EMSCRIPTEN_KEEPALIVE double kb_verhulst_schritt(double a, double p, double t)
-{
-    const VerhulstSchritt schritt = verhulstSchritt(a, p, t);
-    ergebnisZahlen = {static_cast<int>(schritt.fehler)};
-    return schritt.wert;
-}
 
 EMSCRIPTEN_KEEPALIVE const char* kb_klartext(double wert) { return textAusgeben(klartext(wert)); }
 EMSCRIPTEN_KEEPALIVE const char* kb_hilfetext(double wert) { return textAusgeben(hilfetext(wert)); }
@@ -299,16 +242,6 @@ EMSCRIPTEN_KEEPALIVE void kb_ensemble_vergessen() { spiel().ensemble.reset(); }
 
 // A field as after a start of the program: no last run to show as pale bars.
 EMSCRIPTEN_KEEPALIVE void kb_spielfeld_neu() { spiel().feld = Spielfeld(); }
-
-// The curve A(0) .. A(letzterZyklus) as far as it has values; the error, its
-// cycle and the number of values in the result numbers.
-EMSCRIPTEN_KEEPALIVE const double* kb_verhulst_folge(double a0, double p, double t, int letzterZyklus)
-{
-    VerhulstFolge folge = verhulstFolge(a0, p, t, letzterZyklus);
-    ergebnisWerte = std::move(folge.werte);
-    ergebnisZahlen = {static_cast<int>(folge.fehler), folge.fehlerZyklus, static_cast<int>(ergebnisWerte.size())};
-    return ergebnisWerte.data();
-}
 
 EMSCRIPTEN_KEEPALIVE double kb_groesstes_t() { return groesstesT; }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
 
-#include "drawingsurface.h"
+#include "bildflaeche.h"
 #include "erlaeuterungsbild.h"
 #include "picturewidget.h"
 #include "schriften.h"
@@ -201,7 +201,7 @@ QWidget* Controls::create(const ControlSpec& spec, QWidget* parent)
     case ControlKind::Panel:
         return createPanel(parent);
     case ControlKind::Surface:
-        return new DrawingSurface(parent);
+        return new Bildflaeche(parent);
     case ControlKind::Button:
     case ControlKind::PictureButton:
         return createButton(spec, parent);
@@ -261,9 +261,9 @@ void Controls::applyLook(const ControlSpec& spec, QWidget* widget, double zoom)
         palette.setColor(role, text);
     widget->setPalette(palette);
     widget->setFont(fontFor(spec, zoom));
-    if (auto* surface = qobject_cast<DrawingSurface*>(widget)) {
-        surface->setBackColour(rgb(back));
-        surface->setZoom(zoom);
+    if (auto* surface = qobject_cast<Bildflaeche*>(widget)) {
+        surface->flaeche().hintergrundSetzen(rgb(back).rgb());
+        surface->flaeche().zoomSetzen(zoom);
     }
     if (auto* picture = qobject_cast<PictureWidget*>(widget))
         picture->setZoom(zoom);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controltable.h"
 
-#include "drawingsurface.h"
+#include "bildflaeche.h"
 #include "erlaeuterungsbild.h"
 #include "histoansicht.h"
 #include "picturewidget.h"

@@ -3,7 +3,7 @@
 
 #include "auswertungsfenster.h"
 #include "controltable.h"
-#include "drawingsurface.h"
+#include "bildflaeche.h"
 #include "erlaeuterungsbild.h"
 #include "feldansicht.h"
 #include "fokusrahmen.h"
@@ -52,12 +52,10 @@ Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, QWidget* parent)
     , m_zufall(zufall ? std::move(zufall) : std::make_unique<StandardZufallsquelle>())
     , m_controls(std::make_unique<Controls>(clientAnlegen(*this)))
     , m_ui(m_controls->steuerelemente())
-    , m_feld(std::make_unique<Feldansicht>(*m_ui.picAusgabe))
-    , m_histo(std::make_unique<Histoansicht>(*m_ui.picHisto))
-    , m_feldStift(std::make_unique<Freihandstift>(*m_ui.picAusgabe, QColor(255, 255, 255), 1,
-                                                  Freihandstift::LetztesY::genau))
-    , m_histoStift(std::make_unique<Freihandstift>(*m_ui.picHisto, QColor(0, 0, 0), 2,
-                                                   Freihandstift::LetztesY::gerundet))
+    , m_feld(std::make_unique<Feldansicht>(m_ui.picAusgabe->flaeche()))
+    , m_histo(std::make_unique<Histoansicht>(m_ui.picHisto->flaeche()))
+    , m_feldStift(std::make_unique<Freihandstift>(Freihandstift::feldstift(m_ui.picAusgabe->flaeche())))
+    , m_histoStift(std::make_unique<Freihandstift>(Freihandstift::diagrammstift(m_ui.picHisto->flaeche())))
     , m_schnelldurchlauf({[this] { cmdZielsucheClick(); }, [this] { cmdErgebnisClick(); },
                           [this] { return wartendeEreignisseVerarbeiten(); }})
     , m_hilfe(new HelpLine(*m_ui.txtHilfe, this))
@@ -148,10 +146,10 @@ void Form1::connectHandlers()
 
 void Form1::connectSurfaces()
 {
-    const auto maus = [this](DrawingSurface* flaeche, Freihandstift* stift, void (Form1::*bewegt)(QPointF)) {
-        connect(flaeche, &DrawingSurface::pressed, this, [stift](QPointF p) { stift->druecken(p); });
-        connect(flaeche, &DrawingSurface::moved, this, bewegt);
-        connect(flaeche, &DrawingSurface::released, this, [stift] { stift->loslassen(); });
+    const auto maus = [this](Bildflaeche* flaeche, Freihandstift* stift, void (Form1::*bewegt)(QPointF)) {
+        connect(flaeche, &Bildflaeche::pressed, this, [stift](QPointF p) { stift->druecken({p.x(), p.y()}); });
+        connect(flaeche, &Bildflaeche::moved, this, bewegt);
+        connect(flaeche, &Bildflaeche::released, this, [stift] { stift->loslassen(); });
     };
     maus(m_ui.picAusgabe, m_feldStift.get(), &Form1::picAusgabeMouseMove);
     maus(m_ui.picHisto, m_histoStift.get(), &Form1::picHistoMouseMove);
@@ -200,7 +198,7 @@ void Form1::zoomAnwenden(double zoom)
 
 void Form1::bildKopieren()
 {
-    for (DrawingSurface* flaeche : {m_ui.picAusgabe, m_ui.picHisto}) {
+    for (Bildflaeche* flaeche : {m_ui.picAusgabe, m_ui.picHisto}) {
         if (flaeche->isVisible() && flaeche->underMouse()) {
             QGuiApplication::clipboard()->setImage(flaeche->picture());
             return;
@@ -210,8 +208,9 @@ void Form1::bildKopieren()
 
 void Form1::beschreibungenAktualisieren()
 {
-    m_feld->beschreiben(m_spielfeld);
-    m_histo->beschreiben(m_spielfeld.zyklus(), m_ui.Text1->text());
+    m_ui.picAusgabe->setAccessibleDescription(QString::fromStdString(Feldansicht::beschreibung(m_spielfeld)));
+    m_ui.picHisto->setAccessibleDescription(QString::fromStdString(
+        Histoansicht::beschreibung(m_spielfeld.zyklus(), m_ui.Text1->text().toStdString())));
 }
 
 // ---- Monte-Carlo initialisation and the field ----
@@ -253,7 +252,7 @@ void Form1::spielVomProgrammstart()
 void Form1::picAusgabeMouseMove(QPointF punkt)
 {
     m_hilfe->show(feldHilfe(punkt));
-    m_feldStift->bewegen(punkt);
+    m_feldStift->bewegen({punkt.x(), punkt.y()});
 }
 
 void Form1::command7Click()
@@ -322,7 +321,7 @@ void Form1::command2Click()
 
 void Form1::hScroll2Change(int wert)
 {
-    m_histo->verschieben(wert, zoom());
+    m_ui.picHisto->move(Histoansicht::linkerRandPixel(wert, zoom()), m_ui.picHisto->y());
 }
 
 void Form1::command5Click()
@@ -339,7 +338,7 @@ void Form1::command6Click()
 void Form1::picHistoMouseMove(QPointF punkt)
 {
     m_hilfe->show(diagrammHilfe(punkt));
-    m_histoStift->bewegen(punkt);
+    m_histoStift->bewegen({punkt.x(), punkt.y()});
 }
 
 // ---- The Verhulst model ----

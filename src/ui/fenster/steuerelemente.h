@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <type_traits>
 
-class DrawingSurface;
+class Bildflaeche;
 class Erlaeuterungsbild;
 class PictureWidget;
 class QAction;
@@ -28,7 +28,7 @@ struct Steuerelemente
     QPushButton* Command5 = nullptr;
     QWidget* Picture1 = nullptr;
     // On the chart.
-    DrawingSurface* picHisto = nullptr;
+    Bildflaeche* picHisto = nullptr;
     Erlaeuterungsbild* image2 = nullptr;
     QPushButton* Command8 = nullptr;
     QLineEdit* txtskala2 = nullptr;
@@ -70,7 +70,7 @@ struct Steuerelemente
     QLabel* Label7 = nullptr;
     // In the frame Picture1 again.
     QScrollBar* HScroll2 = nullptr;
-    DrawingSurface* picAusgabe = nullptr;
+    Bildflaeche* picAusgabe = nullptr;
     // Hidden on the window.
     QLineEdit* txtSkala = nullptr;
     QScrollBar* HScroll1 = nullptr;

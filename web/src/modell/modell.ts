@@ -6,6 +6,7 @@
 /** What the compiled module offers the page (see web/modell/bruecke.cpp). */
 export interface ModellModul {
     HEAP32: Int32Array;
+    HEAPU8: Uint8Array;
     HEAPF64: Float64Array;
     ccall(name: string, rueckgabe: "number" | "string" | null, typen: string[], werte: unknown[]): unknown;
 }
@@ -13,31 +14,6 @@ export interface ModellModul {
 declare global {
     // Defined by the compiled module's script, which comes before the page's.
     function KettenbriefModell(einstellungen?: object): Promise<ModellModul>;
-}
-
-export interface Zelle {
-    x: number;
-    y: number;
-}
-
-/** What the target of an attempt was before the attempt marked it. */
-export const enum Zielzustand {
-    spieltSchon = 0,
-    ersteWerbung = 1,
-    doppelwerbung = 2,
-}
-
-export interface Werbeversuch {
-    werber: Zelle;
-    ziel: Zelle;
-    /** 0.9 for a certain attempt, 1 for the further one. */
-    quadratgroesse: number;
-    zustand: Zielzustand;
-}
-
-export interface Zielsuchergebnis {
-    versuche: Werbeversuch[];
-    neuGeworbene: Zelle[];
 }
 
 export interface Zyklusergebnis {
@@ -52,16 +28,9 @@ export const enum VerhulstFehler {
     ungueltigesArgument = 2,
 }
 
-export interface VerhulstSchritt {
-    wert: number;
+/** Where a curve failed: its error and the cycle whose step had no value, or -1. */
+export interface VerhulstBruch {
     fehler: VerhulstFehler;
-}
-
-export interface VerhulstFolge {
-    /** A(0), A(1), ... as far as they were computed. */
-    werte: number[];
-    fehler: VerhulstFehler;
-    /** The cycle whose step failed, or -1. */
     fehlerZyklus: number;
 }
 
@@ -140,10 +109,103 @@ export class Modell {
         return this.modul.HEAP32.subarray(anfang, anfang + this.zahl("kb_ergebnis_laenge"));
     }
 
-    private static zellen(zahlen: Int32Array, von: number): Zelle[] {
-        const zellen: Zelle[] = [];
-        for (let i = von; i + 1 < zahlen.length; i += 2) zellen.push({ x: zahlen[i]!, y: zahlen[i + 1]! });
-        return zellen;
+    // ---- The window's pictures: surface 0 the field, 1 the chart ----
+
+    /** Told which surface a call drew on, so that the page shows it after the handler. */
+    beimZeichnen: (flaeche: number) => void = () => {};
+
+    private zeichnen(flaeche: number, name: string, typen: string[] = [], werte: unknown[] = []): number {
+        const ergebnis = this.zahl(name, typen, werte);
+        this.beimZeichnen(flaeche);
+        return ergebnis;
+    }
+
+    flaecheEinrichten(k: number, breiteTwips: number, hoeheTwips: number, hintergrund: number): void {
+        this.zahl("kb_flaeche_einrichten", ["number", "number", "number", "number"], [k, breiteTwips, hoeheTwips, hintergrund]);
+    }
+    /** The surface at a zoom of the window and the screen's device pixel ratio; returns its device pixels. */
+    flaecheZoom(k: number, zoom: number, verhaeltnis: number): { breite: number; hoehe: number } {
+        this.zahl("kb_flaeche_zoom", ["number", "number", "number"], [k, zoom, verhaeltnis]);
+        return { breite: this.zahl("kb_flaeche_breite", ["number"], [k]), hoehe: this.zahl("kb_flaeche_hoehe", ["number"], [k]) };
+    }
+    /** The pixels changed since last asked, or null. */
+    flaecheZeigen(k: number): ImageData | null {
+        const daten = this.zahl("kb_flaeche_zeigen", ["number"], [k]);
+        if (daten === 0) return null;
+        const b = this.zahl("kb_flaeche_bereich") / 4;
+        const [x, y, breite, hoehe] = Array.from(this.modul.HEAP32.subarray(b, b + 4));
+        const bild = new ImageData(breite!, hoehe!);
+        bild.data.set(this.modul.HEAPU8.subarray(daten, daten + breite! * hoehe! * 4));
+        this.bereich = { x: x!, y: y! };
+        return bild;
+    }
+    /** Where the last picture of flaecheZeigen goes. */
+    bereich = { x: 0, y: 0 };
+    /** A point in device pixels of a surface's picture in its user coordinates. */
+    zuNutzer(k: number, x: number, y: number): { x: number; y: number } {
+        const p = this.zahl("kb_zu_nutzer", ["number", "number", "number"], [k, x, y]) / 8;
+        return { x: this.modul.HEAPF64[p]!, y: this.modul.HEAPF64[p + 1]! };
+    }
+    stiftDruecken(k: number, x: number, y: number): void {
+        this.zahl("kb_stift_druecken", ["number", "number", "number"], [k, x, y]);
+    }
+    stiftBewegen(k: number, x: number, y: number): void {
+        this.zeichnen(k, "kb_stift_bewegen", ["number", "number", "number"], [k, x, y]);
+    }
+    stiftLoslassen(k: number): void {
+        this.zahl("kb_stift_los", ["number"], [k]);
+    }
+    feldgitterZeichnen(): void {
+        this.zeichnen(0, "kb_feld_gitter");
+    }
+    ergebnisZeichnen(): void {
+        this.zeichnen(0, "kb_feld_ergebnis");
+    }
+    /** Places the start players and draws them. */
+    startSpielerZeichnen(anzahl: number): void {
+        this.zeichnen(0, "kb_start_spieler_zeichnen", ["number"], [anzahl]);
+    }
+    /** One recruitment pass with every attempt drawn; the number of new recruits. */
+    zielsucheZeichnen(p: number): number {
+        return this.zeichnen(0, "kb_zielsuche_zeichnen", ["number"], [p]);
+    }
+    feldBeschreibung(): string {
+        return this.text("kb_feld_beschreibung", [], []);
+    }
+    spaltenMitGeisterbalken(): void {
+        this.zeichnen(1, "kb_histo_geister");
+    }
+    histoGitterZeichnen(xEnde: number): void {
+        this.zeichnen(1, "kb_histo_gitter", ["number"], [xEnde]);
+    }
+    senkrechteGitterlinien(): void {
+        this.zeichnen(1, "kb_histo_senkrecht");
+    }
+    startbalkenZeichnen(a0: number): void {
+        this.zeichnen(1, "kb_histo_startbalken", ["number"], [a0]);
+    }
+    balkenZeichnen(n: number, anzahl: number): void {
+        this.zeichnen(1, "kb_histo_balken", ["number", "number"], [n, anzahl]);
+    }
+    histoLoeschen(): void {
+        this.zeichnen(1, "kb_histo_loeschen");
+    }
+    /** Draws the Verhulst curve up to a cycle, faded or for comparison, and says where it failed. */
+    verhulstZeichnen(a0: number, p: number, t: number, letzterZyklus: number, verblasst: boolean): VerhulstBruch {
+        const fehler = this.zeichnen(1, "kb_histo_verhulst", ["number", "number", "number", "number", "number"],
+            [a0, p, t, letzterZyklus, verblasst ? 1 : 0]) as VerhulstFehler;
+        return { fehler, fehlerZyklus: this.zahl("kb_histo_verhulst_fehlerzyklus") };
+    }
+    /** The chart's left edge in the window's unzoomed pixels at a value of its scroll bar. */
+    histoLinkerRand(schieberwert: number): number {
+        return this.zahl("kb_histo_linker_rand", ["number"], [schieberwert]);
+    }
+    /** The chart's scroll bar after cycle n is committed. */
+    schieberwertNachZyklus(zyklus: number, schieberwert: number): number {
+        return this.zahl("kb_schieberwert_nach_zyklus", ["number", "number"], [zyklus, schieberwert]);
+    }
+    histoBeschreibung(zyklus: number, anzahl: string): string {
+        return this.text("kb_histo_beschreibung", ["number", "string"], [zyklus, anzahl]);
     }
 
     allesZuruecksetzen(): void {
@@ -154,64 +216,17 @@ export class Modell {
         this.zahl("kb_zufall_zum_start");
     }
 
-    startSpielerSetzen(anzahl: number): Zelle[] {
-        this.zahl("kb_start_spieler_setzen", ["number"], [anzahl]);
-        return Modell.zellen(this.ergebnisZahlen(), 0);
-    }
-
-    zielsuche(p: number): Zielsuchergebnis {
-        const anzahl = this.zahl("kb_zielsuche", ["number"], [p]);
-        const z = this.ergebnisZahlen();
-        const versuche: Werbeversuch[] = [];
-        for (let i = 0; i < anzahl; ++i) {
-            const o = 6 * i;
-            versuche.push({
-                werber: { x: z[o]!, y: z[o + 1]! },
-                ziel: { x: z[o + 2]!, y: z[o + 3]! },
-                zustand: z[o + 4]! as Zielzustand,
-                quadratgroesse: z[o + 5] === 1 ? 0.9 : 1,
-            });
-        }
-        return { versuche, neuGeworbene: Modell.zellen(z, 6 * anzahl) };
-    }
-
     zyklusAbschliessen(): Zyklusergebnis {
         this.zahl("kb_zyklus_abschliessen");
         const z = this.ergebnisZahlen();
         return { zyklus: z[0]!, anzahlSpieler: z[1]!, gespeichert: z[2] === 1 };
     }
 
-    spielerZaehlen(): number {
-        return this.zahl("kb_spieler_zaehlen");
-    }
-    spielendeZellen(): number {
-        return this.zahl("kb_spielende_zellen");
-    }
-    feldBesetzt(x: number, y: number): number {
-        return this.zahl("kb_feld_besetzt", ["number", "number"], [x, y]);
-    }
-    feldStatus(x: number, y: number): number {
-        return this.zahl("kb_feld_status", ["number", "number"], [x, y]);
-    }
-    anzahlVerlauf(n: number): number {
-        return this.zahl("kb_anzahl_verlauf", ["number"], [n]);
-    }
     zyklus(): number {
         return this.zahl("kb_zyklus");
     }
-    anzahlSpieler(): number {
-        return this.zahl("kb_anzahl_spieler");
-    }
     startAnzahl(): number {
         return this.zahl("kb_start_anzahl");
-    }
-    andererFaktorBenutzt(p: number): boolean {
-        return this.zahl("kb_anderer_faktor_benutzt", ["number"], [p]) === 1;
-    }
-
-    verhulstSchritt(a: number, p: number, t: number): VerhulstSchritt {
-        const wert = this.zahl("kb_verhulst_schritt", ["number", "number", "number"], [a, p, t]);
-        return { wert, fehler: this.ergebnisZahlen()[0]! as VerhulstFehler };
     }
 
     /** Number box form: "37", "-3", "1.5". */
@@ -268,16 +283,6 @@ export class Modell {
     /** A field as after a start of the program, its history empty. */
     spielfeldNeu(): void {
         this.zahl("kb_spielfeld_neu");
-    }
-    /** The curve A(0) .. A(letzterZyklus), computing one step after each value as the curve does. */
-    verhulstFolge(a0: number, p: number, t: number, letzterZyklus: number): VerhulstFolge {
-        const anfang = this.zahl("kb_verhulst_folge", ["number", "number", "number", "number"], [a0, p, t, letzterZyklus]) / 8;
-        const [fehler, fehlerZyklus, anzahl] = this.ergebnisZahlen();
-        return {
-            werte: Array.from(this.modul.HEAPF64.subarray(anfang, anfang + anzahl!)),
-            fehler: fehler! as VerhulstFehler,
-            fehlerZyklus: fehlerZyklus!,
-        };
     }
     /** The largest exponent t the program takes over; a larger one is cut to it. */
     groesstesT(): number {

@@ -2,21 +2,19 @@
 // The game in the page's window: the handlers of the buttons, boxes, scroll
 // bars and both drawing surfaces, as the desktop window has them. Every
 // draw, count, curve value and number text comes from the model.
-import { Feldansicht, feldKoordinaten } from "../ansichten/feldansicht";
-import { Freihandstift, LetztesY } from "../ansichten/freihandstift";
-import { Histoansicht, Kurve, histoKoordinaten, schieberwertNachZyklus } from "../ansichten/histoansicht";
 import { Spielzugang } from "../auswertung/spielzugang";
 import { Hilfezeile } from "../fenster/hilfezeile";
 import { meldungZeigen } from "../fenster/meldung";
 import { Steuertabelle } from "../fenster/seitendaten";
 import { Steuerelemente } from "../fenster/steuerelemente";
-import { Modell, VerhulstFehler, VerhulstFolge, feldGroesse } from "../modell/modell";
-import { Punkt } from "../zeichnen/abbildung";
-import { Koordinaten, Zeichenflaeche } from "../zeichnen/zeichenflaeche";
-import { Farbe, rgb } from "../zeichnen/zeichenop";
+import { Modell, VerhulstBruch, VerhulstFehler, feldGroesse } from "../modell/modell";
+import { Punkt, Zeichenflaeche } from "../zeichnen/zeichenflaeche";
 import { Schieber, schieberFuer } from "./schieber";
 import { Schnelldurchlauf } from "./schnelldurchlauf";
 import { diagrammHilfe, feldHilfe, startwertHilfe, verhulstFehlertext, wachstumsrateHilfe } from "./texte";
+
+/** The Verhulst curve as drawn for comparison, or faded before a new t. */
+const enum Kurve { vergleich, verblasst }
 
 type Schiebername = "vscStart" | "vscFaktor" | "HScroll1" | "HScroll2";
 
@@ -32,10 +30,6 @@ function ereignisseVerarbeiten(): Promise<void> {
 export class Form1 implements Spielzugang {
     private readonly feldflaeche: Zeichenflaeche;
     private readonly histoflaeche: Zeichenflaeche;
-    private readonly feld: Feldansicht;
-    private readonly histo: Histoansicht;
-    private readonly feldStift: Freihandstift;
-    private readonly histoStift: Freihandstift;
     private readonly schieber: Record<Schiebername, Schieber>;
     private readonly schnelldurchlauf = new Schnelldurchlauf({
         zielsuche: () => this.cmdZielsucheClick(),
@@ -53,12 +47,10 @@ export class Form1 implements Spielzugang {
         private readonly tabelle: Steuertabelle,
         private readonly hilfe: Hilfezeile,
     ) {
-        this.feldflaeche = this.flaeche("picAusgabe", rgb(0, 0, 0), feldKoordinaten);
-        this.histoflaeche = this.flaeche("picHisto", rgb(255, 255, 255), histoKoordinaten);
-        this.feld = new Feldansicht(this.feldflaeche);
-        this.histo = new Histoansicht(this.histoflaeche);
-        this.feldStift = new Freihandstift(this.feldflaeche, rgb(255, 255, 255), 1, LetztesY.genau);
-        this.histoStift = new Freihandstift(this.histoflaeche, rgb(0, 0, 0), 2, LetztesY.gerundet);
+        this.feldflaeche = new Zeichenflaeche(this.element("picAusgabe"), modell, 0, this.beschreibung("picAusgabe"));
+        this.histoflaeche = new Zeichenflaeche(this.element("picHisto"), modell, 1, this.beschreibung("picHisto"));
+        const flaechen = [this.feldflaeche, this.histoflaeche];
+        modell.beimZeichnen = (k) => flaechen[k]!.zeigenPlanen();
         this.schieber = {
             vscStart: schieberFuer("vscStart", true), vscFaktor: schieberFuer("vscFaktor", true),
             HScroll1: schieberFuer("HScroll1", false), HScroll2: schieberFuer("HScroll2", false),
@@ -129,7 +121,9 @@ export class Form1 implements Spielzugang {
         });
         this.schieber.vscStart.beiAenderung((wert) => this.vscStartChange(wert));
         this.schieber.vscFaktor.beiAenderung((wert) => this.vscFaktorChange(wert));
-        this.schieber.HScroll2.beiAenderung((wert) => this.histo.verschieben(wert));
+        this.schieber.HScroll2.beiAenderung((wert) => {
+            this.element("picHisto").style.left = `${this.modell.histoLinkerRand(wert)}px`;
+        });
         for (const [name, hilfetext] of [["txtStart", startwertHilfe], ["txtFaktor", wachstumsrateHilfe]] as const)
             this.element(name).addEventListener("pointermove", () => this.hilfe.zeigen(hilfetext(this.modell, this.text(name).value)));
         document.addEventListener("keydown", (e) => {
@@ -141,17 +135,17 @@ export class Form1 implements Spielzugang {
     }
 
     private flaechenVerbinden(): void {
-        const verbinden = (flaeche: Zeichenflaeche, stift: Freihandstift, hilfetext: (p: Punkt) => string): void =>
+        const verbinden = (flaeche: Zeichenflaeche, k: number, hilfetext: (p: Punkt) => string): void =>
             flaeche.zeigerMelden({
-                gedrueckt: (p) => stift.druecken(p),
+                gedrueckt: (p) => this.modell.stiftDruecken(k, p.x, p.y),
                 bewegt: (p) => {
                     this.hilfe.zeigen(hilfetext(p));
-                    stift.bewegen(p);
+                    this.modell.stiftBewegen(k, p.x, p.y);
                 },
-                losgelassen: () => stift.loslassen(),
+                losgelassen: () => this.modell.stiftLoslassen(k),
             });
-        verbinden(this.feldflaeche, this.feldStift, (p) => feldHilfe(this.modell, p));
-        verbinden(this.histoflaeche, this.histoStift, (p) => diagrammHilfe(this.modell, p));
+        verbinden(this.feldflaeche, 0, (p) => feldHilfe(this.modell, p));
+        verbinden(this.histoflaeche, 1, (p) => diagrammHilfe(this.modell, p));
     }
 
     // A window moved to another screen, or the browser's own zoom, changes
@@ -166,10 +160,10 @@ export class Form1 implements Spielzugang {
     // ---- Monte-Carlo initialisation and the field ----
 
     private allesZuruecksetzen(): void {
-        this.histo.spaltenMitGeisterbalken((n) => this.modell.anzahlVerlauf(n));
+        this.modell.spaltenMitGeisterbalken();
         this.modell.allesZuruecksetzen();
-        this.feld.feldgitterZeichnen();
-        this.histo.histoGitterZeichnen(this.schieber.HScroll1.wert());
+        this.modell.feldgitterZeichnen();
+        this.modell.histoGitterZeichnen(this.schieber.HScroll1.wert());
     }
 
     private cmdStartClick(): void {
@@ -177,8 +171,8 @@ export class Form1 implements Spielzugang {
         const a0 = this.parameter("txtStart");
         const zellen = feldGroesse * feldGroesse;
         const startzahl = Number.isFinite(a0) && a0 > 0 ? Math.trunc(Math.min(a0, zellen)) : 0;
-        this.feld.startSpielerZeichnen(this.modell.startSpielerSetzen(startzahl));
-        this.histo.startbalkenZeichnen(this.parameter("txtStart"));
+        this.modell.startSpielerZeichnen(startzahl);
+        this.modell.startbalkenZeichnen(this.parameter("txtStart"));
         this.text("Text1").value = this.text("txtStart").value;
         this.beschreiben();
         this.nachVorn("picAusgabe");
@@ -221,27 +215,26 @@ export class Form1 implements Spielzugang {
     // ---- One cycle: recruitment pass and commit ----
 
     private cmdZielsucheClick(): void {
-        const ergebnis = this.modell.zielsuche(this.wachstumsrate());
-        for (const versuch of ergebnis.versuche) this.feld.zielVersuchZeichnen(versuch);
+        const neuGeworbene = this.modell.zielsucheZeichnen(this.wachstumsrate());
         // The count of new recruits is raised through its own box, one at a time.
         const delta = this.text("txtdelta");
         delta.value = "0";
-        for (let i = 0; i < ergebnis.neuGeworbene.length; ++i)
+        for (let i = 0; i < neuGeworbene; ++i)
             delta.value = this.modell.klartext(this.modell.nachsichtigUmwandeln(delta.value) + 1);
         this.text("txtNeuSum").value = this.modell.klartext(
             this.modell.nachsichtigUmwandeln(this.text("Text1").value) + this.modell.nachsichtigUmwandeln(delta.value));
     }
 
     private cmdErgebnisClick(): void {
-        this.feld.feldgitterZeichnen();
+        this.modell.feldgitterZeichnen();
         this.text("txtdelta").value = "";
         this.text("txtNeuSum").value = "";
         const ergebnis = this.modell.zyklusAbschliessen();
-        this.feld.ergebnisZeichnen(this.modell);
+        this.modell.ergebnisZeichnen();
         this.text("Text1").value = this.modell.klartext(ergebnis.anzahlSpieler);
         const hScroll2 = this.schieber.HScroll2;
-        hScroll2.setzen(schieberwertNachZyklus(ergebnis.zyklus, hScroll2.wert()));
-        this.histo.balkenZeichnen(ergebnis.zyklus, ergebnis.anzahlSpieler);
+        hScroll2.setzen(this.modell.schieberwertNachZyklus(ergebnis.zyklus, hScroll2.wert()));
+        this.modell.balkenZeichnen(ergebnis.zyklus, ergebnis.anzahlSpieler);
         this.beschreiben();
         this.aenderungMelden();
     }
@@ -249,17 +242,15 @@ export class Form1 implements Spielzugang {
     // ---- The chart ----
 
     private command5Click(): void {
-        this.histo.loeschen();
-        this.histo.histoGitterZeichnen(this.schieber.HScroll1.wert());
+        this.modell.histoLoeschen();
+        this.modell.histoGitterZeichnen(this.schieber.HScroll1.wert());
     }
 
     // ---- The Verhulst model ----
 
-    private verhulstLinien(art: Kurve): VerhulstFolge {
-        const folge = this.modell.verhulstFolge(this.parameter("txtStart"), this.wachstumsrate(), this.t,
-            this.schieber.HScroll1.wert());
-        this.histo.verhulstLinienZeichnen(folge.werte, art);
-        return folge;
+    private verhulstLinien(art: Kurve): VerhulstBruch {
+        return this.modell.verhulstZeichnen(this.parameter("txtStart"), this.wachstumsrate(), this.t,
+            this.schieber.HScroll1.wert(), art === Kurve.verblasst);
     }
 
     // Draws the curve; a step that fails is reported and the lines before it stay.
@@ -288,7 +279,7 @@ export class Form1 implements Spielzugang {
         anzeige.value = "t =" + this.modell.hilfetext(t);
         // "t =" stays in view, however long the number.
         anzeige.scrollLeft = 0;
-        this.histo.senkrechteGitterlinien();
+        this.modell.senkrechteGitterlinien();
         this.aenderungMelden();
     }
 
@@ -300,8 +291,9 @@ export class Form1 implements Spielzugang {
     }
 
     private beschreiben(): void {
-        this.feld.beschreiben(this.modell);
-        this.histo.beschreiben(this.modell.zyklus(), this.text("Text1").value);
+        this.element("picAusgabe").setAttribute("aria-description", this.modell.feldBeschreibung());
+        this.element("picHisto").setAttribute("aria-description",
+            this.modell.histoBeschreibung(this.modell.zyklus(), this.text("Text1").value));
     }
 
     private aenderungMelden(): void {
@@ -311,11 +303,6 @@ export class Form1 implements Spielzugang {
     // A parameter as its scroll bar wrote it (digits only).
     private parameter(name: string): number {
         return this.modell.nachsichtigUmwandeln(this.text(name).value);
-    }
-
-    private flaeche(name: string, hintergrund: Farbe, koordinaten: Koordinaten): Zeichenflaeche {
-        const s = this.beschreibung(name);
-        return new Zeichenflaeche(this.element(name), s.width, s.height, hintergrund, koordinaten);
     }
 
     private beschreibung(name: string) {

@@ -186,4 +186,22 @@ await pruefen({
         await seite.keyboard.press("F1");
         assert.equal(await seite.$eval("#image2", (e) => (e as HTMLElement).hidden), true);
     }),
+    "Programm beenden mitten im Schnelldurchlauf: kein Zyklus mehr, Strg+T und Strg+N wirken nicht": () => mitSeite(async ({ seite }) => {
+        const anzahl = (): Promise<string> => seite.$eval("#Text1", (e) => (e as HTMLInputElement).value);
+        const start = await anzahl();
+        for (let i = 0; i < 3; ++i) await seite.click("#Command2");
+        await seite.waitForFunction((vorher) => (document.getElementById("Text1") as HTMLInputElement).value !== vorher, {}, start);
+        await seite.keyboard.down("Control");
+        await seite.keyboard.press("KeyQ");
+        await seite.keyboard.press("KeyT");
+        await seite.keyboard.press("KeyN");
+        await seite.keyboard.up("Control");
+        await new Promise((fertig) => setTimeout(fertig, 1500));
+        // One step under way may still end; the 29 or more cycles waiting never come.
+        const zyklus = await seite.evaluate(() => document.getElementById("picHisto")?.getAttribute("aria-description") ?? "");
+        assert.ok(Number(/Zyklus (\d+)/.exec(zyklus)?.[1]) <= 2, zyklus);
+        // Ctrl+N would have reset the hidden game to its start players.
+        assert.notEqual(await anzahl(), start);
+        assert.equal(await sichtbar(seite, "auswertungUebernehmen"), false);
+    }),
 });

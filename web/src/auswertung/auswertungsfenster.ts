@@ -6,6 +6,7 @@
 // and copies table and plot. It follows the game by itself and changes
 // nothing of it but its t, through Spielzugang. Every number comes from the
 // model's evaluation of the run; this window only writes it down.
+import { beimProgrammende, programmBeendet } from "../fenster/programmende";
 import { EnsembleGrenzen, LaufAuswertung } from "../modell/modell";
 import { Auswertungsdiagramm } from "./auswertungsdiagramm";
 import { auswertungsstilAnnehmen } from "./auswertungsstil";
@@ -64,6 +65,8 @@ export class Auswertungsfenster {
         auswertungsstilAnnehmen();
         this.grenzen = spiel.modell.ensembleGrenzen();
         this.rahmen = new Fensterrahmen("Auswertung – Kettenbrief", grundgroesse, hauptfenster, () => this.schliessen());
+        // The program's end closes the window and stops its many games.
+        beimProgrammende(() => this.schliessen());
         this.uebernehmen = knopf("Bestes t übernehmen", "auswertungUebernehmen", () => this.bestesTUebernehmen());
         this.starten = knopf("Viele Spiele", "auswertungVieleSpiele", () => this.vieleSpieleStarten());
         this.abbrechen = knopf("Abbrechen", "auswertungAbbrechen", () => this.vieleSpiele.abbrechen());
@@ -135,7 +138,7 @@ export class Auswertungsfenster {
 
     private tastenEinrichten(): void {
         document.addEventListener("keydown", (e) => {
-            if (e.ctrlKey && !e.altKey && !e.shiftKey && !e.metaKey && e.key.toLowerCase() === "t") {
+            if (e.ctrlKey && !e.altKey && !e.shiftKey && !e.metaKey && e.key.toLowerCase() === "t" && !programmBeendet()) {
                 e.preventDefault();
                 this.umschalten();
             }

@@ -5,6 +5,7 @@
 import { Spielzugang } from "../auswertung/spielzugang";
 import { Hilfezeile } from "../fenster/hilfezeile";
 import { meldungZeigen } from "../fenster/meldung";
+import { beimProgrammende, programmBeendet } from "../fenster/programmende";
 import { Steuertabelle } from "../fenster/seitendaten";
 import { Steuerelemente } from "../fenster/steuerelemente";
 import { Modell, VerhulstBruch, VerhulstFehler, feldGroesse } from "../modell/modell";
@@ -55,6 +56,7 @@ export class Form1 implements Spielzugang {
             vscStart: schieberFuer("vscStart", true), vscFaktor: schieberFuer("vscFaktor", true),
             HScroll1: schieberFuer("HScroll1", false), HScroll2: schieberFuer("HScroll2", false),
         };
+        beimProgrammende(() => this.schnelldurchlauf.beenden());
         this.handlerVerbinden();
         this.flaechenVerbinden();
         this.startUp();
@@ -127,7 +129,7 @@ export class Form1 implements Spielzugang {
         for (const [name, hilfetext] of [["txtStart", startwertHilfe], ["txtFaktor", wachstumsrateHilfe]] as const)
             this.element(name).addEventListener("pointermove", () => this.hilfe.zeigen(hilfetext(this.modell, this.text(name).value)));
         document.addEventListener("keydown", (e) => {
-            if (e.ctrlKey && !e.altKey && !e.shiftKey && e.key.toLowerCase() === "n") {
+            if (e.ctrlKey && !e.altKey && !e.shiftKey && e.key.toLowerCase() === "n" && !programmBeendet()) {
                 e.preventDefault();
                 this.spielVomProgrammstart();
             }

@@ -35,6 +35,11 @@ export class Schnelldurchlauf {
         return true;
     }
 
+    /** The program ends: the cycles still waiting are dropped, the step under way is the last. */
+    beenden(): void {
+        this.laeufe.length = 0;
+    }
+
     /** Cycles of all runs that are not committed yet. */
     wartendeZyklen(): number {
         // Steps 4, 8, ..., 40 are the commits.

@@ -4,6 +4,7 @@
 // results in fixed buffers the page reads from the module's memory. Texts
 // go in and out as UTF-8; the evaluation of a run comes out as JSON.
 #include "anpassung.h"
+#include "bruecke_auswertung.h"
 #include "ensemblespiele.h"
 #include "laufauswertung.h"
 #include "spielfeld.h"
@@ -258,7 +259,7 @@ EMSCRIPTEN_KEEPALIVE double kb_exponent_umwandeln(const char* text) { return exp
 EMSCRIPTEN_KEEPALIVE const char* kb_lauf_auswerten(double p, double t)
 {
     Spiel& s = spiel();
-    return textAusgeben(auswertungAlsJson(laufAuswerten(s.feld, p, t, s.ensemble, s.suche)));
+    return textAusgeben(auswertungAlsJson(auswertungMerken(laufAuswerten(s.feld, p, t, s.ensemble, s.suche))));
 }
 
 // Many games: the worker begins them, plays them one by one and hands the

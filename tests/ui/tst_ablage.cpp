@@ -96,7 +96,7 @@ void TestAblage::arbeitsblattAlsPdf()
              qPrintable(info));
     const QString text = ausgabe(QStringLiteral("pdftotext"), {pfad, QStringLiteral("-")});
     for (const QString& gesucht : {QStringLiteral("Kettenbrief – Arbeitsblatt"), QStringLiteral("A(0) = 10"),
-                                   QStringLiteral("p = 5"), QStringLiteral("t = %1").arg(deutscheZahl(stand.beste.t, 3)),
+                                   QStringLiteral("p = 5"), QStringLiteral("t = %1").arg(QString::fromStdString(deutscheZahl(stand.beste.t, 3))),
                                    QStringLiteral("Meine Beobachtungen")})
         QVERIFY2(text.contains(gesucht), qPrintable(gesucht + QStringLiteral(" missing in:\n") + text));
     // The plot is vectors: no image at all, so none of the plot's size

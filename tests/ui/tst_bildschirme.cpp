@@ -5,7 +5,6 @@
 // never leaves the available area of its screen.
 #include "auswertungsfenster.h"
 #include "fensterhilfen.h"
-#include "fensterplatz.h"
 #include "projektorzoom.h"
 #include "zoomstufen.h"
 
@@ -53,8 +52,6 @@ private slots:
     void zoomBleibtAufDemBildschirm();
     void aufKleinerenBildschirmGeschoben();
     void hilfezeileSagtWarumNichtGroesser();
-    void platzNeben_data();
-    void platzNeben();
     void auswertungZoomtFuerSich();
 };
 
@@ -162,32 +159,6 @@ void TestBildschirme::hilfezeileSagtWarumNichtGroesser()
     QTest::keyClick(&form, Qt::Key_Plus, Qt::ControlModifier);
     QCOMPARE(ui(form).txtHilfe->text(), Projektorzoom::zuKleinHinweis(1.0));
     QVERIFY(ui(form).txtHilfe->text().contains(QStringLiteral("(100 %) zu klein")));
-}
-
-void TestBildschirme::platzNeben_data()
-{
-    QTest::addColumn<QRect>("hauptfenster");
-    QTest::addColumn<QSize>("groesse");
-    QTest::addColumn<QRect>("verfuegbar");
-    QTest::addColumn<QPoint>("ecke");
-    const QRect gross(0, 0, 1920, 1080);
-    QTest::newRow("room on the right") << QRect(0, 0, 800, 600) << QSize(600, 500) << gross << QPoint(800, 0);
-    QTest::newRow("room on the left only") << QRect(1100, 40, 800, 600) << QSize(600, 500) << gross << QPoint(500, 40);
-    QTest::newRow("room below only") << QRect(0, 0, 1900, 500) << QSize(600, 500) << gross << QPoint(0, 500);
-    // Right covers 476 x 500 of it, below 700 x 332: below hides the least.
-    QTest::newRow("no room: hides the least") << QRect(0, 0, 800, 600) << QSize(700, 500) << QRect(0, 0, 1024, 768)
-                                             << QPoint(0, 268);
-    QTest::newRow("screen not at the origin") << QRect(1280, 0, 800, 600) << QSize(600, 500)
-                                              << QRect(1280, 0, 1920, 1080) << QPoint(2080, 0);
-}
-
-void TestBildschirme::platzNeben()
-{
-    QFETCH(QRect, hauptfenster);
-    QFETCH(QSize, groesse);
-    QFETCH(QRect, verfuegbar);
-    QFETCH(QPoint, ecke);
-    QCOMPARE(::platzNeben(hauptfenster, groesse, verfuegbar), ecke);
 }
 
 // On the projector the evaluation opens beside the main window, zooms with

@@ -6,6 +6,7 @@
 #include "bruecke.h"
 
 #include "anpassung.h"
+#include "bruecke_auswertung.h"
 #include "ensemblespiele.h"
 #include "laufauswertung.h"
 #include "spielfeld.h"
@@ -201,7 +202,7 @@ EMSCRIPTEN_KEEPALIVE double kb_exponent_umwandeln(const char* text) { return exp
 EMSCRIPTEN_KEEPALIVE const char* kb_lauf_auswerten(double p, double t)
 {
     Spiel& s = spiel();
-    return textAusgeben(auswertungAlsJson(laufAuswerten(s.feld, p, t, s.ensemble, s.suche)));
+    return textAusgeben(auswertungAlsJson(auswertungMerken(laufAuswerten(s.feld, p, t, s.ensemble, s.suche))));
 }
 
 // Many games: the worker begins them, plays them one by one and hands the

@@ -5,8 +5,8 @@
 // program's own evaluation code (ergebnistext, Auswertungstabelle::alsText,
 // with laufAuswerten and ensembleRechnen of the natively compiled model)
 // printed for that game with t = 1, and for 20 many games played on two
-// threads; the page computes them in WebAssembly, the many games in its
-// worker, one game after another.
+// threads; the page has them from the same code compiled to WebAssembly,
+// the many games from its worker, one game after another.
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { oeffnen, pruefen, seitenPfad, Sitzung } from "./browser.js";
@@ -44,8 +44,9 @@ const desktopVieleSpiele = "Viele Spiele: 20 Spiele mit A(0) = 10 und p = 5 übe
     "jedem Zyklus 8 von 10 dieser Spiele. Zu ihrem Mittelwert passt t = 0,990 am besten (Abweichung 25,9 Mitspieler).";
 const desktopVieleZeile15 = "15	1745	277	1851,0	1773,1	1747,9	1624,6	1887,3";
 
-// What the desktop's deutscheZahl and deutscheZahlKurz (Qt's German locale)
-// wrote for these values: [Kurz?, value, places, text].
+// What the desktop's deutscheZahl and deutscheZahlKurz wrote for these
+// values with Qt's German locale, which the game layer's numbers follow
+// (here as compiled for the page): [Kurz?, value, places, text].
 const desktopZahlen: Array<[boolean, number, number, string]> = [
     [false, 1234.5, 1, "1234,5"], [false, -3, 0, "-3"], [false, 0.25, 2, "0,25"], [false, 2.5, 0, "3"],
     [false, 1.234e15, 1, "1,234E+15"], [false, -9.87654e13, 3, "-9,877E+13"], [false, -0.04, 1, "-0,0"],
@@ -58,6 +59,7 @@ const desktopZahlen: Array<[boolean, number, number, string]> = [
 declare global {
     interface Window {
         kettenbriefStarten(modul: string): any;
+        KettenbriefModell(): Promise<unknown>;
         kopiert: string[];
     }
 }
@@ -111,10 +113,11 @@ try {
     await spielBereitstellen(s);
     await pruefen({
         "Zahlen deutsch wie auf dem Desktop": async () => {
-            const geschrieben = await s.seite.evaluate((faelle) => {
-                const z = window.kettenbriefStarten("auswertung/deutschezahl");
+            const geschrieben = await s.seite.evaluate(async (faelle) => {
+                const { Auswertungsbruecke } = window.kettenbriefStarten("modell/auswertungsbruecke");
+                const z = new Auswertungsbruecke(await window.KettenbriefModell());
                 return faelle.map(([kurz, wert, stellen]) =>
-                    (kurz ? z.deutscheZahlKurz : z.deutscheZahl)(wert, stellen) as string);
+                    (kurz ? z.deutscheZahlKurz(wert, stellen) : z.deutscheZahl(wert, stellen)) as string);
             }, desktopZahlen);
             assert.deepEqual(geschrieben, desktopZahlen.map((fall) => fall[3]));
         },

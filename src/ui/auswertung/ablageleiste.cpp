@@ -2,7 +2,7 @@
 #include "ablageleiste.h"
 
 #include "arbeitsblatt.h"
-#include "auswertungstabelle.h"
+#include "auswertungszeilen.h"
 #include "csvtext.h"
 #include "diagrammbild.h"
 
@@ -19,15 +19,7 @@ const QString arbeitsblattTitel = QStringLiteral("Kettenbrief – Arbeitsblatt")
 
 QByteArray tabelleAlsCsv(const LaufAuswertung& stand)
 {
-    Auswertungstabelle tabelle;
-    tabelle.setzen(stand);
-    std::vector<std::vector<std::string>> zeilen;
-    for (const QStringList& zellen : tabelle.zeilen()) {
-        std::vector<std::string>& zeile = zeilen.emplace_back();
-        for (const QString& zelle : zellen)
-            zeile.push_back(zelle.toStdString());
-    }
-    return QByteArray::fromStdString(csvText(zeilen));
+    return QByteArray::fromStdString(csvText(Auswertungszeilen(stand).alle()));
 }
 
 } // namespace

@@ -43,7 +43,8 @@ QString kopfzeile(const LaufAuswertung& stand, QDate datum)
     const double a0 = stand.anzahlen.empty() ? 0.0 : stand.anzahlen.front();
     return QStringLiteral("Datum: %1     Startspieler A(0) = %2     Wachstumsrate p = %3     Exponent t = %4")
         .arg(QLocale(QLocale::German, QLocale::Germany).toString(datum, QStringLiteral("d. MMMM yyyy")),
-             deutscheZahl(a0, 0), deutscheZahlKurz(stand.p, 6), deutscheZahlKurz(stand.t, 6));
+             QString::fromStdString(deutscheZahl(a0, 0)), QString::fromStdString(deutscheZahlKurz(stand.p, 6)),
+             QString::fromStdString(deutscheZahlKurz(stand.t, 6)));
 }
 
 // Draws on the page top-down; every length is in millimetres on paper.
@@ -197,7 +198,7 @@ bool arbeitsblattZeichnen(QPagedPaintDevice& geraet, const LaufAuswertung& stand
     seite.absatz(QStringLiteral("Name: ____________________"), schrift(10), y - seite.zeilenhoehe(schrift(10)) - 1,
                  Qt::AlignRight);
     y = seite.absatz(kopfzeile(stand, datum), schrift(10), y + 1) + abstandMm;
-    y = seite.absatz(ergebnistext(stand), schrift(10), y) + abstandMm;
+    y = seite.absatz(QString::fromStdString(ergebnistext(stand)), schrift(10), y) + abstandMm;
     y = seite.diagramm(stand, y) + abstandMm;
     Auswertungstabelle tabelle;
     tabelle.setzen(stand);

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "auswertungsdiagramm.h"
 
-#include "deutschezahl.h"
 #include "schriften.h"
-#include "spielfeld.h"
 
 #include <QAreaSeries>
 #include <QBarSeries>
@@ -14,33 +12,20 @@
 #include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-const QColor balkenFarbe(200, 20, 20);
-const QColor aktuellFarbe(15, 15, 200);
-const QColor besteFarbe(0, 150, 60);
-const QColor mittelFarbe(230, 120, 0);
-// Violet, translucent: in front of the red bars, which show through it, and
-// still plain on a projector.
-const QColor bandFarbe(140, 60, 200, 90);
-const QColor bandRandFarbe(110, 40, 170);
-
-// A curve's values up to the top of the chart: a value far beyond 2500
-// players would only squash the picture.
-double gekappt(double wert)
+QColor alsQColor(Farbe farbe)
 {
-    return std::clamp(wert, -double(Spielfeld::zellenAnzahl), 2.0 * Spielfeld::zellenAnzahl);
+    return QColor(farbe.rot, farbe.gruen, farbe.blau, farbe.deckung);
 }
 
-// A step between the labelled cycles that gives at most about 12 labels.
-int zyklenSchritt(int letzterZyklus)
+QList<QPointF> alsQPunkte(std::vector<Punkt>::const_iterator von, std::vector<Punkt>::const_iterator bis)
 {
-    for (int schritt : {1, 2, 5, 10, 20, 50, 100, 200, 500})
-        if (letzterZyklus / schritt <= 12)
-            return schritt;
-    return 1000;
+    QList<QPointF> punkte;
+    for (auto punkt = von; punkt != bis; ++punkt)
+        punkte << QPointF(punkt->x, punkt->y);
+    return punkte;
 }
 
 } // namespace
@@ -50,7 +35,7 @@ Auswertungsdiagramm::Auswertungsdiagramm(QWidget* parent)
 {
     setRenderHint(QPainter::Antialiasing);
     chart()->legend()->setAlignment(Qt::AlignBottom);
-    setAccessibleName(QStringLiteral("Diagramm des Spiels und der Verhulst-Kurven"));
+    setAccessibleName(QString::fromStdString(diagrammName()));
 }
 
 void Auswertungsdiagramm::setZoom(double zoom)
@@ -65,11 +50,12 @@ void Auswertungsdiagramm::setZoom(double zoom)
 
 void Auswertungsdiagramm::zeigen(const LaufAuswertung& auswertung)
 {
+    const Diagrammdaten daten = diagrammdaten(auswertung);
     if (fortschreibbar(auswertung))
-        fortschreiben(auswertung);
+        fortschreiben(daten);
     else
-        aufbauen(auswertung);
-    setAccessibleDescription(beschreibung(auswertung));
+        aufbauen(auswertung, daten);
+    setAccessibleDescription(QString::fromStdString(daten.beschreibung));
 }
 
 bool Auswertungsdiagramm::fortschreibbar(const LaufAuswertung& auswertung) const
@@ -83,48 +69,35 @@ bool Auswertungsdiagramm::fortschreibbar(const LaufAuswertung& auswertung) const
 
 // A run that only grew: the new bars are added, the curves extended where
 // they only grew, and drawn anew where t or the best t changed them.
-void Auswertungsdiagramm::fortschreiben(const LaufAuswertung& auswertung)
+void Auswertungsdiagramm::fortschreiben(const Diagrammdaten& daten)
 {
+    const std::vector<double>& anzahlen = daten.balken.werte;
     QList<qreal> neueBalken;
-    for (std::size_t n = m_anzahlen.size(); n < auswertung.anzahlen.size(); ++n)
-        neueBalken << auswertung.anzahlen[n];
+    for (std::size_t n = m_anzahlen.size(); n < anzahlen.size(); ++n)
+        neueBalken << anzahlen[n];
     if (!neueBalken.isEmpty())
         m_balken->append(neueBalken);
-    m_anzahlen = auswertung.anzahlen;
-    xBereichSetzen(static_cast<int>(m_anzahlen.size()) - 1);
-    kurveFortschreiben(*m_aktuell, m_werteAktuell, auswertung.verhulstAktuell);
-    m_aktuell->setName(aktuellName(auswertung));
-    if (m_beste) {
-        kurveFortschreiben(*m_beste, m_werteBeste, auswertung.verhulstBeste);
-        m_beste->setName(besteName(auswertung));
-    }
+    m_anzahlen = anzahlen;
+    xBereichSetzen(daten);
+    kurveFortschreiben(*m_aktuell, m_punkteAktuell, daten.aktuell);
+    if (m_beste && daten.beste)
+        kurveFortschreiben(*m_beste, m_punkteBeste, *daten.beste);
 }
 
-void Auswertungsdiagramm::kurveFortschreiben(QLineSeries& kurve, std::vector<double>& gezeigt,
-                                             const std::vector<double>& werte)
+void Auswertungsdiagramm::kurveFortschreiben(QLineSeries& kurve, std::vector<Punkt>& gezeigt, const Linienreihe& reihe)
 {
-    const bool gewachsen = werte.size() >= gezeigt.size() && std::equal(gezeigt.begin(), gezeigt.end(), werte.begin());
-    QList<QPointF> punkte;
-    for (std::size_t n = gewachsen ? gezeigt.size() : 0; n < werte.size(); ++n)
-        punkte << QPointF(double(n), gekappt(werte[n]));
+    const std::vector<Punkt>& punkte = reihe.punkte;
+    const bool gewachsen = punkte.size() >= gezeigt.size() && std::equal(gezeigt.begin(), gezeigt.end(), punkte.begin());
+    const QList<QPointF> neue = alsQPunkte(punkte.begin() + std::ptrdiff_t(gewachsen ? gezeigt.size() : 0), punkte.end());
     if (!gewachsen)
-        kurve.replace(punkte);
-    else if (!punkte.isEmpty())
-        kurve.append(punkte);
-    gezeigt = werte;
+        kurve.replace(neue);
+    else if (!neue.isEmpty())
+        kurve.append(neue);
+    gezeigt = punkte;
+    kurve.setName(QString::fromStdString(reihe.name));
 }
 
-QString Auswertungsdiagramm::aktuellName(const LaufAuswertung& auswertung)
-{
-    return QStringLiteral("Verhulst, t = %1").arg(deutscheZahlKurz(auswertung.t, 6));
-}
-
-QString Auswertungsdiagramm::besteName(const LaufAuswertung& auswertung)
-{
-    return QStringLiteral("Verhulst, t = %1 (am besten)").arg(deutscheZahlKurz(auswertung.beste.t, 3));
-}
-
-void Auswertungsdiagramm::aufbauen(const LaufAuswertung& auswertung)
+void Auswertungsdiagramm::aufbauen(const LaufAuswertung& auswertung, const Diagrammdaten& daten)
 {
     QChart* diagramm = chart();
     // The chart deletes its series; axes it only hands back.
@@ -133,60 +106,43 @@ void Auswertungsdiagramm::aufbauen(const LaufAuswertung& auswertung)
         diagramm->removeAxis(achse);
         delete achse;
     }
-    m_anzahlen = auswertung.anzahlen;
-    m_werteAktuell = auswertung.verhulstAktuell;
-    m_werteBeste = auswertung.verhulstBeste;
+    m_anzahlen = daten.balken.werte;
+    m_punkteAktuell = daten.aktuell.punkte;
+    m_punkteBeste = daten.beste ? daten.beste->punkte : std::vector<Punkt>{};
     m_ensembleMittel = auswertung.ensemble ? auswertung.ensemble->mittel : std::vector<double>{};
-    achsenSetzen(static_cast<int>(m_anzahlen.size()) - 1);
-    m_balken = balkenZeigen(auswertung.anzahlen);
+    achsenSetzen(daten);
+    m_balken = balkenZeigen(daten.balken);
     // Drawn after the bars, so in front of them.
-    if (auswertung.ensemble)
-        bandZeigen(*auswertung.ensemble);
-    m_aktuell = kurveZeigen(auswertung.verhulstAktuell, aktuellName(auswertung), aktuellFarbe);
-    m_beste = auswertung.beste.gefunden ? kurveZeigen(auswertung.verhulstBeste, besteName(auswertung), besteFarbe)
-                                        : nullptr;
+    if (daten.band)
+        bandZeigen(*daten.band);
+    if (daten.mittel)
+        kurveZeigen(*daten.mittel);
+    m_aktuell = kurveZeigen(daten.aktuell);
+    m_beste = daten.beste ? kurveZeigen(*daten.beste) : nullptr;
     setZoom(m_zoom);
 }
 
-QString Auswertungsdiagramm::beschreibung(const LaufAuswertung& auswertung)
+void Auswertungsdiagramm::xBereichSetzen(const Diagrammdaten& daten)
 {
-    const int letzter = static_cast<int>(auswertung.anzahlen.size()) - 1;
-    QString text = QStringLiteral("Zyklus 0 bis %1. Rote Balken: das Spiel, von A(0) = %2 bis A(%1) = %3 Mitspieler. "
-                                  "Blaue Linie: Verhulst mit t = %4.")
-                       .arg(letzter)
-                       .arg(deutscheZahl(auswertung.anzahlen.front(), 0))
-                       .arg(deutscheZahl(auswertung.anzahlen.back(), 0))
-                       .arg(deutscheZahlKurz(auswertung.t, 6));
-    if (auswertung.beste.gefunden)
-        text += QStringLiteral(" Grüne Linie: Verhulst mit dem besten t = %1.").arg(deutscheZahl(auswertung.beste.t, 3));
-    if (auswertung.ensemble)
-        text += QStringLiteral(" Orange Linie und violettes Band: Mittelwert von %1 Spielen und der Bereich, in dem "
-                               "8 von 10 von ihnen lagen.")
-                    .arg(auswertung.ensemble->auftrag.spiele);
-    return text;
+    m_x->setRange(daten.x.von, daten.x.bis);
+    m_x->setTickInterval(daten.xSchritt);
 }
 
-void Auswertungsdiagramm::xBereichSetzen(int letzterZyklus)
-{
-    m_x->setRange(-0.5, std::max(1, letzterZyklus) + 0.5);
-    m_x->setTickInterval(zyklenSchritt(letzterZyklus));
-}
-
-void Auswertungsdiagramm::achsenSetzen(int letzterZyklus)
+void Auswertungsdiagramm::achsenSetzen(const Diagrammdaten& daten)
 {
     auto* x = new QValueAxis;
     m_x = x;
-    x->setTitleText(QStringLiteral("Zyklus n"));
+    x->setTitleText(QString::fromStdString(daten.x.titel));
     x->setLabelFormat(QStringLiteral("%d"));
     // Ticks on whole cycles, a readable step apart.
     x->setTickType(QValueAxis::TicksDynamic);
     x->setTickAnchor(0);
-    xBereichSetzen(letzterZyklus);
+    xBereichSetzen(daten);
     auto* y = new QValueAxis;
-    y->setTitleText(QStringLiteral("Mitspieler A(n)"));
-    y->setRange(0, Spielfeld::zellenAnzahl);
+    y->setTitleText(QString::fromStdString(daten.y.titel));
+    y->setRange(daten.y.von, daten.y.bis);
     y->setLabelFormat(QStringLiteral("%d"));
-    y->setTickCount(6);
+    y->setTickCount(daten.yMarken);
     chart()->addAxis(x, Qt::AlignBottom);
     chart()->addAxis(y, Qt::AlignLeft);
 }
@@ -198,46 +154,42 @@ void Auswertungsdiagramm::anAchsen(QAbstractSeries* reihe)
         reihe->attachAxis(achse);
 }
 
-QBarSet* Auswertungsdiagramm::balkenZeigen(const std::vector<double>& anzahlen)
+QBarSet* Auswertungsdiagramm::balkenZeigen(const Balkenreihe& reihe)
 {
-    auto* balken = new QBarSet(QStringLiteral("Spiel A(n)"));
-    balken->setColor(balkenFarbe);
-    balken->setBorderColor(balkenFarbe);
-    for (double anzahl : anzahlen)
+    auto* balken = new QBarSet(QString::fromStdString(reihe.name));
+    balken->setColor(alsQColor(reihe.farbe));
+    balken->setBorderColor(alsQColor(reihe.farbe));
+    for (double anzahl : reihe.werte)
         balken->append(anzahl);
-    auto* reihe = new QBarSeries;
-    reihe->append(balken);
-    reihe->setBarWidth(0.6);
-    anAchsen(reihe);
+    auto* serie = new QBarSeries;
+    serie->append(balken);
+    serie->setBarWidth(reihe.balkenbreite);
+    anAchsen(serie);
     return balken;
 }
 
-QLineSeries* Auswertungsdiagramm::kurveZeigen(const std::vector<double>& werte, const QString& name, QColor farbe)
+QLineSeries* Auswertungsdiagramm::kurveZeigen(const Linienreihe& reihe)
 {
     auto* kurve = new QLineSeries;
-    kurve->setName(name);
-    kurve->setPen(QPen(farbe, 2.5));
-    for (std::size_t n = 0; n < werte.size(); ++n)
-        kurve->append(double(n), gekappt(werte[n]));
+    kurve->setName(QString::fromStdString(reihe.name));
+    kurve->setPen(QPen(alsQColor(reihe.farbe), reihe.linienbreite));
+    kurve->append(alsQPunkte(reihe.punkte.begin(), reihe.punkte.end()));
     anAchsen(kurve);
     return kurve;
 }
 
-void Auswertungsdiagramm::bandZeigen(const EnsembleKurven& ensemble)
+void Auswertungsdiagramm::bandZeigen(const Bandreihe& reihe)
 {
     auto* oben = new QLineSeries;
     auto* unten = new QLineSeries;
-    for (std::size_t n = 0; n < ensemble.mittel.size(); ++n) {
-        oben->append(double(n), ensemble.quantil90[n]);
-        unten->append(double(n), ensemble.quantil10[n]);
-    }
+    oben->append(alsQPunkte(reihe.oben.begin(), reihe.oben.end()));
+    unten->append(alsQPunkte(reihe.unten.begin(), reihe.unten.end()));
     auto* band = new QAreaSeries(oben, unten);
     // The band does not own its edges: they go with it.
     oben->setParent(band);
     unten->setParent(band);
-    band->setName(QStringLiteral("Band: 8 von 10 der %1 Spiele lagen darin").arg(ensemble.auftrag.spiele));
-    band->setColor(bandFarbe);
-    band->setPen(QPen(bandRandFarbe, 2));
+    band->setName(QString::fromStdString(reihe.name));
+    band->setColor(alsQColor(reihe.farbe));
+    band->setPen(QPen(alsQColor(reihe.rand), reihe.randbreite));
     anAchsen(band);
-    kurveZeigen(ensemble.mittel, QStringLiteral("Mittelwert der %1 Spiele").arg(ensemble.auftrag.spiele), mittelFarbe);
 }

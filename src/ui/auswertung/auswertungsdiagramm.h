@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "diagrammdaten.h"
 #include "laufauswertung.h"
 
 #include <QChartView>
@@ -11,11 +12,12 @@ class QBarSet;
 class QLineSeries;
 class QValueAxis;
 
-// The whole run from cycle 0 to now, made with Qt Charts: the game's counts
-// as bars, the Verhulst curves of the current and of the best-fitting t as
-// lines, and after many games their mean with the band from the 10 % to the
-// 90 % quantile, in front of the bars. The legend names each curve with its
-// t; screen readers get what the plot shows as its description.
+// The whole run from cycle 0 to now, made with Qt Charts from the series of
+// Diagrammdaten: the game's counts as bars, the Verhulst curves of the
+// current and of the best-fitting t as lines, and after many games their
+// mean with the band from the 10 % to the 90 % quantile, in front of the
+// bars. The legend names each curve with its t; screen readers get what the
+// plot shows as its description.
 class Auswertungsdiagramm : public QChartView
 {
     Q_OBJECT
@@ -30,18 +32,15 @@ public:
     void setZoom(double zoom);
 
 private:
-    static QString beschreibung(const LaufAuswertung& auswertung);
-    static QString aktuellName(const LaufAuswertung& auswertung);
-    static QString besteName(const LaufAuswertung& auswertung);
     bool fortschreibbar(const LaufAuswertung& auswertung) const;
-    void fortschreiben(const LaufAuswertung& auswertung);
-    static void kurveFortschreiben(QLineSeries& kurve, std::vector<double>& gezeigt, const std::vector<double>& werte);
-    void aufbauen(const LaufAuswertung& auswertung);
-    void achsenSetzen(int letzterZyklus);
-    void xBereichSetzen(int letzterZyklus);
-    QBarSet* balkenZeigen(const std::vector<double>& anzahlen);
-    QLineSeries* kurveZeigen(const std::vector<double>& werte, const QString& name, QColor farbe);
-    void bandZeigen(const EnsembleKurven& ensemble);
+    void fortschreiben(const Diagrammdaten& daten);
+    static void kurveFortschreiben(QLineSeries& kurve, std::vector<Punkt>& gezeigt, const Linienreihe& reihe);
+    void aufbauen(const LaufAuswertung& auswertung, const Diagrammdaten& daten);
+    void achsenSetzen(const Diagrammdaten& daten);
+    void xBereichSetzen(const Diagrammdaten& daten);
+    QBarSet* balkenZeigen(const Balkenreihe& reihe);
+    QLineSeries* kurveZeigen(const Linienreihe& reihe);
+    void bandZeigen(const Bandreihe& reihe);
     void anAchsen(QAbstractSeries* reihe);
 
     double m_zoom = 1.0;
@@ -51,7 +50,7 @@ private:
     QLineSeries* m_aktuell = nullptr;
     QLineSeries* m_beste = nullptr;
     std::vector<double> m_anzahlen;
-    std::vector<double> m_werteAktuell;
-    std::vector<double> m_werteBeste;
+    std::vector<Punkt> m_punkteAktuell;
+    std::vector<Punkt> m_punkteBeste;
     std::vector<double> m_ensembleMittel;
 };

@@ -10,6 +10,7 @@
 #include "schriften.h"
 #include "spielfeld.h"
 #include "vielespiele.h"
+#include "vielespieletexte.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -49,6 +50,20 @@ QAccessibleInterface* alsFensterLesbar(const QString& klasse, QObject* objekt)
     if (klasse == QLatin1String("Auswertungsfenster") && objekt && objekt->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget*>(objekt), QAccessible::Window);
     return nullptr;
+}
+
+Rechteck alsRechteck(const QRect& rechteck)
+{
+    return {double(rechteck.x()), double(rechteck.y()), double(rechteck.width()), double(rechteck.height())};
+}
+
+// Beside the main window's frame, within its screen; whole pixels in, whole
+// pixels out.
+QPoint lageNeben(const QRect& hauptfenster, QSize groesse, const QRect& verfuegbar)
+{
+    const Ecke ecke = platzNeben(alsRechteck(hauptfenster), {double(groesse.width()), double(groesse.height())},
+                                 alsRechteck(verfuegbar));
+    return QPoint(static_cast<int>(std::lround(ecke.x)), static_cast<int>(std::lround(ecke.y)));
 }
 
 QPushButton* knopf(const QString& text, QWidget* eltern)
@@ -145,10 +160,7 @@ QWidget* Auswertungsfenster::vieleSpieleLeiste()
     m_anzahlSpiele->setSuffix(QStringLiteral(" Spiele"));
     m_anzahlSpiele->setAccessibleName(QStringLiteral("Anzahl der Spiele"));
     m_starten = knopf(QStringLiteral("&Viele Spiele"), leiste);
-    m_starten->setToolTip(QStringLiteral("Spielt so viele Spiele mit demselben A(0) und p, über so viele Zyklen wie "
-                                         "das Spiel, mindestens %1 und höchstens %2.")
-                              .arg(ensembleMindestZyklen)
-                              .arg(ensembleHoechstZyklen));
+    m_starten->setToolTip(QString::fromStdString(vieleSpieleHinweis()));
     m_abbrechen = knopf(QStringLiteral("&Abbrechen"), leiste);
     m_abbrechen->setEnabled(false);
     m_fortschritt = new QProgressBar(leiste);
@@ -210,8 +222,8 @@ void Auswertungsfenster::umschalten()
     if (!m_platziert && parentWidget()) {
         // The window system may place it anywhere, also over the main window.
         m_platziert = true;
-        move(platzNeben(parentWidget()->frameGeometry(), frameGeometry().size(),
-                        parentWidget()->screen()->availableGeometry()));
+        move(lageNeben(parentWidget()->frameGeometry(), frameGeometry().size(),
+                       parentWidget()->screen()->availableGeometry()));
     }
     show();
     raise();
@@ -257,7 +269,7 @@ void Auswertungsfenster::aktualisieren()
 {
     m_aktualisierung.stop();
     m_stand = laufAuswerten(m_spiel.spielfeld(), m_spiel.wachstumsrate(), m_spiel.exponentT(), m_ensemble, m_suche);
-    const QString text = ergebnistext(m_stand);
+    const QString text = QString::fromStdString(ergebnistext(m_stand));
     m_ergebnis->setText(text);
     // Screen readers read the sentences, not only the label's name.
     m_ergebnis->setAccessibleDescription(text);
@@ -285,16 +297,11 @@ void Auswertungsfenster::diagrammKopieren()
 
 void Auswertungsfenster::vieleSpieleStarten()
 {
-    EnsembleAuftrag auftrag;
-    auftrag.spiele = m_anzahlSpiele->value();
-    auftrag.startSpieler = m_spiel.spielfeld().startAnzahl();
-    auftrag.p = m_spiel.wachstumsrate();
-    auftrag.zyklen = m_spiel.spielfeld().zyklus();
     m_starten->setEnabled(false);
     m_abbrechen->setEnabled(true);
     m_fortschritt->resetFormat();
     m_fortschritt->setAccessibleDescription({});
-    m_vieleSpiele->starten(ensembleBegrenzt(auftrag));
+    m_vieleSpiele->starten(vieleSpieleAuftrag(m_spiel.spielfeld(), m_anzahlSpiele->value(), m_spiel.wachstumsrate()));
 }
 
 void Auswertungsfenster::vieleSpieleFertig(const EnsembleKurven& kurven)
@@ -306,9 +313,8 @@ void Auswertungsfenster::vieleSpieleFertig(const EnsembleKurven& kurven)
 
 void Auswertungsfenster::vieleSpieleAbgebrochen()
 {
-    const QString text = QStringLiteral("Abgebrochen nach %1 von %2 Spielen")
-                             .arg(m_fortschritt->value())
-                             .arg(m_fortschritt->maximum());
+    const QString text =
+        QString::fromStdString(vieleSpieleAbbruchtext(m_fortschritt->value(), m_fortschritt->maximum()));
     m_fortschritt->setFormat(text);
     m_fortschritt->setAccessibleDescription(text);
     vieleSpieleBeendet();

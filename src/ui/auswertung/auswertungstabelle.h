@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "laufauswertung.h"
+#include "auswertungszeilen.h"
 
 #include <QAbstractTableModel>
 
-// The run cycle by cycle, one row per cycle n = 0 .. the last stored one:
-// n, A(n), the change ΔA, the Verhulst values for the current and for the
-// best-fitting t, and after many games their mean and 10 % and 90 %
-// quantiles (up to the cycles they were played over). Numbers as a German
-// reader writes them. A cycle committed without a pass is marked.
+// The run cycle by cycle as a table view shows it: the rows, header and
+// marks of Auswertungszeilen, right-aligned, a cycle committed without a
+// pass with a yellow background and a tooltip.
 class Auswertungstabelle : public QAbstractTableModel
 {
     Q_OBJECT
@@ -36,12 +34,5 @@ public:
     static QString ohneZielsucheHinweis();
 
 private:
-    enum Spalte { zyklusSpalte, anzahlSpalte, zuwachsSpalte, aktuellSpalte, besteSpalte, mittelSpalte,
-                  quantil10Spalte, quantil90Spalte };
-
-    QString kopf(int spalte) const;
-    QString zelle(int zeile, int spalte) const;
-    bool ohneZielsuche(int zeile) const;
-
-    LaufAuswertung m_auswertung;
+    Auswertungszeilen m_zeilen;
 };

@@ -4,14 +4,15 @@
 // how well it and the current t fit, the run as a table and a plot, takes
 // the best t over into the main window, plays many games for comparison
 // and copies table and plot. It follows the game by itself and changes
-// nothing of it but its t, through Spielzugang. Every number comes from the
-// model's evaluation of the run; this window only writes it down.
+// nothing of it but its t, through Spielzugang. Every number and text comes
+// from the model's evaluation of the run, written by the game layer as the
+// desktop writes it; this window only shows it.
 import { beimProgrammende, programmBeendet } from "../fenster/programmende";
+import { Auswertungsbruecke } from "../modell/auswertungsbruecke";
 import { EnsembleGrenzen, LaufAuswertung } from "../modell/modell";
 import { Auswertungsdiagramm } from "./auswertungsdiagramm";
 import { auswertungsstilAnnehmen } from "./auswertungsstil";
 import { Auswertungstabelle } from "./auswertungstabelle";
-import { ergebnistext } from "./ergebnistext";
 import { Fensterrahmen } from "./fensterrahmen";
 import { Fortschrittsbalken } from "./fortschrittsbalken";
 import { Spielzugang } from "./spielzugang";
@@ -45,6 +46,7 @@ function leiste(...kinder: HTMLElement[]): HTMLElement {
 
 export class Auswertungsfenster {
     private readonly rahmen: Fensterrahmen;
+    private readonly bruecke: Auswertungsbruecke;
     private readonly grenzen: EnsembleGrenzen;
     private readonly ergebnis = document.createElement("section");
     private readonly uebernehmen: HTMLButtonElement;
@@ -63,8 +65,10 @@ export class Auswertungsfenster {
 
     constructor(private readonly spiel: Spielzugang, hauptfenster: HTMLElement) {
         auswertungsstilAnnehmen();
+        this.bruecke = new Auswertungsbruecke(spiel.modell.modul);
         this.grenzen = spiel.modell.ensembleGrenzen();
-        this.rahmen = new Fensterrahmen("Auswertung – Kettenbrief", grundgroesse, hauptfenster, () => this.schliessen());
+        this.rahmen = new Fensterrahmen("Auswertung – Kettenbrief", grundgroesse, hauptfenster, this.bruecke,
+            () => this.schliessen());
         // The program's end closes the window and stops its many games.
         beimProgrammende(() => this.schliessen());
         this.uebernehmen = knopf("Bestes t übernehmen", "auswertungUebernehmen", () => this.bestesTUebernehmen());
@@ -78,7 +82,7 @@ export class Auswertungsfenster {
             },
             abgebrochen: (fertig, spiele) => {
                 this.fortschritt.setzen(fertig, spiele);
-                this.fortschritt.textSetzen(`Abgebrochen nach ${fertig} von ${spiele} Spielen`);
+                this.fortschritt.textSetzen(this.bruecke.vieleSpieleAbbruchtext(fertig, spiele));
                 this.vieleSpieleBeendet();
             },
         });
@@ -118,8 +122,7 @@ export class Auswertungsfenster {
         n.addEventListener("change", () => this.anzahlBegrenzen());
         const einheit = document.createElement("span");
         einheit.textContent = "Spiele";
-        this.starten.title = "Spielt so viele Spiele mit demselben A(0) und p, über so viele Zyklen wie das Spiel, " +
-            `mindestens ${this.grenzen.mindestZyklen} und höchstens ${this.grenzen.hoechstZyklen}.`;
+        this.starten.title = this.bruecke.vieleSpieleHinweis();
         this.abbrechen.disabled = true;
         return leiste(n, einheit, this.starten, this.fortschritt.element, this.abbrechen);
     }
@@ -193,14 +196,15 @@ export class Auswertungsfenster {
         this.zeitgeber = null;
         const stand = this.spiel.modell.laufAuswerten(this.spiel.wachstumsrate(), this.spiel.exponentT());
         this.stand = stand;
-        this.ergebnis.replaceChildren(...ergebnistext(stand, this.grenzen).split("\n\n").map((absatz) => {
+        const darstellung = this.bruecke.darstellung();
+        this.ergebnis.replaceChildren(...darstellung.absaetze.map((absatz) => {
             const p = document.createElement("p");
             p.textContent = absatz;
             return p;
         }));
         this.uebernehmen.disabled = !stand.beste.gefunden;
-        this.tabelle.setzen(stand);
-        this.diagramm.zeigen(stand);
+        this.tabelle.setzen(darstellung.tabelle);
+        this.diagramm.zeigen(darstellung.diagramm);
     }
 
     private bestesTUebernehmen(): void {

@@ -2,8 +2,9 @@
 // A second window inside the page: a non-modal dialogue with a title bar
 // that moves it (mouse, finger or pen), a close button, and a size that
 // never exceeds the page's view. It first opens beside the main window,
-// then where it was left.
-import { imBereich, platzNeben, Rechteck } from "./fensterplatz";
+// then where it was left, placed by the game layer's rules as the desktop's
+// evaluation is.
+import { Auswertungsbruecke, Rechteck } from "../modell/auswertungsbruecke";
 
 function sichtbereich(): Rechteck {
     return { x: 0, y: 0, breite: innerWidth, hoehe: innerHeight };
@@ -25,7 +26,7 @@ export class Fensterrahmen {
      * @param schliessen what the close button asks for
      */
     constructor(titel: string, private readonly groesse: { breite: number; hoehe: number },
-        private readonly hauptfenster: HTMLElement, schliessen: () => void) {
+        private readonly hauptfenster: HTMLElement, private readonly platz: Auswertungsbruecke, schliessen: () => void) {
         this.element = document.createElement("section");
         this.element.className = "auswertung";
         this.element.setAttribute("role", "dialog");
@@ -60,7 +61,9 @@ export class Fensterrahmen {
         if (!this.platziert) {
             // Once, as the desktop does: later it opens where it was left.
             this.platziert = true;
-            this.lage = platzNeben(alsRechteck(this.hauptfenster.getBoundingClientRect()), breite, hoehe, bereich);
+            const ecke = this.platz.platzNeben(alsRechteck(this.hauptfenster.getBoundingClientRect()), breite, hoehe,
+                bereich);
+            this.lage = { ...ecke, breite, hoehe };
         }
         this.element.hidden = false;
         this.einpassen();
@@ -79,7 +82,7 @@ export class Fensterrahmen {
     }
 
     private verschieben(x: number, y: number, breite = this.lage.breite, hoehe = this.lage.hoehe): void {
-        this.lage = imBereich(x, y, breite, hoehe, sichtbereich());
+        this.lage = { ...this.platz.imBereich(x, y, breite, hoehe, sichtbereich()), breite, hoehe };
         const stil = this.element.style;
         stil.left = `${this.lage.x}px`;
         stil.top = `${this.lage.y}px`;

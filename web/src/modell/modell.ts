@@ -89,7 +89,7 @@ export const feldGroesse = 50;
 export const verlaufGrenze = 1200;
 
 export class Modell {
-    private constructor(private readonly modul: ModellModul) {}
+    private constructor(readonly modul: ModellModul) {}
 
     static async laden(): Promise<Modell> {
         return new Modell(await KettenbriefModell());

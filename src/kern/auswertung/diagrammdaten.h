@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "farbe.h"
+#include "laufauswertung.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the plot of the whole run shows, for an edition to draw: the game's
+// counts as bars, the Verhulst curves of the current and of the best-fitting
+// t as lines, and after many games their mean with the band from the 10 %
+// to the 90 % quantile. x is the cycle, y the players.
+struct Punkt
+{
+    double x = 0.0;
+    double y = 0.0;
+
+    bool operator==(const Punkt&) const = default;
+};
+
+struct Linienreihe
+{
+    std::string name;
+    Farbe farbe;
+    double linienbreite = 0.0; // in pixels
+    std::vector<Punkt> punkte;
+};
+
+struct Balkenreihe
+{
+    std::string name;
+    Farbe farbe;
+    double balkenbreite = 0.0; // of one cycle's width, centred on it
+    std::vector<double> werte; // cycle n's bar is werte[n] high
+};
+
+// The area between two lines, filled and edged.
+struct Bandreihe
+{
+    std::string name;
+    Farbe farbe;
+    Farbe rand;
+    double randbreite = 0.0;
+    std::vector<Punkt> oben;
+    std::vector<Punkt> unten;
+};
+
+struct Achse
+{
+    std::string titel;
+    double von = 0.0;
+    double bis = 0.0;
+};
+
+struct Diagrammdaten
+{
+    // What the plot shows, in sentences for screen readers.
+    std::string beschreibung;
+    Achse x;
+    double xSchritt = 1.0; // labelled cycles this far apart, from cycle 0 on
+    Achse y;
+    int yMarken = 0;       // labels from von to bis, evenly apart
+    // Drawn in this order, the later in front, and so listed in the legend.
+    Balkenreihe balken;
+    std::optional<Bandreihe> band;
+    std::optional<Linienreihe> mittel;
+    Linienreihe aktuell;
+    std::optional<Linienreihe> beste;
+};
+
+Diagrammdaten diagrammdaten(const LaufAuswertung& auswertung);
+
+// What screen readers call the plot.
+std::string diagrammName();
+// The legend's names of the two Verhulst curves.
+std::string aktuellName(const LaufAuswertung& auswertung);
+std::string besteName(const LaufAuswertung& auswertung);

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The evaluation as the game layer writes it (web/modell/bruecke_auswertung.cpp),
+// behind typed calls: the sentences, the table and the plot's series of the
+// run evaluated last, German numbers, the window's place and the texts of
+// many games. The page only shows them.
+import { ModellModul } from "./modell";
+
+/** Red, green, blue and opacity, 0..255 each. */
+export type Farbe = [number, number, number, number];
+/** Cycle and players; no number where the model had none. */
+export type Punkt = [number, number | null];
+
+export type Reihe =
+    | { art: "balken"; name: string; farbe: Farbe; balkenbreite: number; werte: number[] }
+    | { art: "band"; name: string; farbe: Farbe; rand: Farbe; randbreite: number; oben: Punkt[]; unten: Punkt[] }
+    | { art: "linie"; name: string; farbe: Farbe; linienbreite: number; punkte: Punkt[] };
+
+export interface Diagrammdaten {
+    name: string;
+    beschreibung: string;
+    x: { titel: string; von: number; bis: number; schritt: number };
+    y: { titel: string; von: number; bis: number; marken: number };
+    /** In the order they are drawn, the later in front, and listed in the legend. */
+    reihen: Reihe[];
+}
+
+export interface Tabellendaten {
+    kopf: string[];
+    zeilen: string[][];
+    /** The rows of cycles without a pass, and what their mark means. */
+    ohneZielsuche: number[];
+    hinweis: string;
+    /** The table as the clipboard and a German spreadsheet take it. */
+    text: string;
+}
+
+export interface Darstellung {
+    absaetze: string[];
+    tabelle: Tabellendaten;
+    diagramm: Diagrammdaten;
+}
+
+export interface Rechteck {
+    x: number;
+    y: number;
+    breite: number;
+    hoehe: number;
+}
+
+export class Auswertungsbruecke {
+    constructor(private readonly modul: ModellModul) {}
+
+    private text(name: string, werte: number[] = []): string {
+        return this.modul.ccall(name, "string", werte.map(() => "number"), werte) as string;
+    }
+
+    private ecke(name: string, werte: number[]): { x: number; y: number } {
+        const [x, y] = JSON.parse(this.text(name, werte)) as [number, number];
+        return { x, y };
+    }
+
+    /** What the evaluation shows of the run the model evaluated last (Modell.laufAuswerten). */
+    darstellung(): Darstellung {
+        return JSON.parse(this.text("kb_auswertung_darstellung")) as Darstellung;
+    }
+
+    deutscheZahl(wert: number, nachkommastellen: number): string {
+        return this.text("kb_deutsche_zahl", [wert, nachkommastellen]);
+    }
+
+    deutscheZahlKurz(wert: number, hoechstens: number): string {
+        return this.text("kb_deutsche_zahl_kurz", [wert, hoechstens]);
+    }
+
+    /** The top-left corner of a window of `breite` × `hoehe` beside `haupt`, within `bereich`. */
+    platzNeben(haupt: Rechteck, breite: number, hoehe: number, bereich: Rechteck): { x: number; y: number } {
+        return this.ecke("kb_platz_neben", [haupt.x, haupt.y, haupt.breite, haupt.hoehe, breite, hoehe,
+            bereich.x, bereich.y, bereich.breite, bereich.hoehe]);
+    }
+
+    /** The corner moved as little as needed to bring a window of `breite` × `hoehe` into `bereich`. */
+    imBereich(x: number, y: number, breite: number, hoehe: number, bereich: Rechteck): { x: number; y: number } {
+        return this.ecke("kb_im_bereich", [x, y, breite, hoehe, bereich.x, bereich.y, bereich.breite, bereich.hoehe]);
+    }
+
+    vieleSpieleHinweis(): string {
+        return this.text("kb_viele_spiele_hinweis");
+    }
+
+    vieleSpieleAbbruchtext(fertig: number, spiele: number): string {
+        return this.text("kb_viele_spiele_abbruchtext", [fertig, spiele]);
+    }
+}

@@ -235,7 +235,7 @@ void TestAuswertungstexte::ohneZielsucheMarkiert()
     QCOMPARE(markiert, (QList<bool>{false, true, false, true}));
     QCOMPARE(QString::fromStdString(Auswertungszeilen::ohneZielsucheHinweis()),
              QStringLiteral("„Ergebnis“ ohne „Zielsuche“: In diesem Zyklus konnte niemand dazukommen."));
-    QVERIFY(Auswertungszeilen::markierungsfarbe() == (Farbe{255, 225, 120}));
+    QVERIFY(Auswertungszeilen::markierungsfarbe() == (Auswertungsfarbe{255, 225, 120}));
 }
 
 // Tabs between the cells, a line per row, the last one ended as well.
@@ -290,26 +290,26 @@ void TestAuswertungstexte::diagrammReihen()
     QCOMPARE(QString::fromStdString(daten.balken.name), QStringLiteral("Spiel A(n)"));
     QVERIFY(daten.balken.werte == a.anzahlen);
     QCOMPARE(daten.balken.balkenbreite, 0.6);
-    QVERIFY(daten.balken.farbe == (Farbe{200, 20, 20}));
+    QVERIFY(daten.balken.farbe == (Auswertungsfarbe{200, 20, 20}));
     // The curves stop at twice the field and at minus the field.
     QVERIFY(daten.aktuell.punkte == (std::vector<Punkt>{{0, 10}, {1, 15}, {2, 5000}, {3, -2500}}));
     QCOMPARE(QString::fromStdString(daten.aktuell.name), QStringLiteral("Verhulst, t = 1"));
-    QVERIFY(daten.aktuell.farbe == (Farbe{15, 15, 200}));
+    QVERIFY(daten.aktuell.farbe == (Auswertungsfarbe{15, 15, 200}));
     QCOMPARE(daten.aktuell.linienbreite, 2.5);
     QVERIFY(daten.beste);
     QCOMPARE(QString::fromStdString(daten.beste->name), QStringLiteral("Verhulst, t = 0,982 (am besten)"));
-    QVERIFY(daten.beste->farbe == (Farbe{0, 150, 60}));
+    QVERIFY(daten.beste->farbe == (Auswertungsfarbe{0, 150, 60}));
     QCOMPARE(daten.beste->punkte.size(), a.verhulstBeste.size());
     QVERIFY(daten.band && daten.mittel);
     QCOMPARE(QString::fromStdString(daten.band->name), QStringLiteral("Band: 8 von 10 der 20 Spiele lagen darin"));
     // The band is not cut: it lies within the players.
     QVERIFY(daten.band->oben == (std::vector<Punkt>{{0, 10}, {1, 18.75}, {2, 6000}}));
     QVERIFY(daten.band->unten == (std::vector<Punkt>{{0, 10}, {1, 12.5}, {2, 18}}));
-    QVERIFY(daten.band->farbe == (Farbe{140, 60, 200, 90}));
-    QVERIFY(daten.band->rand == (Farbe{110, 40, 170}));
+    QVERIFY(daten.band->farbe == (Auswertungsfarbe{140, 60, 200, 90}));
+    QVERIFY(daten.band->rand == (Auswertungsfarbe{110, 40, 170}));
     QCOMPARE(daten.band->randbreite, 2.0);
     QCOMPARE(QString::fromStdString(daten.mittel->name), QStringLiteral("Mittelwert der 20 Spiele"));
-    QVERIFY(daten.mittel->farbe == (Farbe{230, 120, 0}));
+    QVERIFY(daten.mittel->farbe == (Auswertungsfarbe{230, 120, 0}));
     QCOMPARE(QString::fromStdString(daten.beschreibung),
              QStringLiteral("Zyklus 0 bis 3. Rote Balken: das Spiel, von A(0) = 10 bis A(3) = 33 Mitspieler. "
                             "Blaue Linie: Verhulst mit t = 1. Grüne Linie: Verhulst mit dem besten t = 0,982. "

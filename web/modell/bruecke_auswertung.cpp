@@ -73,7 +73,7 @@ public:
     }
     Json& texte(const std::vector<std::string>& werte);
     Json& zahlen(const std::vector<double>& werte);
-    Json& farbe(Farbe f);
+    Json& farbe(Auswertungsfarbe f);
     Json& punkte(const std::vector<Punkt>& werte);
     std::string fertig() { return std::move(m_text); }
 
@@ -140,7 +140,7 @@ Json& Json::zahlen(const std::vector<double>& werte)
     return zu(']');
 }
 
-Json& Json::farbe(Farbe f)
+Json& Json::farbe(Auswertungsfarbe f)
 {
     return auf('[').zahl(f.rot).zahl(f.gruen).zahl(f.blau).zahl(f.deckung).zu(']');
 }

@@ -136,7 +136,7 @@ std::string Auswertungszeilen::ohneZielsucheHinweis()
     return "„Ergebnis“ ohne „Zielsuche“: In diesem Zyklus konnte niemand dazukommen.";
 }
 
-Farbe Auswertungszeilen::markierungsfarbe()
+Auswertungsfarbe Auswertungszeilen::markierungsfarbe()
 {
     return {255, 225, 120};
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "farbe.h"
+#include "auswertungsfarbe.h"
 #include "laufauswertung.h"
 
 #include <string>
@@ -37,7 +37,7 @@ public:
 
     // What the mark of a cycle without a pass means, and its colour.
     static std::string ohneZielsucheHinweis();
-    static Farbe markierungsfarbe();
+    static Auswertungsfarbe markierungsfarbe();
 
 private:
     enum Spalte { zyklusSpalte, anzahlSpalte, zuwachsSpalte, aktuellSpalte, besteSpalte, mittelSpalte,

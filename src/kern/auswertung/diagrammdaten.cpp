@@ -8,14 +8,14 @@
 
 namespace {
 
-constexpr Farbe balkenFarbe{200, 20, 20};
-constexpr Farbe aktuellFarbe{15, 15, 200};
-constexpr Farbe besteFarbe{0, 150, 60};
-constexpr Farbe mittelFarbe{230, 120, 0};
+constexpr Auswertungsfarbe balkenFarbe{200, 20, 20};
+constexpr Auswertungsfarbe aktuellFarbe{15, 15, 200};
+constexpr Auswertungsfarbe besteFarbe{0, 150, 60};
+constexpr Auswertungsfarbe mittelFarbe{230, 120, 0};
 // Violet, translucent: in front of the red bars, which show through it, and
 // still plain on a projector.
-constexpr Farbe bandFarbe{140, 60, 200, 90};
-constexpr Farbe bandRandFarbe{110, 40, 170};
+constexpr Auswertungsfarbe bandFarbe{140, 60, 200, 90};
+constexpr Auswertungsfarbe bandRandFarbe{110, 40, 170};
 constexpr double kurvenbreite = 2.5;
 constexpr double bandRandbreite = 2.0;
 constexpr double balkenbreite = 0.6;
@@ -46,7 +46,7 @@ std::vector<Punkt> punkte(const std::vector<double>& werte, bool kappen)
     return liste;
 }
 
-Linienreihe kurve(std::string name, Farbe farbe, const std::vector<double>& werte)
+Linienreihe kurve(std::string name, Auswertungsfarbe farbe, const std::vector<double>& werte)
 {
     return {std::move(name), farbe, kurvenbreite, punkte(werte, true)};
 }

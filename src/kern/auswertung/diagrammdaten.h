@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "farbe.h"
+#include "auswertungsfarbe.h"
 #include "laufauswertung.h"
 
 #include <optional>
@@ -23,7 +23,7 @@ struct Punkt
 struct Linienreihe
 {
     std::string name;
-    Farbe farbe;
+    Auswertungsfarbe farbe;
     double linienbreite = 0.0; // in pixels
     std::vector<Punkt> punkte;
 };
@@ -31,7 +31,7 @@ struct Linienreihe
 struct Balkenreihe
 {
     std::string name;
-    Farbe farbe;
+    Auswertungsfarbe farbe;
     double balkenbreite = 0.0; // of one cycle's width, centred on it
     std::vector<double> werte; // cycle n's bar is werte[n] high
 };
@@ -40,8 +40,8 @@ struct Balkenreihe
 struct Bandreihe
 {
     std::string name;
-    Farbe farbe;
-    Farbe rand;
+    Auswertungsfarbe farbe;
+    Auswertungsfarbe rand;
     double randbreite = 0.0;
     std::vector<Punkt> oben;
     std::vector<Punkt> unten;

@@ -15,7 +15,7 @@
 
 namespace {
 
-QColor alsQColor(Farbe farbe)
+QColor alsQColor(Auswertungsfarbe farbe)
 {
     return QColor(farbe.rot, farbe.gruen, farbe.blau, farbe.deckung);
 }

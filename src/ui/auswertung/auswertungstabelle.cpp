@@ -47,7 +47,7 @@ QVariant Auswertungstabelle::data(const QModelIndex& index, int role) const
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::BackgroundRole: {
-        const Farbe farbe = Auswertungszeilen::markierungsfarbe();
+        const Auswertungsfarbe farbe = Auswertungszeilen::markierungsfarbe();
         return ohneZielsuche ? QVariant(QColor(farbe.rot, farbe.gruen, farbe.blau)) : QVariant();
     }
     case Qt::ToolTipRole:

@@ -2,10 +2,10 @@
 #pragma once
 
 // A colour of the evaluation, 0..255 each; `deckung` 255 is opaque.
-struct Farbe
+struct Auswertungsfarbe
 {
-    constexpr Farbe() = default;
-    constexpr Farbe(int r, int g, int b, int d = 255)
+    constexpr Auswertungsfarbe() = default;
+    constexpr Auswertungsfarbe(int r, int g, int b, int d = 255)
         : rot(r)
         , gruen(g)
         , blau(b)
@@ -18,5 +18,5 @@ struct Farbe
     int blau = 0;
     int deckung = 255;
 
-    bool operator==(const Farbe&) const = default;
+    bool operator==(const Auswertungsfarbe&) const = default;
 };

@@ -4,6 +4,7 @@
 // results in fixed buffers the page reads from the module's memory. Texts
 // go in and out as UTF-8; the evaluation of a run comes out as JSON.
 #include "bruecke.h"
+#include "json.h"
 
 #include "anpassung.h"
 #include "bruecke_auswertung.h"
@@ -17,11 +18,17 @@
 #include <emscripten/emscripten.h>
 
 #include <cmath>
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+const char* textAusgeben(std::string text)
+{
+    static std::string ausgegeben;
+    ausgegeben = std::move(text);
+    return ausgegeben.c_str();
+}
 
 Spiel& spiel()
 {
@@ -34,133 +41,70 @@ namespace {
 // What the last operation reported, read by the page from memory: the
 // cycle's numbers after a commit, a row of many games.
 std::vector<int> ergebnisZahlen;
-std::string ergebnisText;
-
-// JSON numbers that read back to the same double; JSON knows no NaN or
-// infinity, so those become null.
-class Json
-{
-public:
-    Json& zahl(double wert)
-    {
-        if (!std::isfinite(wert)) {
-            m_text += "null";
-            return *this;
-        }
-        char puffer[32];
-        std::snprintf(puffer, sizeof puffer, "%.17g", wert);
-        m_text += puffer;
-        return *this;
-    }
-    Json& wahr(bool wert)
-    {
-        m_text += wert ? "true" : "false";
-        return *this;
-    }
-    template <typename Zahl> Json& liste(const std::vector<Zahl>& werte)
-    {
-        m_text += '[';
-        for (std::size_t i = 0; i < werte.size(); ++i) {
-            if (i > 0)
-                m_text += ',';
-            zahl(static_cast<double>(werte[i]));
-        }
-        m_text += ']';
-        return *this;
-    }
-    Json& schluessel(const char* name)
-    {
-        if (m_text.back() != '{')
-            m_text += ',';
-        m_text += '"';
-        m_text += name;
-        m_text += "\":";
-        return *this;
-    }
-    Json& auf()
-    {
-        m_text += '{';
-        return *this;
-    }
-    Json& zu()
-    {
-        m_text += '}';
-        return *this;
-    }
-    const std::string& text() const { return m_text; }
-
-private:
-    std::string m_text = " ";
-};
 
 void abweichungSchreiben(Json& json, const Abweichung& abweichung)
 {
-    json.auf();
+    json.auf('{');
     json.schluessel("vergleichbar").wahr(abweichung.vergleichbar);
     json.schluessel("fehler").zahl(static_cast<int>(abweichung.fehler));
     json.schluessel("fehlerZyklus").zahl(abweichung.fehlerZyklus);
     json.schluessel("quadratsumme").zahl(abweichung.quadratsumme);
     json.schluessel("rms").zahl(abweichung.rms);
-    json.zu();
+    json.zu('}');
 }
 
 void anpassungSchreiben(Json& json, const BesteAnpassung& anpassung)
 {
-    json.auf();
+    json.auf('{');
     json.schluessel("gefunden").wahr(anpassung.gefunden);
     json.schluessel("zyklen").zahl(anpassung.zyklen);
     json.schluessel("k").zahl(anpassung.k);
     json.schluessel("t").zahl(anpassung.t);
     json.schluessel("quadratsumme").zahl(anpassung.quadratsumme);
     json.schluessel("rms").zahl(anpassung.rms);
-    json.zu();
+    json.zu('}');
 }
 
 void ensembleSchreiben(Json& json, const EnsembleKurven& kurven)
 {
-    json.auf();
+    json.auf('{');
     json.schluessel("spiele").zahl(kurven.auftrag.spiele);
     json.schluessel("startSpieler").zahl(kurven.auftrag.startSpieler);
     json.schluessel("p").zahl(kurven.auftrag.p);
     json.schluessel("zyklen").zahl(kurven.auftrag.zyklen);
-    json.schluessel("mittel").liste(kurven.mittel);
-    json.schluessel("quantil10").liste(kurven.quantil10);
-    json.schluessel("quantil90").liste(kurven.quantil90);
+    json.schluessel("mittel").zahlen(kurven.mittel);
+    json.schluessel("quantil10").zahlen(kurven.quantil10);
+    json.schluessel("quantil90").zahlen(kurven.quantil90);
     json.schluessel("anpassung");
     anpassungSchreiben(json, kurven.anpassung);
-    json.zu();
+    json.zu('}');
 }
 
 std::string auswertungAlsJson(const LaufAuswertung& auswertung)
 {
     Json json;
-    json.auf();
-    json.schluessel("anzahlen").liste(auswertung.anzahlen);
+    json.auf('{');
+    json.schluessel("anzahlen").zahlen(auswertung.anzahlen);
     json.schluessel("zyklus").zahl(auswertung.zyklus);
     json.schluessel("p").zahl(auswertung.p);
     json.schluessel("t").zahl(auswertung.t);
-    json.schluessel("verhulstAktuell").liste(auswertung.verhulstAktuell);
+    json.schluessel("verhulstAktuell").zahlen(auswertung.verhulstAktuell);
     json.schluessel("aktuell");
     abweichungSchreiben(json, auswertung.aktuell);
     json.schluessel("beste");
     anpassungSchreiben(json, auswertung.beste);
-    json.schluessel("verhulstBeste").liste(auswertung.verhulstBeste);
+    json.schluessel("verhulstBeste").zahlen(auswertung.verhulstBeste);
     json.schluessel("andererFaktor").wahr(auswertung.andererFaktor);
-    json.schluessel("ohneZielsuche").liste(auswertung.ohneZielsuche);
+    json.schluessel("ohneZielsuche").zahlen(auswertung.ohneZielsuche);
     json.schluessel("ensemble");
     if (auswertung.ensemble)
         ensembleSchreiben(json, *auswertung.ensemble);
     else
         json.zahl(NAN);
-    json.zu();
-    return json.text();
+    json.zu('}');
+    return json.fertig();
 }
 
-const char* textAusgeben(std::string text)
-{
-    ergebnisText = std::move(text);
-    return ergebnisText.c_str();
-}
 
 // The ensemble the worker plays, game by game.
 struct Ensemble
@@ -235,7 +179,7 @@ EMSCRIPTEN_KEEPALIVE const char* kb_ensemble_uebernehmen()
     spiel().ensemble = ensembleKurvenBerechnen(ensemble->auftrag, ensemble->tabelle);
     Json json;
     ensembleSchreiben(json, *spiel().ensemble);
-    return textAusgeben(json.text());
+    return textAusgeben(json.fertig());
 }
 EMSCRIPTEN_KEEPALIVE void kb_ensemble_vergessen() { spiel().ensemble.reset(); }
 

@@ -7,6 +7,7 @@
 #include "standardzufallsquelle.h"
 
 #include <optional>
+#include <string>
 
 // The one game the page plays: the field and its random source, as the
 // window holds them, the running fit and the last many games. Every part of
@@ -20,3 +21,6 @@ struct Spiel
 };
 
 Spiel& spiel();
+
+// Hands a text to the page as UTF-8; valid until the next text is handed over.
+const char* textAusgeben(std::string text);

@@ -6,6 +6,9 @@
 // the larger results as JSON.
 #include "bruecke_auswertung.h"
 
+#include "bruecke.h"
+#include "json.h"
+
 #include "auswertungszeilen.h"
 #include "deutschezahl.h"
 #include "diagrammdaten.h"
@@ -15,8 +18,6 @@
 
 #include <emscripten/emscripten.h>
 
-#include <cmath>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -28,129 +29,17 @@ LaufAuswertung& letzteAuswertung()
     return letzte;
 }
 
-// Text handed to the page, valid until the next call.
-const char* ausgeben(std::string text)
+Json& farbeSchreiben(Json& json, Auswertungsfarbe f)
 {
-    static std::string ausgegeben;
-    ausgegeben = std::move(text);
-    return ausgegeben.c_str();
+    return json.auf('[').zahl(f.rot).zahl(f.gruen).zahl(f.blau).zahl(f.deckung).zu(']');
 }
 
-// JSON written by appending; numbers read back to the same double, NaN and
-// infinity (which JSON lacks) become null.
-class Json
+Json& punkteSchreiben(Json& json, const std::vector<Punkt>& werte)
 {
-public:
-    Json& zahl(double wert)
-    {
-        if (!std::isfinite(wert))
-            return roh("null");
-        char puffer[32];
-        std::snprintf(puffer, sizeof puffer, "%.17g", wert);
-        return roh(puffer);
-    }
-    Json& text(const std::string& wert);
-    Json& schluessel(const char* name)
-    {
-        trennen();
-        zeichenkette(name);
-        m_text += ':';
-        m_erstes = true;
-        return *this;
-    }
-    Json& auf(char klammer)
-    {
-        trennen();
-        m_text += klammer;
-        m_erstes = true;
-        return *this;
-    }
-    Json& zu(char klammer)
-    {
-        m_text += klammer;
-        m_erstes = false;
-        return *this;
-    }
-    Json& texte(const std::vector<std::string>& werte);
-    Json& zahlen(const std::vector<double>& werte);
-    Json& farbe(Auswertungsfarbe f);
-    Json& punkte(const std::vector<Punkt>& werte);
-    std::string fertig() { return std::move(m_text); }
-
-private:
-    // A comma before every value but the first in its object or list; a
-    // value after its key needs none.
-    void trennen()
-    {
-        if (!m_erstes)
-            m_text += ',';
-        m_erstes = false;
-    }
-    void zeichenkette(const std::string& wert);
-    Json& roh(const char* wert)
-    {
-        trennen();
-        m_text += wert;
-        return *this;
-    }
-
-    std::string m_text;
-    bool m_erstes = true;
-};
-
-Json& Json::text(const std::string& wert)
-{
-    trennen();
-    zeichenkette(wert);
-    return *this;
-}
-
-void Json::zeichenkette(const std::string& wert)
-{
-    m_text += '"';
-    for (const char zeichen : wert) {
-        const auto byte = static_cast<unsigned char>(zeichen);
-        if (zeichen == '"' || zeichen == '\\') {
-            m_text += '\\';
-            m_text += zeichen;
-        } else if (byte < 0x20) {
-            char puffer[8];
-            std::snprintf(puffer, sizeof puffer, "\\u%04x", byte);
-            m_text += puffer;
-        } else {
-            m_text += zeichen;
-        }
-    }
-    m_text += '"';
-}
-
-Json& Json::texte(const std::vector<std::string>& werte)
-{
-    auf('[');
-    for (const std::string& wert : werte)
-        text(wert);
-    return zu(']');
-}
-
-Json& Json::zahlen(const std::vector<double>& werte)
-{
-    auf('[');
-    for (double wert : werte)
-        zahl(wert);
-    return zu(']');
-}
-
-Json& Json::farbe(Auswertungsfarbe f)
-{
-    return auf('[').zahl(f.rot).zahl(f.gruen).zahl(f.blau).zahl(f.deckung).zu(']');
-}
-
-Json& Json::punkte(const std::vector<Punkt>& werte)
-{
-    auf('[');
+    json.auf('[');
     for (const Punkt& punkt : werte)
-        auf('[').zahl(punkt.x).zahl(punkt.y).zu(']');
-    return zu(']');
+        json.auf('[').zahl(punkt.x).zahl(punkt.y).zu(']');
+    return json.zu(']');
 }
 
 void tabelleSchreiben(Json& json, const LaufAuswertung& auswertung)
@@ -183,22 +72,26 @@ void achseSchreiben(Json& json, const Achse& achse)
 void linieSchreiben(Json& json, const Linienreihe& reihe)
 {
     json.auf('{').schluessel("art").text("linie").schluessel("name").text(reihe.name);
-    json.schluessel("farbe").farbe(reihe.farbe).schluessel("linienbreite").zahl(reihe.linienbreite);
-    json.schluessel("punkte").punkte(reihe.punkte).zu('}');
+    farbeSchreiben(json.schluessel("farbe"), reihe.farbe);
+    json.schluessel("linienbreite").zahl(reihe.linienbreite);
+    punkteSchreiben(json.schluessel("punkte"), reihe.punkte).zu('}');
 }
 
 void bandSchreiben(Json& json, const Bandreihe& reihe)
 {
     json.auf('{').schluessel("art").text("band").schluessel("name").text(reihe.name);
-    json.schluessel("farbe").farbe(reihe.farbe).schluessel("rand").farbe(reihe.rand);
+    farbeSchreiben(json.schluessel("farbe"), reihe.farbe);
+    farbeSchreiben(json.schluessel("rand"), reihe.rand);
     json.schluessel("randbreite").zahl(reihe.randbreite);
-    json.schluessel("oben").punkte(reihe.oben).schluessel("unten").punkte(reihe.unten).zu('}');
+    punkteSchreiben(json.schluessel("oben"), reihe.oben);
+    punkteSchreiben(json.schluessel("unten"), reihe.unten).zu('}');
 }
 
 void balkenSchreiben(Json& json, const Balkenreihe& reihe)
 {
     json.auf('{').schluessel("art").text("balken").schluessel("name").text(reihe.name);
-    json.schluessel("farbe").farbe(reihe.farbe).schluessel("balkenbreite").zahl(reihe.balkenbreite);
+    farbeSchreiben(json.schluessel("farbe"), reihe.farbe);
+    json.schluessel("balkenbreite").zahl(reihe.balkenbreite);
     json.schluessel("werte").zahlen(reihe.werte).zu('}');
 }
 
@@ -238,7 +131,7 @@ const char* eckeAusgeben(Ecke ecke)
 {
     Json json;
     json.auf('[').zahl(ecke.x).zahl(ecke.y).zu(']');
-    return ausgeben(json.fertig());
+    return textAusgeben(json.fertig());
 }
 
 } // namespace
@@ -262,17 +155,17 @@ EMSCRIPTEN_KEEPALIVE const char* kb_auswertung_darstellung()
     json.schluessel("diagramm");
     diagrammSchreiben(json, auswertung);
     json.zu('}');
-    return ausgeben(json.fertig());
+    return textAusgeben(json.fertig());
 }
 
 EMSCRIPTEN_KEEPALIVE const char* kb_deutsche_zahl(double wert, int nachkommastellen)
 {
-    return ausgeben(deutscheZahl(wert, nachkommastellen));
+    return textAusgeben(deutscheZahl(wert, nachkommastellen));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* kb_deutsche_zahl_kurz(double wert, int hoechstens)
 {
-    return ausgeben(deutscheZahlKurz(wert, hoechstens));
+    return textAusgeben(deutscheZahlKurz(wert, hoechstens));
 }
 
 // The corner beside the main window, as [x, y].
@@ -291,11 +184,11 @@ EMSCRIPTEN_KEEPALIVE const char* kb_im_bereich(double x, double y, double breite
     return eckeAusgeben(imBereich({x, y}, {breite, hoehe}, {bereichX, bereichY, bereichBreite, bereichHoehe}));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* kb_viele_spiele_hinweis() { return ausgeben(vieleSpieleHinweis()); }
+EMSCRIPTEN_KEEPALIVE const char* kb_viele_spiele_hinweis() { return textAusgeben(vieleSpieleHinweis()); }
 
 EMSCRIPTEN_KEEPALIVE const char* kb_viele_spiele_abbruchtext(int fertig, int spiele)
 {
-    return ausgeben(vieleSpieleAbbruchtext(fertig, spiele));
+    return textAusgeben(vieleSpieleAbbruchtext(fertig, spiele));
 }
 
 } // extern "C"

@@ -42,11 +42,10 @@ Freihandstift& stift(int k)
 }
 
 // What the page reads back: the changed rectangle (x, y, width, height) and
-// its pixels as the canvas takes them (R, G, B, A bytes), a user point, a text.
+// its pixels as the canvas takes them (R, G, B, A bytes), a user point.
 int bereich[4];
 std::vector<std::uint8_t> rgba;
 double nutzerpunkt[2];
-std::string text;
 int verhulstFehlerZyklus = -1;
 
 } // namespace
@@ -135,8 +134,7 @@ EMSCRIPTEN_KEEPALIVE int kb_zielsuche_zeichnen(double p)
 
 EMSCRIPTEN_KEEPALIVE const char* kb_feld_beschreibung()
 {
-    text = Feldansicht::beschreibung(spiel().feld);
-    return text.c_str();
+    return textAusgeben(Feldansicht::beschreibung(spiel().feld));
 }
 
 // ---- The chart ----
@@ -172,8 +170,7 @@ EMSCRIPTEN_KEEPALIVE int kb_schieberwert_nach_zyklus(int zyklus, int schieberwer
 }
 EMSCRIPTEN_KEEPALIVE const char* kb_histo_beschreibung(int zyklus, const char* anzahl)
 {
-    text = Histoansicht::beschreibung(zyklus, anzahl);
-    return text.c_str();
+    return textAusgeben(Histoansicht::beschreibung(zyklus, anzahl));
 }
 
 } // extern "C"

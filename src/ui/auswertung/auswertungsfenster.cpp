@@ -5,7 +5,7 @@
 #include "auswertungsdiagramm.h"
 #include "auswertungstabelle.h"
 #include "ergebnistext.h"
-#include "fensterplatz.h"
+#include "fensterlage.h"
 #include "projektorzoom.h"
 #include "schriften.h"
 #include "spielfeld.h"
@@ -50,20 +50,6 @@ QAccessibleInterface* alsFensterLesbar(const QString& klasse, QObject* objekt)
     if (klasse == QLatin1String("Auswertungsfenster") && objekt && objekt->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget*>(objekt), QAccessible::Window);
     return nullptr;
-}
-
-Rechteck alsRechteck(const QRect& rechteck)
-{
-    return {double(rechteck.x()), double(rechteck.y()), double(rechteck.width()), double(rechteck.height())};
-}
-
-// Beside the main window's frame, within its screen; whole pixels in, whole
-// pixels out.
-QPoint lageNeben(const QRect& hauptfenster, QSize groesse, const QRect& verfuegbar)
-{
-    const Ecke ecke = platzNeben(alsRechteck(hauptfenster), {double(groesse.width()), double(groesse.height())},
-                                 alsRechteck(verfuegbar));
-    return QPoint(static_cast<int>(std::lround(ecke.x)), static_cast<int>(std::lround(ecke.y)));
 }
 
 QPushButton* knopf(const QString& text, QWidget* eltern)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "projektorzoom.h"
 
+#include "fensterlage.h"
 #include "zoomstufen.h"
 
 #include <QGuiApplication>
@@ -12,13 +13,6 @@
 
 #include <algorithm>
 #include <cmath>
-
-QPoint imBereich(QPoint ecke, QSize groesse, const QRect& verfuegbar)
-{
-    const int rechts = std::max(verfuegbar.left(), verfuegbar.right() + 1 - groesse.width());
-    const int unten = std::max(verfuegbar.top(), verfuegbar.bottom() + 1 - groesse.height());
-    return QPoint(std::clamp(ecke.x(), verfuegbar.left(), rechts), std::clamp(ecke.y(), verfuegbar.top(), unten));
-}
 
 Projektorzoom::Projektorzoom(QWidget& fenster, std::function<QSize(double)> groesse,
                              std::function<void(double)> anwenden)

@@ -12,11 +12,6 @@ class QRect;
 class QScreen;
 class QWidget;
 
-// The top-left corner of a window of `groesse` put at `ecke` and moved into
-// the area `verfuegbar` as far as it fits (a larger window keeps to its
-// top-left corner).
-QPoint imBereich(QPoint ecke, QSize groesse, const QRect& verfuegbar);
-
 // The zoom of a whole window for a projector, kept within the available
 // area of the window's screen: steps with Ctrl+Plus and Ctrl+Minus, the
 // design size with Ctrl+0, and with F11 the largest zoom of any factor that

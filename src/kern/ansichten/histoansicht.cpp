@@ -19,12 +19,10 @@ constexpr int verhulstBreite = 2;
 constexpr Farbe weiss = farbeAus(255, 255, 255);
 constexpr Farbe geisterFarbe = farbeAus(215, 150, 150);
 constexpr Farbe startbalkenFarbe = farbeAus(255, 50, 50);
-constexpr Farbe balkenFarbe = farbeAus(200, 20, 20);
 constexpr Farbe tausenderFarbe = farbeAus(100, 100, 255);
 constexpr Farbe hunderterFarbe = farbeAus(200, 200, 255);
 constexpr Farbe zehnerFarbe = farbeAus(220, 220, 220);
 constexpr Farbe zyklusFarbe = farbeAus(240, 240, 240);
-constexpr Farbe vergleichsFarbe = farbeAus(15, 15, 200);
 constexpr Farbe verblassenFarbe = farbeAus(200, 200, 255);
 
 } // namespace

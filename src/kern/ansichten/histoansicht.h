@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "pixelbild.h"
+
 #include <string>
 #include <vector>
 
@@ -15,6 +17,11 @@ class Histoansicht
 public:
     // The cycles across the chart, also its last vertical grid line.
     static constexpr int zyklenImBild = 120;
+
+    // The bars of the game and the Verhulst curve drawn for comparison; the
+    // evaluation's plot shows them in the same colours.
+    static constexpr Farbe balkenFarbe = farbeAus(200, 20, 20);
+    static constexpr Farbe vergleichsFarbe = farbeAus(15, 15, 200);
 
     explicit Histoansicht(Zeichenflaeche& flaeche);
 

@@ -2,14 +2,22 @@
 #include "diagrammdaten.h"
 
 #include "deutschezahl.h"
+#include "histoansicht.h"
 #include "spielfeld.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr Auswertungsfarbe balkenFarbe{200, 20, 20};
-constexpr Auswertungsfarbe aktuellFarbe{15, 15, 200};
+// An opaque colour of the chart in the main window.
+constexpr Auswertungsfarbe wieImDiagramm(Farbe farbe)
+{
+    return {static_cast<int>((farbe >> 16) & 0xff), static_cast<int>((farbe >> 8) & 0xff),
+            static_cast<int>(farbe & 0xff)};
+}
+
+constexpr Auswertungsfarbe balkenFarbe = wieImDiagramm(Histoansicht::balkenFarbe);
+constexpr Auswertungsfarbe aktuellFarbe = wieImDiagramm(Histoansicht::vergleichsFarbe);
 constexpr Auswertungsfarbe besteFarbe{0, 150, 60};
 constexpr Auswertungsfarbe mittelFarbe{230, 120, 0};
 // Violet, translucent: in front of the red bars, which show through it, and

@@ -3,6 +3,7 @@
 
 #include "auswertungsfarbe.h"
 #include "laufauswertung.h"
+#include "zeichenop.h"
 
 #include <optional>
 #include <string>
@@ -12,14 +13,6 @@
 // counts as bars, the Verhulst curves of the current and of the best-fitting
 // t as lines, and after many games their mean with the band from the 10 %
 // to the 90 % quantile. x is the cycle, y the players.
-struct Punkt
-{
-    double x = 0.0;
-    double y = 0.0;
-
-    bool operator==(const Punkt&) const = default;
-};
-
 struct Linienreihe
 {
     std::string name;

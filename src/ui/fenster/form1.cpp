@@ -376,7 +376,7 @@ void Form1::exponentSetzen(double t)
 {
     if (t > groesstesT) {
         t = groesstesT;
-        m_ui.Text4->setText(QStringLiteral("8"));
+        m_ui.Text4->setText(klartextVon(groesstesT));
     }
     m_exponentT = t;
     m_ui.txtExponent->setText(QStringLiteral("t =") + hilfetextVon(t));

@@ -9,7 +9,7 @@ import { beimProgrammende, programmBeendet } from "../fenster/programmende";
 import { Steuertabelle } from "../fenster/seitendaten";
 import { Steuerelemente } from "../fenster/steuerelemente";
 import { Modell, VerhulstBruch, VerhulstFehler, feldGroesse } from "../modell/modell";
-import { Punkt, Zeichenflaeche } from "../zeichnen/zeichenflaeche";
+import { Leinwand, Punkt } from "../zeichnen/leinwand";
 import { Schieber, schieberFuer } from "./schieber";
 import { Schnelldurchlauf } from "./schnelldurchlauf";
 import { diagrammHilfe, feldHilfe, startwertHilfe, verhulstFehlertext, wachstumsrateHilfe } from "./texte";
@@ -29,8 +29,8 @@ function ereignisseVerarbeiten(): Promise<void> {
 }
 
 export class Form1 implements Spielzugang {
-    private readonly feldflaeche: Zeichenflaeche;
-    private readonly histoflaeche: Zeichenflaeche;
+    private readonly feldflaeche: Leinwand;
+    private readonly histoflaeche: Leinwand;
     private readonly schieber: Record<Schiebername, Schieber>;
     private readonly schnelldurchlauf = new Schnelldurchlauf({
         zielsuche: () => this.cmdZielsucheClick(),
@@ -48,8 +48,8 @@ export class Form1 implements Spielzugang {
         private readonly tabelle: Steuertabelle,
         private readonly hilfe: Hilfezeile,
     ) {
-        this.feldflaeche = new Zeichenflaeche(this.element("picAusgabe"), modell, 0, this.beschreibung("picAusgabe"));
-        this.histoflaeche = new Zeichenflaeche(this.element("picHisto"), modell, 1, this.beschreibung("picHisto"));
+        this.feldflaeche = new Leinwand(this.element("picAusgabe"), modell, 0, this.beschreibung("picAusgabe"));
+        this.histoflaeche = new Leinwand(this.element("picHisto"), modell, 1, this.beschreibung("picHisto"));
         const flaechen = [this.feldflaeche, this.histoflaeche];
         modell.beimZeichnen = (k) => flaechen[k]!.zeigenPlanen();
         this.schieber = {
@@ -137,7 +137,7 @@ export class Form1 implements Spielzugang {
     }
 
     private flaechenVerbinden(): void {
-        const verbinden = (flaeche: Zeichenflaeche, k: number, hilfetext: (p: Punkt) => string): void =>
+        const verbinden = (flaeche: Leinwand, k: number, hilfetext: (p: Punkt) => string): void =>
             flaeche.zeigerMelden({
                 gedrueckt: (p) => this.modell.stiftDruecken(k, p.x, p.y),
                 bewegt: (p) => {

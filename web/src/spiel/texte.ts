@@ -3,7 +3,7 @@
 // desktop program writes them (src/ui/fenster/hilfetexte.cpp and
 // meldungen.cpp); the numbers in them are the model's number texts.
 import { Modell, VerhulstFehler } from "../modell/modell";
-import { Punkt } from "../zeichnen/zeichenflaeche";
+import { Punkt } from "../zeichnen/leinwand";
 
 export function startwertHilfe(modell: Modell, text: string): string {
     return "Startwert A(0) =" + modell.hilfetext(modell.nachsichtigUmwandeln(text)) + " Spieler";

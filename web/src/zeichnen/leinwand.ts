@@ -18,7 +18,7 @@ export interface Zeigerfolge {
     losgelassen(p: Punkt): void;
 }
 
-export class Zeichenflaeche {
+export class Leinwand {
     private readonly leinwand: HTMLCanvasElement;
     private readonly kontext: CanvasRenderingContext2D;
     private zeigenGeplant = false;

@@ -10,10 +10,6 @@
 #include "bruecke_auswertung.h"
 #include "ensemblespiele.h"
 #include "laufauswertung.h"
-#include "spielfeld.h"
-#include "standardzufallsquelle.h"
-#include "verhulst.h"
-#include "zahltext.h"
 
 #include <emscripten/emscripten.h>
 
@@ -123,30 +119,15 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE const int* kb_ergebnis_zahlen() { return ergebnisZahlen.data(); }
 EMSCRIPTEN_KEEPALIVE int kb_ergebnis_laenge() { return static_cast<int>(ergebnisZahlen.size()); }
 
-EMSCRIPTEN_KEEPALIVE void kb_alles_zuruecksetzen() { spiel().feld.allesZuruecksetzen(); }
-EMSCRIPTEN_KEEPALIVE void kb_zufall_zum_start() { spiel().zufall.zumStart(); }
-
-// The new cycle, the count and whether the history holds it.
-EMSCRIPTEN_KEEPALIVE void kb_zyklus_abschliessen()
-{
-    const Zyklusergebnis ergebnis = spiel().feld.zyklusAbschliessen();
-    ergebnisZahlen = {ergebnis.zyklus, ergebnis.anzahlSpieler, ergebnis.gespeichert ? 1 : 0};
-}
-
-EMSCRIPTEN_KEEPALIVE int kb_zyklus() { return spiel().feld.zyklus(); }
-EMSCRIPTEN_KEEPALIVE int kb_start_anzahl() { return spiel().feld.startAnzahl(); }
-
-EMSCRIPTEN_KEEPALIVE const char* kb_klartext(double wert) { return textAusgeben(klartext(wert)); }
-EMSCRIPTEN_KEEPALIVE const char* kb_hilfetext(double wert) { return textAusgeben(hilfetext(wert)); }
-EMSCRIPTEN_KEEPALIVE double kb_nachsichtig_umwandeln(const char* text) { return nachsichtigUmwandeln(text); }
-EMSCRIPTEN_KEEPALIVE double kb_exponent_umwandeln(const char* text) { return exponentUmwandeln(text); }
+EMSCRIPTEN_KEEPALIVE int kb_zyklus() { return spiel().sitzung.spielfeld().zyklus(); }
+EMSCRIPTEN_KEEPALIVE int kb_start_anzahl() { return spiel().sitzung.spielfeld().startAnzahl(); }
 
 // The evaluation of the run as it stands, with the curves of many games
 // when they belong to it.
 EMSCRIPTEN_KEEPALIVE const char* kb_lauf_auswerten(double p, double t)
 {
     Spiel& s = spiel();
-    return textAusgeben(auswertungAlsJson(auswertungMerken(laufAuswerten(s.feld, p, t, s.ensemble, s.suche))));
+    return textAusgeben(auswertungAlsJson(auswertungMerken(laufAuswerten(s.sitzung.spielfeld(), p, t, s.ensemble, s.suche))));
 }
 
 // Many games: the worker begins them, plays them one by one and hands the
@@ -182,12 +163,5 @@ EMSCRIPTEN_KEEPALIVE const char* kb_ensemble_uebernehmen()
     return textAusgeben(json.fertig());
 }
 EMSCRIPTEN_KEEPALIVE void kb_ensemble_vergessen() { spiel().ensemble.reset(); }
-
-// ---- The main window's game ----
-
-// A field as after a start of the program: no last run to show as pale bars.
-EMSCRIPTEN_KEEPALIVE void kb_spielfeld_neu() { spiel().feld = Spielfeld(); }
-
-EMSCRIPTEN_KEEPALIVE double kb_groesstes_t() { return groesstesT; }
 
 } // extern "C"

@@ -3,19 +3,27 @@
 
 #include "anpassung.h"
 #include "ensemblespiele.h"
-#include "spielfeld.h"
-#include "standardzufallsquelle.h"
+#include "seitenbedienung.h"
+#include "spielsitzung.h"
+#include "zeichenflaeche.h"
 
 #include <optional>
 #include <string>
 
-// The one game the page plays: the field and its random source, as the
-// window holds them, the running fit and the last many games. Every part of
-// the bridge reaches it here.
+// The one game the page plays: the window's session on its two pictures
+// (the field, surface 0, and the chart, surface 1), the running fit and the
+// last many games. Every part of the bridge reaches it here. The surfaces
+// stay where they are for its life, so it is neither copied nor moved.
 struct Spiel
 {
-    Spielfeld feld;
-    StandardZufallsquelle zufall;
+    Spiel() = default;
+    Spiel(const Spiel&) = delete;
+    Spiel& operator=(const Spiel&) = delete;
+
+    Zeichenflaeche feldflaeche;
+    Zeichenflaeche histoflaeche;
+    Seitenbedienung bedienung;
+    Spielsitzung sitzung{bedienung, feldflaeche, histoflaeche};
     LaufendeAnpassung suche;
     std::optional<EnsembleKurven> ensemble;
 };

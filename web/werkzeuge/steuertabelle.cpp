@@ -6,8 +6,8 @@
 // shows the desktop's own words.
 #include "controltable.h"
 #include "erlaeuterungstext.h"
-#include "hilfetexte.h"
-#include "meldungen.h"
+#include "hilfezeilentexte.h"
+#include "meldungstexte.h"
 #include "menuebefehle.h"
 #include "projektorzoom.h"
 #include "zoomstufen.h"
@@ -190,7 +190,7 @@ int main()
     for (const ControlSpec& s : controlTable())
         steuerelemente.push_back(steuerelement(s));
     const std::string rahmen = objekt({{"hilfetexte", hilfetexte()}, {"menue", menue()},
-                                       {"information", jsonText(informationstext())}, {"zoom", zoom()},
+                                       {"information", jsonText(informationstext().c_str())}, {"zoom", zoom()},
                                        {"erlaeuterung", erlaeuterungsbild()}});
     std::printf("%s\n", objekt({{"clientWidth", zahl(clientWidthTwips)}, {"clientHeight", zahl(clientHeightTwips)},
                                 {"controls", liste(steuerelemente, ",\n")}, {"rahmen", rahmen}})

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "verhulst.h"
-
 #include <QString>
 
 class QWidget;
@@ -10,9 +8,3 @@ class QWidget;
 // The program's message boxes: modal, with an information icon and one OK,
 // their text in the window's font at the window's zoom.
 void hinweisZeigen(QWidget* eltern, const QString& titel, const QString& text, double zoom);
-
-// "Überlauf" or "Ungültiges Argument", and where the Verhulst curve stopped.
-QString verhulstFehlertext(VerhulstFehler fehler, int zyklus);
-
-// What the program is and what it is for, for the "Information" box.
-QString informationstext();

@@ -7,7 +7,7 @@
 // nothing of it but its t, through Spielzugang. Every number and text comes
 // from the model's evaluation of the run, written by the game layer as the
 // desktop writes it; this window only shows it.
-import { beimProgrammende, programmBeendet } from "../fenster/programmende";
+import { Programmende } from "../fenster/programmende";
 import { Auswertungsbruecke } from "../modell/auswertungsbruecke";
 import { EnsembleGrenzen, LaufAuswertung } from "../modell/modell";
 import { Auswertungsdiagramm } from "./auswertungsdiagramm";
@@ -63,14 +63,14 @@ export class Auswertungsfenster {
     private ersteAenderung = 0; // when the change came that the next update follows
     private fokusVorher: Element | null = null;
 
-    constructor(private readonly spiel: Spielzugang, hauptfenster: HTMLElement) {
+    constructor(private readonly spiel: Spielzugang, hauptfenster: HTMLElement, private readonly ende: Programmende) {
         auswertungsstilAnnehmen();
         this.bruecke = new Auswertungsbruecke(spiel.modell.modul);
         this.grenzen = spiel.modell.ensembleGrenzen();
         this.rahmen = new Fensterrahmen("Auswertung – Kettenbrief", grundgroesse, hauptfenster, this.bruecke,
             () => this.schliessen());
         // The program's end closes the window and stops its many games.
-        beimProgrammende(() => this.schliessen());
+        ende.beimProgrammende(() => this.schliessen());
         this.uebernehmen = knopf("Bestes t übernehmen", "auswertungUebernehmen", () => this.bestesTUebernehmen());
         this.starten = knopf("Viele Spiele", "auswertungVieleSpiele", () => this.vieleSpieleStarten());
         this.abbrechen = knopf("Abbrechen", "auswertungAbbrechen", () => this.vieleSpiele.abbrechen());
@@ -141,7 +141,7 @@ export class Auswertungsfenster {
 
     private tastenEinrichten(): void {
         document.addEventListener("keydown", (e) => {
-            if (e.ctrlKey && !e.altKey && !e.shiftKey && !e.metaKey && e.key.toLowerCase() === "t" && !programmBeendet()) {
+            if (e.ctrlKey && !e.altKey && !e.shiftKey && !e.metaKey && e.key.toLowerCase() === "t" && !this.ende.beendet()) {
                 e.preventDefault();
                 this.umschalten();
             }
@@ -231,6 +231,6 @@ export class Auswertungsfenster {
 }
 
 /** Sets the evaluation up beside `hauptfenster`, hidden until Ctrl+T. */
-export function auswertungEinrichten(spiel: Spielzugang, hauptfenster: HTMLElement): Auswertungsfenster {
-    return new Auswertungsfenster(spiel, hauptfenster);
+export function auswertungEinrichten(spiel: Spielzugang, hauptfenster: HTMLElement, ende: Programmende): Auswertungsfenster {
+    return new Auswertungsfenster(spiel, hauptfenster, ende);
 }

@@ -4,19 +4,7 @@
 // itself, so the page tries that first; otherwise the window goes away as on
 // the desktop, and a German note says the program has ended, how to close
 // the tab and how to start anew. Nothing of the window runs afterwards:
-// handlers that could still be running (a quick run) ask programmBeendet().
-
-let beendet = false;
-const beobachter: Array<() => void> = [];
-
-export function programmBeendet(): boolean {
-    return beendet;
-}
-
-/** Called once when the program ends, for whatever must stop then. */
-export function beimProgrammende(bei: () => void): void {
-    beobachter.push(bei);
-}
+// what could still be running (a quick run, many games) is told to stop.
 
 function hinweis(): HTMLElement {
     const element = document.createElement("div");
@@ -35,14 +23,30 @@ function hinweis(): HTMLElement {
     return element;
 }
 
-/** Ends the program: `seite` (the window with its menu bar) disappears. */
-export function programmBeenden(seite: HTMLElement): void {
-    if (beendet) return;
-    beendet = true;
-    for (const bei of beobachter) bei();
-    window.close();
-    seite.hidden = true;
-    const ende = hinweis();
-    document.body.append(ende);
-    ende.querySelector("button")?.focus();
+/** The program's end in the page; `seite` (the window with its menu bar) disappears then. */
+export class Programmende {
+    private istBeendet = false;
+    private readonly beobachter: Array<() => void> = [];
+
+    constructor(private readonly seite: HTMLElement) {}
+
+    beendet(): boolean {
+        return this.istBeendet;
+    }
+
+    /** Called once when the program ends, for whatever must stop then. */
+    beimProgrammende(bei: () => void): void {
+        this.beobachter.push(bei);
+    }
+
+    beenden(): void {
+        if (this.istBeendet) return;
+        this.istBeendet = true;
+        for (const bei of this.beobachter) bei();
+        window.close();
+        this.seite.hidden = true;
+        const ende = hinweis();
+        document.body.append(ende);
+        ende.querySelector("button")?.focus();
+    }
 }

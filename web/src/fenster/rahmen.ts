@@ -8,7 +8,7 @@ import { Hilfezeile } from "./hilfezeile";
 import { festeHilfetexteBeobachten, hilfezeileErstellen } from "./hilfezeilenfeld";
 import { informationZeigen } from "./information";
 import { beschriftungOhneZeichen, Menueleiste } from "./menueleiste";
-import { programmBeendet, programmBeenden } from "./programmende";
+import { Programmende } from "./programmende";
 import { Projektorzoom } from "./projektorzoom";
 import { rahmentexteLesen } from "./rahmentexte";
 import { Seitendaten } from "./seitendaten";
@@ -18,6 +18,7 @@ export interface Rahmen {
     menueleiste: Menueleiste;
     zoom: Projektorzoom;
     erlaeuterung: Erlaeuterung;
+    ende: Programmende;
 }
 
 function element<T extends HTMLElement>(name: string): T {
@@ -40,21 +41,20 @@ function umhuellen(fenster: HTMLElement): { seite: HTMLElement; rahmen: HTMLElem
 
 export function rahmenEinrichten(fenster: HTMLElement, daten: Seitendaten): Rahmen {
     const texte = rahmentexteLesen(daten);
-    // As the desktop's start-up: the controls the design keeps but never uses.
-    for (const name of ["HScroll1", "txtSkala", "Command4"]) element(name).hidden = true;
     const { seite, rahmen } = umhuellen(fenster);
     const hilfezeile = hilfezeileErstellen(element<HTMLInputElement>("txtHilfe"));
     festeHilfetexteBeobachten(fenster, hilfezeile, texte.hilfetexte);
     const erlaeuterung = new Erlaeuterung(element("image2"), element("Command8"), texte.erlaeuterung);
     const informationTitel = beschriftungOhneZeichen(texte.menue.find((b) => b.name === "cmdInfo")?.text ?? "").text;
+    const ende = new Programmende(seite);
     const leiste = new Menueleiste(texte.menue, {
-        cmdEnde: () => programmBeenden(seite),
+        cmdEnde: () => ende.beenden(),
         cmdStoch: () => erlaeuterung.zeigen(),
         cmdInfo: () => void informationZeigen(texte.information, informationTitel),
-    }, programmBeendet);
+    }, () => ende.beendet());
     rahmen.prepend(leiste.element);
     const zoom = new Projektorzoom(rahmen, texte.zoom, (text) => hilfezeile.zeigen(text));
     zoom.tastenEinrichten();
     zoom.zuruecksetzen();
-    return { hilfezeile, menueleiste: leiste, zoom, erlaeuterung };
+    return { hilfezeile, menueleiste: leiste, zoom, erlaeuterung, ende };
 }

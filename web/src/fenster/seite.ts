@@ -20,13 +20,12 @@ export async function seiteStarten(): Promise<void> {
     // The frame around the game: menu bar, help line, explanation, information, zoom.
     const rahmen = rahmenEinrichten(fenster, daten);
     const modell = await Modell.laden();
-    modell.allesZuruecksetzen();
 
-    const form1 = new Form1(modell, elemente, daten.steuertabelle, rahmen.hilfezeile);
+    const form1 = new Form1(modell, elemente, daten.steuertabelle, rahmen.hilfezeile, rahmen.ende);
     form1.neuZeichnen(zoomFaktor());
     beiZoomAenderung((zoom) => form1.neuZeichnen(zoom));
     // The evaluation opens beside the window with its menu bar.
-    const auswertung = auswertungEinrichten(form1, fenster.parentElement ?? fenster);
+    const auswertung = auswertungEinrichten(form1, fenster.parentElement ?? fenster, rahmen.ende);
     // A browser keeps Ctrl+T for its own tabs (and Ctrl+N for windows), so
     // the page opens its evaluation from the menu bar as well (Alt+A); the
     // game from program start is the evaluation's button.

@@ -16,22 +16,24 @@ declare global {
     function KettenbriefModell(einstellungen?: object): Promise<ModellModul>;
 }
 
-export interface Zyklusergebnis {
-    zyklus: number;
-    anzahlSpieler: number;
-    gespeichert: boolean;
-}
+/**
+ * What the game session tells the page of its controls: the method of that
+ * name, with the control's name, a number (a bar's value, 1 for shown) and
+ * up to two texts (a box's text, a message and its title).
+ */
+export type Bedienungsart = "text" | "anfang" | "wert" | "sichtbar" | "nachVorn" | "beschreibung" | "hilfe"
+    | "meldung" | "spielGeaendert";
+export type Bedienung = Record<Bedienungsart, (name: string, zahl: number, text: string, zweiter: string) => void>;
+
+/** The session's handlers without arguments, by their names in the module. */
+export type Handler = "start_up" | "cmd_start_click" | "cmd_zielsuche_click" | "cmd_ergebnis_click"
+    | "command1_click" | "command2_click" | "schnelldurchlauf_weiter" | "command3_click" | "command5_click"
+    | "command6_click" | "command7_click" | "spiel_vom_programmstart" | "programm_beenden" | "meldung_geschlossen";
 
 export const enum VerhulstFehler {
     keiner = 0,
     ueberlauf = 1,
     ungueltigesArgument = 2,
-}
-
-/** Where a curve failed: its error and the cycle whose step had no value, or -1. */
-export interface VerhulstBruch {
-    fehler: VerhulstFehler;
-    fehlerZyklus: number;
 }
 
 export interface Abweichung {
@@ -109,16 +111,41 @@ export class Modell {
         return this.modul.HEAP32.subarray(anfang, anfang + this.zahl("kb_ergebnis_laenge"));
     }
 
-    // ---- The window's pictures: surface 0 the field, 1 the chart ----
+    // ---- The main window's game session ----
 
-    /** Told which surface a call drew on, so that the page shows it after the handler. */
-    beimZeichnen: (flaeche: number) => void = () => {};
+    /** Told after each call of the session, which may have drawn on both surfaces. */
+    beimZeichnen: () => void = () => {};
 
-    private zeichnen(flaeche: number, name: string, typen: string[] = [], werte: unknown[] = []): number {
-        const ergebnis = this.zahl(name, typen, werte);
-        this.beimZeichnen(flaeche);
+    bedienungSetzen(bedienung: Bedienung): void {
+        (this.modul as unknown as { bedienung: Bedienung }).bedienung = bedienung;
+    }
+    /** A handler of the session; returns its number (1: a quick run begins, or goes on). */
+    sitzung(handler: Handler): number {
+        const ergebnis = this.zahl(`kb_${handler}`);
+        this.beimZeichnen();
         return ergebnis;
     }
+    /** A handler with a control's name and numbers: vsc_start_change, mouse_move, text_edited, ... */
+    sitzungMit(handler: string, name: string | null, ...zahlen: number[]): void {
+        const typen = [...(name === null ? [] : ["string"]), ...zahlen.map(() => "number")];
+        this.zahl(`kb_${handler}`, typen, [...(name === null ? [] : [name]), ...zahlen]);
+        this.beimZeichnen();
+    }
+    /** What a pupil typed into a box, for the session to read. */
+    textEingegeben(name: string, text: string): void {
+        this.zahl("kb_text_eingegeben", ["string", "string"], [name, text]);
+    }
+    hilfetextVon(name: string): string {
+        return this.text("kb_hilfetext_von", ["string"], [name]);
+    }
+    wachstumsrate(): number {
+        return this.zahl("kb_wachstumsrate");
+    }
+    exponentT(): number {
+        return this.zahl("kb_exponent_t");
+    }
+
+    // ---- The window's pictures: surface 0 the field, 1 the chart ----
 
     flaecheEinrichten(k: number, breiteTwips: number, hoeheTwips: number, hintergrund: number): void {
         this.zahl("kb_flaeche_einrichten", ["number", "number", "number", "number"], [k, breiteTwips, hoeheTwips, hintergrund]);
@@ -146,102 +173,15 @@ export class Modell {
         const p = this.zahl("kb_zu_nutzer", ["number", "number", "number"], [k, x, y]) / 8;
         return { x: this.modul.HEAPF64[p]!, y: this.modul.HEAPF64[p + 1]! };
     }
-    stiftDruecken(k: number, x: number, y: number): void {
-        this.zahl("kb_stift_druecken", ["number", "number", "number"], [k, x, y]);
-    }
-    stiftBewegen(k: number, x: number, y: number): void {
-        this.zeichnen(k, "kb_stift_bewegen", ["number", "number", "number"], [k, x, y]);
-    }
-    stiftLoslassen(k: number): void {
-        this.zahl("kb_stift_los", ["number"], [k]);
-    }
-    feldgitterZeichnen(): void {
-        this.zeichnen(0, "kb_feld_gitter");
-    }
-    ergebnisZeichnen(): void {
-        this.zeichnen(0, "kb_feld_ergebnis");
-    }
-    /** Places the start players and draws them. */
-    startSpielerZeichnen(anzahl: number): void {
-        this.zeichnen(0, "kb_start_spieler_zeichnen", ["number"], [anzahl]);
-    }
-    /** One recruitment pass with every attempt drawn; the number of new recruits. */
-    zielsucheZeichnen(p: number): number {
-        return this.zeichnen(0, "kb_zielsuche_zeichnen", ["number"], [p]);
-    }
-    feldBeschreibung(): string {
-        return this.text("kb_feld_beschreibung", [], []);
-    }
-    spaltenMitGeisterbalken(): void {
-        this.zeichnen(1, "kb_histo_geister");
-    }
-    histoGitterZeichnen(xEnde: number): void {
-        this.zeichnen(1, "kb_histo_gitter", ["number"], [xEnde]);
-    }
-    senkrechteGitterlinien(): void {
-        this.zeichnen(1, "kb_histo_senkrecht");
-    }
-    startbalkenZeichnen(a0: number): void {
-        this.zeichnen(1, "kb_histo_startbalken", ["number"], [a0]);
-    }
-    balkenZeichnen(n: number, anzahl: number): void {
-        this.zeichnen(1, "kb_histo_balken", ["number", "number"], [n, anzahl]);
-    }
-    histoLoeschen(): void {
-        this.zeichnen(1, "kb_histo_loeschen");
-    }
-    /** Draws the Verhulst curve up to a cycle, faded or for comparison, and says where it failed. */
-    verhulstZeichnen(a0: number, p: number, t: number, letzterZyklus: number, verblasst: boolean): VerhulstBruch {
-        const fehler = this.zeichnen(1, "kb_histo_verhulst", ["number", "number", "number", "number", "number"],
-            [a0, p, t, letzterZyklus, verblasst ? 1 : 0]) as VerhulstFehler;
-        return { fehler, fehlerZyklus: this.zahl("kb_histo_verhulst_fehlerzyklus") };
-    }
     /** The chart's left edge in the window's unzoomed pixels at a value of its scroll bar. */
     histoLinkerRand(schieberwert: number): number {
         return this.zahl("kb_histo_linker_rand", ["number"], [schieberwert]);
     }
-    /** The chart's scroll bar after cycle n is committed. */
-    schieberwertNachZyklus(zyklus: number, schieberwert: number): number {
-        return this.zahl("kb_schieberwert_nach_zyklus", ["number", "number"], [zyklus, schieberwert]);
-    }
-    histoBeschreibung(zyklus: number, anzahl: string): string {
-        return this.text("kb_histo_beschreibung", ["number", "string"], [zyklus, anzahl]);
-    }
-
-    allesZuruecksetzen(): void {
-        this.zahl("kb_alles_zuruecksetzen");
-    }
-
-    zufallZumStart(): void {
-        this.zahl("kb_zufall_zum_start");
-    }
-
-    zyklusAbschliessen(): Zyklusergebnis {
-        this.zahl("kb_zyklus_abschliessen");
-        const z = this.ergebnisZahlen();
-        return { zyklus: z[0]!, anzahlSpieler: z[1]!, gespeichert: z[2] === 1 };
-    }
-
     zyklus(): number {
         return this.zahl("kb_zyklus");
     }
     startAnzahl(): number {
         return this.zahl("kb_start_anzahl");
-    }
-
-    /** Number box form: "37", "-3", "1.5". */
-    klartext(wert: number): string {
-        return this.text("kb_klartext", ["number"], [wert]);
-    }
-    /** Help-line form: " 10", "-3", " .5". */
-    hilfetext(wert: number): string {
-        return this.text("kb_hilfetext", ["number"], [wert]);
-    }
-    nachsichtigUmwandeln(text: string): number {
-        return this.zahl("kb_nachsichtig_umwandeln", ["string"], [text]);
-    }
-    exponentUmwandeln(text: string): number {
-        return this.zahl("kb_exponent_umwandeln", ["string"], [text]);
     }
 
     laufAuswerten(p: number, t: number): LaufAuswertung {
@@ -276,16 +216,5 @@ export class Modell {
     }
     ensembleVergessen(): void {
         this.zahl("kb_ensemble_vergessen");
-    }
-
-    // ---- The main window's game ----
-
-    /** A field as after a start of the program, its history empty. */
-    spielfeldNeu(): void {
-        this.zahl("kb_spielfeld_neu");
-    }
-    /** The largest exponent t the program takes over; a larger one is cut to it. */
-    groesstesT(): number {
-        return this.zahl("kb_groesstes_t");
     }
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <functional>
+#include <optional>
 #include <vector>
 
 // The quick run: ten cycles at one click, each a recruitment pass and a
@@ -10,29 +10,29 @@
 //
 // A click while a run is going adds a run of its own that is played at that
 // point, before the running one goes on, as if it were called from within
-// it. The runs wait on a stack of their own instead of the call stack, so a
-// held key can neither nest calls without end nor pile up cycles without
-// bound: a click is ignored while more than hoechstensWartend - 10 cycles
-// are still waiting.
+// it. The runs wait on a stack instead of the call stack, so a held key can
+// neither nest calls without end nor pile up cycles without bound: a click is
+// ignored while more than hoechstensWartend - 10 cycles are still waiting.
+//
+// It only says which step comes next: the edition plays it, and waits for
+// its events in its own way (the desktop processes them in a loop, the page
+// yields to the browser).
 class Schnelldurchlauf
 {
 public:
     static constexpr int zyklenJeLauf = 10;
     static constexpr int hoechstensWartend = 200;
 
-    struct Schritte
-    {
-        std::function<void()> zielsuche;
-        std::function<void()> ergebnis;
-        // Lets the waiting window events run; false once the program ends.
-        std::function<bool()> ereignisseVerarbeiten;
-    };
+    enum class Schritt { ereignisse, zielsuche, ergebnis };
 
-    explicit Schnelldurchlauf(Schritte schritte) : m_schritte(std::move(schritte)) {}
-
-    // A click on the button. Plays the run (and every run added meanwhile)
-    // when none is going; otherwise adds one. False when it was ignored.
+    // A click on the button: adds a run; false when it was ignored.
     bool klick();
+    // The next step of the run on top, taken off it; none when all runs are played.
+    std::optional<Schritt> naechsterSchritt();
+    // Whether a run has steps left.
+    bool laeuft() const { return !m_laeufe.empty(); }
+    // The program ends: the cycles still waiting are dropped.
+    void beenden() { m_laeufe.clear(); }
 
     // Cycles of all runs that are not committed yet.
     int wartendeZyklen() const;
@@ -47,11 +47,5 @@ private:
         int erledigt = 0; // steps already taken
     };
 
-    void abspielen();
-    // False when the program ends.
-    bool schrittAusfuehren(int schritt);
-
-    Schritte m_schritte;
     std::vector<Lauf> m_laeufe; // the newest on top
-    bool m_laeuft = false;
 };

@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "verhulst.h"
+
+#include <string>
+
+// "Überlauf" or "Ungültiges Argument", and where the Verhulst curve stopped.
+std::string verhulstFehlertext(VerhulstFehler fehler, int zyklus);
+
+// What the program is and what it is for, for the "Information" box (HTML).
+std::string informationstext();

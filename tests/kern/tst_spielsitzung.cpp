@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game session without a window: a recorded Bedienung stands for the
+// controls. What is checked are the rules both editions share: the quick
+// run's stop at the program's end, the message before t is taken over, the
+// parameters' help, and the exact text of a t from the evaluation.
+#include "bedienung.h"
+#include "kastentexte.h"
+#include "spielsitzung.h"
+#include "zeichenflaeche.h"
+
+#include <QTest>
+
+#include <clocale>
+#include <cstdio>
+#include <map>
+
+namespace {
+
+struct Aufgezeichnet final : Bedienung
+{
+    std::map<Steuerelement, std::string> texte{{Steuerelement::txtStart, "10"}, {Steuerelement::txtFaktor, "5"},
+                                               {Steuerelement::Text4, "1"}};
+    std::map<Steuerelement, int> werte{{Steuerelement::HScroll1, 15}, {Steuerelement::HScroll2, 0}};
+    std::map<Steuerelement, bool> sichtbare;
+    std::vector<std::string> hilfen;
+    std::vector<std::string> meldungen;
+    std::function<void()> nachMeldung; // the OK not pressed yet
+    int aenderungen = 0;
+
+    std::string text(Steuerelement k) const override { return texte.contains(k) ? texte.at(k) : ""; }
+    void textSetzen(Steuerelement k, const std::string& t) override { texte[k] = t; }
+    void anfangZeigen(Steuerelement) override {}
+    int wert(Steuerelement l) const override { return werte.at(l); }
+    int minimum(Steuerelement) const override { return 0; }
+    void wertSetzen(Steuerelement l, int w) override { werte[l] = w; }
+    bool sichtbar(Steuerelement e) const override { return !sichtbare.contains(e) || sichtbare.at(e); }
+    void sichtbarSetzen(Steuerelement e, bool s) override { sichtbare[e] = s; }
+    void nachVorn(Steuerelement) override {}
+    void beschreibungSetzen(Steuerelement, const std::string&) override {}
+    void hilfeZeigen(const std::string& t) override { hilfen.push_back(t); }
+    void meldungZeigen(const std::string&, const std::string& t, std::function<void()> danach) override
+    {
+        meldungen.push_back(t);
+        nachMeldung = std::move(danach);
+    }
+    void spielGeaendert() override { ++aenderungen; }
+    char dezimaltrenner() const override { return ','; }
+};
+
+struct Sitzung
+{
+    Aufgezeichnet bedienung;
+    Zeichenflaeche feld;
+    Zeichenflaeche histo;
+    Spielsitzung sitzung{bedienung, feld, histo};
+
+    Sitzung()
+    {
+        feld.anzeigeSetzen({80, 80, 1.0});
+        histo.anzeigeSetzen({200, 100, 1.0});
+        sitzung.startUp();
+    }
+};
+
+} // namespace
+
+class TestSpielsitzung : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void schnelldurchlaufEndetMitDemProgramm_data();
+    void schnelldurchlaufEndetMitDemProgramm();
+    void neuesTErstNachDerMeldung();
+    void parameterZeigenIhreHilfe();
+    void fuenfzehnStellenWieC_data();
+    void fuenfzehnStellenWieC();
+};
+
+void TestSpielsitzung::schnelldurchlaufEndetMitDemProgramm_data()
+{
+    QTest::addColumn<int>("endeNachWarten");
+    QTest::addColumn<int>("zyklen");
+    // Waits 1 and 2 come before the first pass; each cycle waits twice.
+    QTest::newRow("before the first cycle") << 1 << 0;
+    QTest::newRow("between pass and commit of cycle 3") << 7 << 2;
+    QTest::newRow("never: the whole run") << 99 << 10;
+}
+
+void TestSpielsitzung::schnelldurchlaufEndetMitDemProgramm()
+{
+    QFETCH(int, endeNachWarten);
+    QFETCH(int, zyklen);
+    Sitzung s;
+    QVERIFY(s.sitzung.command2Click());
+    // A second click while it runs adds ten cycles; the edition does not drive it.
+    QVERIFY(!s.sitzung.command2Click());
+    QCOMPARE(s.sitzung.wartendeZyklen(), 20);
+    int gewartet = 0;
+    while (s.sitzung.schnelldurchlaufWeiter())
+        if (++gewartet == endeNachWarten)
+            s.sitzung.programmBeenden();
+    const int erwartet = endeNachWarten == 99 ? 20 : zyklen;
+    QCOMPARE(s.sitzung.spielfeld().zyklus(), erwartet);
+    QCOMPARE(s.sitzung.wartendeZyklen(), 0);
+    if (endeNachWarten != 99) {
+        // After the end no run starts, and Ctrl+N leaves the game as it is.
+        QVERIFY(!s.sitzung.command2Click());
+        s.sitzung.spielVomProgrammstart();
+        QCOMPARE(s.sitzung.spielfeld().zyklus(), zyklen);
+    }
+}
+
+void TestSpielsitzung::neuesTErstNachDerMeldung()
+{
+    Sitzung s;
+    s.bedienung.texte[Steuerelement::txtFaktor] = "15";
+    s.bedienung.texte[Steuerelement::Text4] = "8";
+    s.sitzung.command3Click(); // t = 8 at p = 15
+    s.sitzung.command1Click(); // overflows
+    QCOMPARE(s.bedienung.meldungen.size(), std::size_t{1});
+    QVERIFY(s.bedienung.meldungen[0].starts_with("Überlauf"));
+    // Typing a smaller t and taking it over: the faded old curve fails
+    // again, and t changes only once its message is closed.
+    s.bedienung.texte[Steuerelement::Text4] = "1,5";
+    s.bedienung.nachMeldung = nullptr;
+    s.sitzung.command3Click();
+    QCOMPARE(s.bedienung.meldungen.size(), std::size_t{2});
+    QCOMPARE(s.sitzung.exponentT(), 8.0);
+    QVERIFY(s.bedienung.nachMeldung);
+    s.bedienung.nachMeldung();
+    QCOMPARE(s.sitzung.exponentT(), 1.5);
+    QCOMPARE(s.bedienung.texte[Steuerelement::txtExponent], std::string("t = 1.5"));
+    // A t above 8 is cut, in the box as well.
+    s.bedienung.texte[Steuerelement::Text4] = "12";
+    s.sitzung.command3Click();
+    QCOMPARE(s.sitzung.exponentT(), 8.0);
+    QCOMPARE(s.bedienung.texte[Steuerelement::Text4], std::string("8"));
+}
+
+void TestSpielsitzung::parameterZeigenIhreHilfe()
+{
+    Sitzung s;
+    s.bedienung.hilfen.clear();
+    const int vorher = s.bedienung.aenderungen;
+    s.sitzung.vscFaktorChange(12);
+    s.sitzung.vscFaktorChange(12); // the same value again changes no text
+    s.sitzung.vscStartChange(40);
+    QCOMPARE(s.bedienung.hilfen, (std::vector<std::string>{"Wachstumsrate p = 120%", "Startwert A(0) = 40 Spieler"}));
+    QCOMPARE(s.bedienung.texte[Steuerelement::Text1], std::string("40"));
+    QCOMPARE(s.sitzung.spielfeld().startAnzahl(), 40);
+    QCOMPARE(s.bedienung.aenderungen, vorher + 3);
+    // The strict reading with the user's comma, the leading number otherwise.
+    s.bedienung.texte[Steuerelement::txtFaktor] = "1,5";
+    QCOMPARE(s.sitzung.wachstumsrate(), 1.5);
+    s.bedienung.texte[Steuerelement::txtFaktor] = "7x";
+    QCOMPARE(s.sitzung.wachstumsrate(), 7.0);
+}
+
+void TestSpielsitzung::fuenfzehnStellenWieC_data()
+{
+    QTest::addColumn<double>("wert");
+    for (const double wert : {0.982, 1.0, 1.5, 8.0, 0.1 + 0.2, 1.0 / 3.0, 123456789012345678.0, 1e-5, 0.0001,
+                              -2.75, 99999999999999.99, 0.0, 1e300})
+        QTest::addRow("%.17g", wert) << wert;
+}
+
+void TestSpielsitzung::fuenfzehnStellenWieC()
+{
+    QFETCH(double, wert);
+    // The C library in its own locale is the reference.
+    std::setlocale(LC_NUMERIC, "C");
+    char erwartet[64];
+    std::snprintf(erwartet, sizeof erwartet, "%.15g", wert);
+    QCOMPARE(fuenfzehnStellen(wert), std::string(erwartet));
+}
+
+QTEST_APPLESS_MAIN(TestSpielsitzung)
+#include "tst_spielsitzung.moc"

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's controls as the page calls them: each event of a
+// control goes to the game session by the control's name, and what a pupil
+// typed or moved goes to the session's controls first.
+#include "bruecke.h"
+
+#include <emscripten/emscripten.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+Steuerelement element(const char* name)
+{
+    const auto gefunden = steuerelementNachName(name);
+    if (!gefunden)
+        throw std::invalid_argument(std::string("no control of the game named ") + name);
+    return *gefunden;
+}
+
+Spielsitzung& sitzung()
+{
+    return spiel().sitzung;
+}
+
+} // namespace
+
+extern "C" {
+
+// ---- What a pupil did to the controls ----
+
+EMSCRIPTEN_KEEPALIVE void kb_text_eingegeben(const char* name, const char* text)
+{
+    spiel().bedienung.textEingegeben(element(name), text);
+}
+EMSCRIPTEN_KEEPALIVE void kb_leiste_einrichten(const char* name, int wert, int minimum)
+{
+    spiel().bedienung.leisteEinrichten(element(name), wert, minimum);
+}
+EMSCRIPTEN_KEEPALIVE void kb_wert_geaendert(const char* name, int wert)
+{
+    spiel().bedienung.wertGeaendert(element(name), wert);
+}
+EMSCRIPTEN_KEEPALIVE void kb_sichtbar_geaendert(const char* name, int sichtbar)
+{
+    spiel().bedienung.sichtbarGeaendert(element(name), sichtbar != 0);
+}
+EMSCRIPTEN_KEEPALIVE void kb_dezimaltrenner(int trenner) { spiel().bedienung.dezimaltrennerSetzen(static_cast<char>(trenner)); }
+EMSCRIPTEN_KEEPALIVE void kb_meldung_geschlossen() { spiel().bedienung.meldungGeschlossen(); }
+
+// ---- The session's handlers ----
+
+EMSCRIPTEN_KEEPALIVE void kb_start_up() { sitzung().startUp(); }
+EMSCRIPTEN_KEEPALIVE void kb_cmd_start_click() { sitzung().cmdStartClick(); }
+EMSCRIPTEN_KEEPALIVE void kb_cmd_zielsuche_click() { sitzung().cmdZielsucheClick(); }
+EMSCRIPTEN_KEEPALIVE void kb_cmd_ergebnis_click() { sitzung().cmdErgebnisClick(); }
+EMSCRIPTEN_KEEPALIVE void kb_command1_click() { sitzung().command1Click(); }
+// 1 when a quick run begins: the page then calls kb_schnelldurchlauf_weiter
+// after each time it let the browser paint and handle events.
+EMSCRIPTEN_KEEPALIVE int kb_command2_click() { return sitzung().command2Click() ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE int kb_schnelldurchlauf_weiter() { return sitzung().schnelldurchlaufWeiter() ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE void kb_command3_click() { sitzung().command3Click(); }
+EMSCRIPTEN_KEEPALIVE void kb_command5_click() { sitzung().command5Click(); }
+EMSCRIPTEN_KEEPALIVE void kb_command6_click() { sitzung().command6Click(); }
+EMSCRIPTEN_KEEPALIVE void kb_command7_click() { sitzung().command7Click(); }
+EMSCRIPTEN_KEEPALIVE void kb_vsc_start_change(int wert) { sitzung().vscStartChange(wert); }
+EMSCRIPTEN_KEEPALIVE void kb_vsc_faktor_change(int wert) { sitzung().vscFaktorChange(wert); }
+EMSCRIPTEN_KEEPALIVE void kb_text_edited(const char* name) { sitzung().textEdited(element(name)); }
+EMSCRIPTEN_KEEPALIVE void kb_spiel_vom_programmstart() { sitzung().spielVomProgrammstart(); }
+EMSCRIPTEN_KEEPALIVE void kb_programm_beenden() { sitzung().programmBeenden(); }
+EMSCRIPTEN_KEEPALIVE int kb_beendet() { return sitzung().beendet() ? 1 : 0; }
+
+EMSCRIPTEN_KEEPALIVE void kb_mouse_down(const char* name, double x, double y) { sitzung().mouseDown(element(name), {x, y}); }
+EMSCRIPTEN_KEEPALIVE void kb_mouse_move(const char* name, double x, double y) { sitzung().mouseMove(element(name), {x, y}); }
+EMSCRIPTEN_KEEPALIVE void kb_mouse_up(const char* name) { sitzung().mouseUp(element(name)); }
+
+// ---- What the evaluation reads and changes ----
+
+EMSCRIPTEN_KEEPALIVE double kb_wachstumsrate() { return sitzung().wachstumsrate(); }
+EMSCRIPTEN_KEEPALIVE double kb_exponent_t() { return sitzung().exponentT(); }
+EMSCRIPTEN_KEEPALIVE void kb_exponent_uebernehmen(double t) { sitzung().exponentUebernehmen(t); }
+
+// The help text over a box the session composes it for (txtStart, txtFaktor).
+EMSCRIPTEN_KEEPALIVE const char* kb_hilfetext_von(const char* name) { return textAusgeben(sitzung().hilfetext(element(name))); }
+
+} // extern "C"

@@ -46,7 +46,6 @@ EMSCRIPTEN_KEEPALIVE void kb_sichtbar_geaendert(const char* name, int sichtbar)
 {
     spiel().bedienung.sichtbarGeaendert(element(name), sichtbar != 0);
 }
-EMSCRIPTEN_KEEPALIVE void kb_dezimaltrenner(int trenner) { spiel().bedienung.dezimaltrennerSetzen(static_cast<char>(trenner)); }
 EMSCRIPTEN_KEEPALIVE void kb_meldung_geschlossen() { spiel().bedienung.meldungGeschlossen(); }
 
 // ---- The session's handlers ----

@@ -29,14 +29,17 @@ public:
     void hilfeZeigen(const std::string& text) override;
     void meldungZeigen(const std::string& titel, const std::string& text, std::function<void()> danach) override;
     void spielGeaendert() override;
-    char dezimaltrenner() const override { return m_dezimaltrenner; }
+    // The boxes of A(0) and p are read-only and hold the whole numbers their
+    // scroll bars wrote, which read the same with any separator: the page
+    // does not ask the browser's number format for one, which would cost a
+    // tenth of its opening.
+    char dezimaltrenner() const override { return '.'; }
 
     // ---- What the page tells ----
     void textEingegeben(Steuerelement kasten, std::string text) { m_texte[kasten] = std::move(text); }
     void leisteEinrichten(Steuerelement leiste, int wert, int minimum);
     void wertGeaendert(Steuerelement leiste, int wert) { m_werte[leiste] = wert; }
     void sichtbarGeaendert(Steuerelement element, bool sichtbar) { m_sichtbar[element] = sichtbar; }
-    void dezimaltrennerSetzen(char trenner) { m_dezimaltrenner = trenner; }
     // The message's OK was pressed: what waited for it runs now.
     void meldungGeschlossen();
 
@@ -46,5 +49,4 @@ private:
     std::map<Steuerelement, int> m_minima;
     std::map<Steuerelement, bool> m_sichtbar;
     std::function<void()> m_nachMeldung;
-    char m_dezimaltrenner = '.';
 };

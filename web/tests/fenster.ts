@@ -154,14 +154,18 @@ await pruefen({
         // In the order of the page: a label is read as its text, "Δ" has a name.
         assert.deepEqual(namen, ["Vergleich mit Verhulst", "Startwert A(0) einstellen", null, "Delta"]);
     }),
-    "der Daumen von HScroll2 folgt dem Zeiger, Zoom und Wert werden gemeldet": () => mitSeite(async ({ seite }) => {
+    "der Daumen von HScroll2 folgt dem Zeiger, das Diagramm mit ihm, der Zoom wird gemeldet": () => mitSeite(async ({ seite }) => {
         await seite.evaluate(() => {
             const laden = (window as unknown as { kettenbriefStarten: (name: string) => any }).kettenbriefStarten;
             const w = window as unknown as { gemeldet: string[] };
             w.gemeldet = [];
-            laden("fenster/steuerelemente").rollbalken("HScroll2").beiAenderung((wert: number) => w.gemeldet.push(`wert ${wert}`));
+            const balken = document.getElementById("HScroll2")!, diagramm = document.getElementById("picHisto")!;
+            // Each new value of the bar, with where the chart stands then.
+            new MutationObserver(() => w.gemeldet.push(`wert ${balken.getAttribute("aria-valuenow")} ${diagramm.style.left}`))
+                .observe(balken, { attributes: true, attributeFilter: ["aria-valuenow"] });
             laden("fenster/projektorzoom").beiZoomAenderung((zoom: number) => w.gemeldet.push(`zoom ${zoom}`));
         });
+        const linksVorher = await seite.$eval("#picHisto", (e) => (e as HTMLElement).style.left);
         const rinne = await seite.$eval("#HScroll2 .rinne", (e) => e.getBoundingClientRect().toJSON() as DOMRect);
         const daumen = await seite.$eval("#HScroll2 .daumen", (e) => e.getBoundingClientRect().toJSON() as DOMRect);
         await seite.mouse.move(daumen.left + 5, daumen.top + 5);
@@ -171,11 +175,16 @@ await pruefen({
         await seite.keyboard.down("Control");
         await seite.keyboard.press("+");
         await seite.keyboard.up("Control");
+        // A MutationObserver reports after the handler: one frame later.
+        await seite.evaluate(() => new Promise((fertig) => requestAnimationFrame(fertig)));
         const gemeldet = await seite.evaluate(() => (window as unknown as { gemeldet: string[] }).gemeldet);
         assert.equal(gemeldet.length, 5, gemeldet.join(", "));
         assert.equal(gemeldet[4], "zoom 1.25");
-        const halb = Number(gemeldet[3]?.slice(5));
-        assert.ok(Math.abs(halb - 12300) <= 60, String(halb));
+        const [, halb, links] = gemeldet[3]?.split(" ") ?? [];
+        assert.ok(Math.abs(Number(halb) - 12300) <= 60, String(halb));
+        // The chart moved left with the bar, and stands where it was at each value.
+        assert.ok(parseFloat(links ?? "") < parseFloat(linksVorher), `${links} nach ${linksVorher}`);
+        assert.equal(new Set(gemeldet.slice(0, 4).map((m) => m.split(" ")[2])).size, 4, gemeldet.join(", "));
     }),
     "Programm beenden: das Fenster geht, ein Hinweis bleibt, F1 wirkt nicht mehr": () => mitSeite(async ({ seite }) => {
         await seite.keyboard.down("Control");

@@ -10,9 +10,12 @@
 #include "meldungstexte.h"
 #include "menuebefehle.h"
 #include "projektorzoom.h"
+#include "twips.h"
 #include "zoomstufen.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -104,9 +107,21 @@ const char* schriftName(FontFace schrift)
     return "";
 }
 
+// The control's rectangle in CSS pixels at zoom 1, relative to its parent,
+// [left, top, width, height]; a line is a band 1 pixel thick.
+std::string rechteck(const ControlSpec& s)
+{
+    const auto px = [](int twips) { return static_cast<double>(twips) / twipsProPixel; };
+    if (s.kind != ControlKind::Line)
+        return liste({zahl(px(s.left)), zahl(px(s.top)), zahl(px(s.width)), zahl(px(s.height))});
+    return liste({zahl(px(std::min(s.left, s.left + s.width))), zahl(px(std::min(s.top, s.top + s.height))),
+                  zahl(std::max(px(std::abs(s.width)), 1.0)), zahl(std::max(px(std::abs(s.height)), 1.0))});
+}
+
 std::string steuerelement(const ControlSpec& s)
 {
     return objekt({
+        {"rechteck", rechteck(s)},
         {"name", jsonText(s.name)}, {"kind", jsonText(artName(s.kind))}, {"parent", jsonText(s.parent)},
         {"left", zahl(s.left)}, {"top", zahl(s.top)}, {"width", zahl(s.width)}, {"height", zahl(s.height)},
         {"text", jsonText(s.text)}, {"backColour", zahl(s.backColour)}, {"textColour", zahl(s.textColour)},
@@ -193,6 +208,8 @@ int main()
                                        {"information", jsonText(informationstext().c_str())}, {"zoom", zoom()},
                                        {"erlaeuterung", erlaeuterungsbild()}});
     std::printf("%s\n", objekt({{"clientWidth", zahl(clientWidthTwips)}, {"clientHeight", zahl(clientHeightTwips)},
+                                {"clientPixel", liste({zahl(clientWidthTwips / double(twipsProPixel)),
+                                                       zahl(clientHeightTwips / double(twipsProPixel))})},
                                 {"controls", liste(steuerelemente, ",\n")}, {"rahmen", rahmen}})
                             .c_str());
     return 0;

@@ -6,8 +6,9 @@ export type Steuerart =
     | "Panel" | "Surface" | "Button" | "PictureButton" | "TextBox" | "BorderlessTextBox"
     | "Label" | "VScrollBar" | "HScrollBar" | "Line" | "Picture" | "Explanation";
 
-/** One control as designed; positions and sizes in twips (15 per CSS pixel at zoom 1). */
+/** One control as designed; positions and sizes in twips, its rectangle also in CSS pixels at zoom 1. */
 export interface Steuerbeschreibung {
+    rechteck: [number, number, number, number];
     name: string;
     kind: Steuerart;
     parent: string;
@@ -35,8 +36,8 @@ export interface Steuerbeschreibung {
 }
 
 export interface Steuertabelle {
-    clientWidth: number;
-    clientHeight: number;
+    /** The client area's width and height in CSS pixels at zoom 1. */
+    clientPixel: [number, number];
     controls: Steuerbeschreibung[];
 }
 
@@ -50,5 +51,3 @@ export function seitendatenLesen(): Seitendaten {
     if (!element?.textContent) throw new Error("Die Seite enthält keine Daten.");
     return JSON.parse(element.textContent) as Seitendaten;
 }
-
-export const twipsProPixel = 15;

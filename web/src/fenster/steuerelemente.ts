@@ -1,34 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the window's controls from the control table: each control is an
-// element at its design rectangle (twips / 15 CSS pixels), inside its
+// element at its design rectangle (in CSS pixels, as the table gives it), inside its
 // parent, with the control's name as its id, its German name for screen
 // readers and its place in the Tab order. The projector zoom scales the
 // whole window at once (projektorzoom.ts), so these are the sizes at zoom 1.
 import { farbe } from "./rahmentexte";
 import { Rollbalken } from "./rollbalken";
-import { Seitendaten, Steuerbeschreibung, twipsProPixel } from "./seitendaten";
+import { Seitendaten, Steuerbeschreibung } from "./seitendaten";
 
-export type Steuerelemente = Map<string, HTMLElement>;
+/** The window's controls by their names in the design, and its scroll bars. */
+export class Steuerelemente {
+    readonly elemente = new Map<string, HTMLElement>();
+    readonly rollbalken = new Map<string, Rollbalken>();
 
-const rollbalkenNachName = new Map<string, Rollbalken>();
+    element(name: string): HTMLElement {
+        const element = this.elemente.get(name);
+        if (!element) throw new Error(`${name} fehlt im Fenster.`);
+        return element;
+    }
 
-/** The scroll bar of that name (vscStart, vscFaktor, HScroll1, HScroll2). */
-export function rollbalken(name: string): Rollbalken {
-    const balken = rollbalkenNachName.get(name);
-    if (!balken) throw new Error(`Kein Rollbalken namens ${name}`);
-    return balken;
+    /** The scroll bar of that name (vscStart, vscFaktor, HScroll1, HScroll2). */
+    balken(name: string): Rollbalken {
+        const balken = this.rollbalken.get(name);
+        if (!balken) throw new Error(`Kein Rollbalken namens ${name}`);
+        return balken;
+    }
 }
 
-/** A control's rectangle in CSS pixels at zoom 1, relative to its parent; a line is a band 1 pixel thick. */
+/** A control's rectangle in CSS pixels at zoom 1, relative to its parent, as the table gives it. */
 export function designRechteck(s: Steuerbeschreibung): { links: number; oben: number; breite: number; hoehe: number } {
-    const px = (twips: number): number => twips / twipsProPixel;
-    if (s.kind === "Line") {
-        return {
-            links: px(Math.min(s.left, s.left + s.width)), oben: px(Math.min(s.top, s.top + s.height)),
-            breite: Math.max(px(Math.abs(s.width)), 1), hoehe: Math.max(px(Math.abs(s.height)), 1),
-        };
-    }
-    return { links: px(s.left), oben: px(s.top), breite: px(s.width), hoehe: px(s.height) };
+    const [links, oben, breite, hoehe] = s.rechteck;
+    return { links, oben, breite, hoehe };
 }
 
 function schriftfamilie(s: Steuerbeschreibung): string {
@@ -80,7 +82,7 @@ function flaeche(): HTMLElement {
     return element;
 }
 
-function rollbalkenElement(s: Steuerbeschreibung): HTMLElement {
+function rollbalkenElement(s: Steuerbeschreibung, alle: Steuerelemente): HTMLElement {
     const element = document.createElement("div");
     const r = designRechteck(s);
     const senkrecht = s.kind === "VScrollBar";
@@ -88,11 +90,11 @@ function rollbalkenElement(s: Steuerbeschreibung): HTMLElement {
         minimum: s.minimum, maximum: s.maximum, wert: s.value, schritt: s.step,
         laenge: senkrecht ? r.hoehe : r.breite, breite: senkrecht ? r.breite : r.hoehe,
     });
-    rollbalkenNachName.set(s.name, balken);
+    alle.rollbalken.set(s.name, balken);
     return element;
 }
 
-function elementFuer(s: Steuerbeschreibung, bilder: Record<string, string>): HTMLElement {
+function elementFuer(s: Steuerbeschreibung, bilder: Record<string, string>, alle: Steuerelemente): HTMLElement {
     switch (s.kind) {
         case "Button":
         case "PictureButton":
@@ -105,7 +107,7 @@ function elementFuer(s: Steuerbeschreibung, bilder: Record<string, string>): HTM
             return flaeche();
         case "VScrollBar":
         case "HScrollBar":
-            return rollbalkenElement(s);
+            return rollbalkenElement(s, alle);
         case "Picture": {
             const element = document.createElement("div");
             if (s.picture) element.append(bildElement(bilder[s.picture], s.pictureWidth, s.pictureHeight));
@@ -159,9 +161,10 @@ function zugaenglichMachen(element: HTMLElement, s: Steuerbeschreibung): void {
 }
 
 export function steuerelementeBauen(fenster: HTMLElement, daten: Seitendaten): Steuerelemente {
-    const elemente: Steuerelemente = new Map();
+    const alle = new Steuerelemente();
+    const elemente = alle.elemente;
     for (const s of daten.steuertabelle.controls) {
-        const element = elementFuer(s, daten.bilder);
+        const element = elementFuer(s, daten.bilder, alle);
         element.id = s.name;
         element.classList.add("steuer", s.kind);
         gestalten(element, s);
@@ -169,5 +172,5 @@ export function steuerelementeBauen(fenster: HTMLElement, daten: Seitendaten): S
         (elemente.get(s.parent) ?? fenster).append(element);
         elemente.set(s.name, element);
     }
-    return elemente;
+    return alle;
 }

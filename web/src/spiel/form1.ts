@@ -9,9 +9,9 @@ import { meldungZeigen } from "../fenster/meldung";
 import { Programmende } from "../fenster/programmende";
 import { Steuertabelle } from "../fenster/seitendaten";
 import { Steuerelemente } from "../fenster/steuerelemente";
+import { Rollbalken } from "../fenster/rollbalken";
 import { Bedienung, Handler, Modell } from "../modell/modell";
 import { Leinwand } from "../zeichnen/leinwand";
-import { Schieber, schieberFuer } from "./schieber";
 
 const kastennamen = ["txtStart", "txtFaktor", "Text1", "Text4", "txtdelta", "txtNeuSum", "txtExponent", "txtSkala"] as const;
 type Kastenname = (typeof kastennamen)[number];
@@ -27,15 +27,10 @@ function ereignisseVerarbeiten(): Promise<void> {
     });
 }
 
-// The decimal separator of the browser's language, for reading parameters.
-function dezimaltrenner(): number {
-    return (1.5).toLocaleString().charCodeAt(1);
-}
-
 export class Form1 implements Spielzugang {
     private readonly kaesten = {} as Record<Kastenname, HTMLInputElement>;
     private readonly bilder: Record<Bildname, Leinwand>;
-    private readonly schieber: Record<Schiebername, Schieber>;
+    private readonly schieber = {} as Record<Schiebername, Rollbalken>;
     private readonly aenderungen: (() => void)[] = [];
     private zoom = 1;
     private ebene = 0; // the stacking level of the picture raised last
@@ -58,10 +53,11 @@ export class Form1 implements Spielzugang {
             this.bilder.picAusgabe.zeigenPlanen();
             this.bilder.picHisto.zeigenPlanen();
         };
-        this.schieber = {
-            vscStart: schieberFuer("vscStart", true), vscFaktor: schieberFuer("vscFaktor", true),
-            HScroll1: schieberFuer("HScroll1", false), HScroll2: schieberFuer("HScroll2", false),
-        };
+        for (const name of ["vscStart", "vscFaktor", "HScroll1", "HScroll2"] as const)
+            this.schieber[name] = elemente.balken(name);
+        // The bars of A(0) and p report a dragged value when the thumb is
+        // released, as on the desktop; the chart's bar follows the thumb.
+        this.schieber.vscStart.verfolgung = this.schieber.vscFaktor.verfolgung = false;
         modell.bedienungSetzen(this.bedienung());
         this.sitzungEinrichten();
         this.handlerVerbinden();
@@ -126,10 +122,9 @@ export class Form1 implements Spielzugang {
 
     // The session reads the boxes and bars as they stand at the start.
     private sitzungEinrichten(): void {
-        this.modell.sitzungMit("dezimaltrenner", null, dezimaltrenner());
         for (const name of kastennamen) this.modell.textEingegeben(name, this.kaesten[name].value);
         for (const name of ["HScroll1", "HScroll2"] as const)
-            this.modell.sitzungMit("leiste_einrichten", name, this.schieber[name].wert(), this.schieber[name].minimum());
+            this.modell.sitzungMit("leiste_einrichten", name, this.schieber[name].wert, this.schieber[name].minimum);
     }
 
     private handlerVerbinden(): void {
@@ -200,8 +195,6 @@ export class Form1 implements Spielzugang {
     }
 
     private element(name: string): HTMLElement {
-        const element = this.elemente.get(name);
-        if (!element) throw new Error(`${name} fehlt im Fenster.`);
-        return element;
+        return this.elemente.element(name);
     }
 }

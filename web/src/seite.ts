@@ -1,20 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the page: the window's frame and controls, then the model.
-import { Modell } from "../modell/modell";
-import { auswertungEinrichten } from "../auswertung/auswertungsfenster";
-import { Form1 } from "../spiel/form1";
-import { beiZoomAenderung, zoomFaktor } from "./projektorzoom";
-import { rahmenEinrichten } from "./rahmen";
-import { seitendatenLesen, twipsProPixel } from "./seitendaten";
-import { steuerelementeBauen } from "./steuerelemente";
+import { Modell } from "./modell/modell";
+import { auswertungEinrichten } from "./auswertung/auswertungsfenster";
+import { Form1 } from "./spiel/form1";
+import { beiZoomAenderung, zoomFaktor } from "./fenster/projektorzoom";
+import { rahmenEinrichten } from "./fenster/rahmen";
+import { seitendatenLesen } from "./fenster/seitendaten";
+import { steuerelementeBauen } from "./fenster/steuerelemente";
 
 export async function seiteStarten(): Promise<void> {
     const daten = seitendatenLesen();
     const fenster = document.createElement("main");
     fenster.id = "Form1";
     fenster.setAttribute("aria-label", "Kettenbrief");
-    fenster.style.width = `${daten.steuertabelle.clientWidth / twipsProPixel}px`;
-    fenster.style.height = `${daten.steuertabelle.clientHeight / twipsProPixel}px`;
+    const [breite, hoehe] = daten.steuertabelle.clientPixel;
+    fenster.style.width = `${breite}px`;
+    fenster.style.height = `${hoehe}px`;
     document.body.append(fenster);
     const elemente = steuerelementeBauen(fenster, daten);
     // The frame around the game: menu bar, help line, explanation, information, zoom.

@@ -1,21 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The model as the page calls it: plain C functions on one game (the field
-// and its random source, as the window holds them) and one ensemble, with
-// results in fixed buffers the page reads from the module's memory. Texts
-// go in and out as UTF-8; the evaluation of a run comes out as JSON.
+// The model as the page calls it: the one game of the page and the many
+// games the worker plays, as plain C functions with results in fixed
+// buffers the page reads from the module's memory. Texts go out as UTF-8.
 #include "bruecke.h"
-#include "json.h"
 
 #include "anpassung.h"
-#include "bruecke_auswertung.h"
 #include "ensemblespiele.h"
-#include "laufauswertung.h"
 
 #include <emscripten/emscripten.h>
 
-#include <cmath>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,70 +32,6 @@ namespace {
 // cycle's numbers after a commit, a row of many games.
 std::vector<int> ergebnisZahlen;
 
-void abweichungSchreiben(Json& json, const Abweichung& abweichung)
-{
-    json.auf('{');
-    json.schluessel("vergleichbar").wahr(abweichung.vergleichbar);
-    json.schluessel("fehler").zahl(static_cast<int>(abweichung.fehler));
-    json.schluessel("fehlerZyklus").zahl(abweichung.fehlerZyklus);
-    json.schluessel("quadratsumme").zahl(abweichung.quadratsumme);
-    json.schluessel("rms").zahl(abweichung.rms);
-    json.zu('}');
-}
-
-void anpassungSchreiben(Json& json, const BesteAnpassung& anpassung)
-{
-    json.auf('{');
-    json.schluessel("gefunden").wahr(anpassung.gefunden);
-    json.schluessel("zyklen").zahl(anpassung.zyklen);
-    json.schluessel("k").zahl(anpassung.k);
-    json.schluessel("t").zahl(anpassung.t);
-    json.schluessel("quadratsumme").zahl(anpassung.quadratsumme);
-    json.schluessel("rms").zahl(anpassung.rms);
-    json.zu('}');
-}
-
-void ensembleSchreiben(Json& json, const EnsembleKurven& kurven)
-{
-    json.auf('{');
-    json.schluessel("spiele").zahl(kurven.auftrag.spiele);
-    json.schluessel("startSpieler").zahl(kurven.auftrag.startSpieler);
-    json.schluessel("p").zahl(kurven.auftrag.p);
-    json.schluessel("zyklen").zahl(kurven.auftrag.zyklen);
-    json.schluessel("mittel").zahlen(kurven.mittel);
-    json.schluessel("quantil10").zahlen(kurven.quantil10);
-    json.schluessel("quantil90").zahlen(kurven.quantil90);
-    json.schluessel("anpassung");
-    anpassungSchreiben(json, kurven.anpassung);
-    json.zu('}');
-}
-
-std::string auswertungAlsJson(const LaufAuswertung& auswertung)
-{
-    Json json;
-    json.auf('{');
-    json.schluessel("anzahlen").zahlen(auswertung.anzahlen);
-    json.schluessel("zyklus").zahl(auswertung.zyklus);
-    json.schluessel("p").zahl(auswertung.p);
-    json.schluessel("t").zahl(auswertung.t);
-    json.schluessel("verhulstAktuell").zahlen(auswertung.verhulstAktuell);
-    json.schluessel("aktuell");
-    abweichungSchreiben(json, auswertung.aktuell);
-    json.schluessel("beste");
-    anpassungSchreiben(json, auswertung.beste);
-    json.schluessel("verhulstBeste").zahlen(auswertung.verhulstBeste);
-    json.schluessel("andererFaktor").wahr(auswertung.andererFaktor);
-    json.schluessel("ohneZielsuche").zahlen(auswertung.ohneZielsuche);
-    json.schluessel("ensemble");
-    if (auswertung.ensemble)
-        ensembleSchreiben(json, *auswertung.ensemble);
-    else
-        json.zahl(NAN);
-    json.zu('}');
-    return json.fertig();
-}
-
-
 // The ensemble the worker plays, game by game.
 struct Ensemble
 {
@@ -121,14 +51,6 @@ EMSCRIPTEN_KEEPALIVE int kb_ergebnis_laenge() { return static_cast<int>(ergebnis
 
 EMSCRIPTEN_KEEPALIVE int kb_zyklus() { return spiel().sitzung.spielfeld().zyklus(); }
 EMSCRIPTEN_KEEPALIVE int kb_start_anzahl() { return spiel().sitzung.spielfeld().startAnzahl(); }
-
-// The evaluation of the run as it stands, with the curves of many games
-// when they belong to it.
-EMSCRIPTEN_KEEPALIVE const char* kb_lauf_auswerten(double p, double t)
-{
-    Spiel& s = spiel();
-    return textAusgeben(auswertungAlsJson(auswertungMerken(laufAuswerten(s.sitzung.spielfeld(), p, t, s.ensemble, s.suche))));
-}
 
 // Many games: the worker begins them, plays them one by one and hands the
 // counts of all games to the page, which computes the curves.
@@ -155,12 +77,9 @@ EMSCRIPTEN_KEEPALIVE void kb_ensemble_spiel(int index)
 EMSCRIPTEN_KEEPALIVE const int* kb_ensemble_zeile(int index) { return ensemble->tabelle.zeile(index).data(); }
 
 // The games' curves become the game's, for the evaluation of its run.
-EMSCRIPTEN_KEEPALIVE const char* kb_ensemble_uebernehmen()
+EMSCRIPTEN_KEEPALIVE void kb_ensemble_uebernehmen()
 {
     spiel().ensemble = ensembleKurvenBerechnen(ensemble->auftrag, ensemble->tabelle);
-    Json json;
-    ensembleSchreiben(json, *spiel().ensemble);
-    return textAusgeben(json.fertig());
 }
 EMSCRIPTEN_KEEPALIVE void kb_ensemble_vergessen() { spiel().ensemble.reset(); }
 

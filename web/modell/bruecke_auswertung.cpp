@@ -4,8 +4,6 @@
 // numbers, the evaluation window's place and the texts of many games, all
 // from the game layer that the desktop uses too. Texts come out as UTF-8,
 // the larger results as JSON.
-#include "bruecke_auswertung.h"
-
 #include "bruecke.h"
 #include "json.h"
 
@@ -14,20 +12,16 @@
 #include "diagrammdaten.h"
 #include "ergebnistext.h"
 #include "fensterplatz.h"
+#include "laufauswertung.h"
 #include "vielespieletexte.h"
 
 #include <emscripten/emscripten.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
 namespace {
-
-LaufAuswertung& letzteAuswertung()
-{
-    static LaufAuswertung letzte;
-    return letzte;
-}
 
 Json& farbeSchreiben(Json& json, Auswertungsfarbe f)
 {
@@ -136,19 +130,18 @@ const char* eckeAusgeben(Ecke ecke)
 
 } // namespace
 
-const LaufAuswertung& auswertungMerken(LaufAuswertung auswertung)
-{
-    return letzteAuswertung() = std::move(auswertung);
-}
-
 extern "C" {
 
-// The sentences, the table and the plot of the run evaluated last.
+// The run as it stands evaluated at the p and t of the window: the
+// sentences, the table, the plot and the best t (none when no t fits).
 EMSCRIPTEN_KEEPALIVE const char* kb_auswertung_darstellung()
 {
-    const LaufAuswertung& auswertung = letzteAuswertung();
+    Spiel& s = spiel();
+    const LaufAuswertung auswertung = laufAuswerten(s.sitzung.spielfeld(), s.sitzung.wachstumsrate(),
+                                                    s.sitzung.exponentT(), s.ensemble, s.suche);
     Json json;
     json.auf('{');
+    json.schluessel("bestesT").zahl(auswertung.beste.gefunden ? auswertung.beste.t : NAN);
     json.schluessel("absaetze").texte(ergebnisabsaetze(auswertung));
     json.schluessel("tabelle");
     tabelleSchreiben(json, auswertung);

@@ -9,7 +9,7 @@
 // desktop writes it; this window only shows it.
 import { Programmende } from "../fenster/programmende";
 import { Auswertungsbruecke } from "../modell/auswertungsbruecke";
-import { EnsembleGrenzen, LaufAuswertung } from "../modell/modell";
+import { EnsembleGrenzen } from "../modell/modell";
 import { Auswertungsdiagramm } from "./auswertungsdiagramm";
 import { auswertungsstilAnnehmen } from "./auswertungsstil";
 import { Auswertungstabelle } from "./auswertungstabelle";
@@ -58,7 +58,7 @@ export class Auswertungsfenster {
     private readonly tabelle = new Auswertungstabelle();
     private readonly tabellenrahmen = document.createElement("div");
     private readonly vieleSpiele: VieleSpiele;
-    private stand: LaufAuswertung | null = null;
+    private bestesT: number | null = null;
     private zeitgeber: number | null = null;
     private ersteAenderung = 0; // when the change came that the next update follows
     private fokusVorher: Element | null = null;
@@ -194,21 +194,20 @@ export class Auswertungsfenster {
     private aktualisieren(): void {
         if (this.zeitgeber !== null) clearTimeout(this.zeitgeber);
         this.zeitgeber = null;
-        const stand = this.spiel.modell.laufAuswerten(this.spiel.wachstumsrate(), this.spiel.exponentT());
-        this.stand = stand;
         const darstellung = this.bruecke.darstellung();
+        this.bestesT = darstellung.bestesT;
         this.ergebnis.replaceChildren(...darstellung.absaetze.map((absatz) => {
             const p = document.createElement("p");
             p.textContent = absatz;
             return p;
         }));
-        this.uebernehmen.disabled = !stand.beste.gefunden;
+        this.uebernehmen.disabled = darstellung.bestesT === null;
         this.tabelle.setzen(darstellung.tabelle);
         this.diagramm.zeigen(darstellung.diagramm);
     }
 
     private bestesTUebernehmen(): void {
-        if (this.stand?.beste.gefunden) this.spiel.exponentUebernehmen(this.stand.beste.t);
+        if (this.bestesT !== null) this.spiel.exponentUebernehmen(this.bestesT);
     }
 
     private vieleSpieleStarten(): void {

@@ -35,6 +35,8 @@ export interface Tabellendaten {
 }
 
 export interface Darstellung {
+    /** The t that fits best, or null when none does. */
+    bestesT: number | null;
     absaetze: string[];
     tabelle: Tabellendaten;
     diagramm: Diagrammdaten;
@@ -59,7 +61,7 @@ export class Auswertungsbruecke {
         return { x, y };
     }
 
-    /** What the evaluation shows of the run the model evaluated last (Modell.laufAuswerten). */
+    /** What the evaluation shows of the run as it stands, at the window's p and t. */
     darstellung(): Darstellung {
         return JSON.parse(this.text("kb_auswertung_darstellung")) as Darstellung;
     }

@@ -36,49 +36,6 @@ export const enum VerhulstFehler {
     ungueltigesArgument = 2,
 }
 
-export interface Abweichung {
-    vergleichbar: boolean;
-    fehler: VerhulstFehler;
-    fehlerZyklus: number;
-    quadratsumme: number;
-    rms: number;
-}
-
-export interface BesteAnpassung {
-    gefunden: boolean;
-    zyklen: number;
-    k: number;
-    t: number;
-    quadratsumme: number;
-    rms: number;
-}
-
-export interface EnsembleKurven {
-    spiele: number;
-    startSpieler: number;
-    p: number;
-    zyklen: number;
-    mittel: number[];
-    quantil10: number[];
-    quantil90: number[];
-    anpassung: BesteAnpassung;
-}
-
-/** The evaluation of the current run, as the desktop's evaluation window shows it. */
-export interface LaufAuswertung {
-    anzahlen: number[];
-    zyklus: number;
-    p: number;
-    t: number;
-    verhulstAktuell: number[];
-    aktuell: Abweichung;
-    beste: BesteAnpassung;
-    verhulstBeste: number[];
-    andererFaktor: boolean;
-    ohneZielsuche: number[];
-    ensemble: EnsembleKurven | null;
-}
-
 /** The ranges the model keeps many games in. */
 export interface EnsembleGrenzen {
     mindestSpiele: number;
@@ -86,9 +43,6 @@ export interface EnsembleGrenzen {
     mindestZyklen: number;
     hoechstZyklen: number;
 }
-
-export const feldGroesse = 50;
-export const verlaufGrenze = 1200;
 
 export class Modell {
     private constructor(readonly modul: ModellModul) {}
@@ -184,10 +138,6 @@ export class Modell {
         return this.zahl("kb_start_anzahl");
     }
 
-    laufAuswerten(p: number, t: number): LaufAuswertung {
-        return JSON.parse(this.text("kb_lauf_auswerten", ["number", "number"], [p, t])) as LaufAuswertung;
-    }
-
     /** Begins many games; returns their number after the bounds were applied. */
     ensembleBeginnen(spiele: number, startSpieler: number, p: number, zyklen: number): number {
         return this.zahl("kb_ensemble_beginnen", ["number", "number", "number", "number"],
@@ -211,8 +161,8 @@ export class Modell {
         return this.modul.HEAP32.subarray(anfang, anfang + this.ensembleZyklen() + 1);
     }
     /** The games' curves, which from now on belong to the evaluation of the run. */
-    ensembleUebernehmen(): EnsembleKurven {
-        return JSON.parse(this.text("kb_ensemble_uebernehmen", [], [])) as EnsembleKurven;
+    ensembleUebernehmen(): void {
+        this.zahl("kb_ensemble_uebernehmen");
     }
     ensembleVergessen(): void {
         this.zahl("kb_ensemble_vergessen");

@@ -52,6 +52,7 @@ void tabelleSchreiben(Json& json, const LaufAuswertung& auswertung)
             json.zahl(n);
     json.zu(']');
     json.schluessel("hinweis").text(Auswertungszeilen::ohneZielsucheHinweis());
+    farbeSchreiben(json.schluessel("markierung"), Auswertungszeilen::markierungsfarbe());
     json.schluessel("text").text(zeilen.alsText());
     json.zu('}');
 }

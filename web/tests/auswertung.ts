@@ -192,6 +192,11 @@ try {
                 (reihen) => reihen.map((r) => [(r as HTMLTableRowElement).cells[0]!.textContent, r.getAttribute("title")]));
             const hinweis = "„Ergebnis“ ohne „Zielsuche“: In diesem Zyklus konnte niemand dazukommen.";
             assert.deepEqual(markiert, [16, 17, 18, 19, 20, 21, 22, 23, 24, 25].map((n) => [String(n), hinweis]));
+            // The mark is a colour of its own, given with the table.
+            const [markiertGrund, sonstGrund] = await s.seite.$$eval(".auswertungstabelle tbody tr", (reihen) =>
+                [reihen[16]!, reihen[15]!].map((r) => getComputedStyle((r as HTMLTableRowElement).cells[0]!).backgroundColor));
+            assert.match(markiertGrund ?? "", /^rgb\(/);
+            assert.notEqual(markiertGrund, sonstGrund);
         },
         "das Spiel vom Programmstart aus der Auswertung": async () => {
             await s.seite.click("#auswertungProgrammstart");

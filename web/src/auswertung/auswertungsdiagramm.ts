@@ -8,7 +8,7 @@
 // the page's zoom included), through one transform from cycles and players
 // to pixels. The run shown is kept, so any change of size or zoom draws it
 // anew, crisply.
-import { Diagrammdaten, Farbe, Punkt } from "../modell/auswertungsbruecke";
+import { css, Diagrammdaten, Punkt } from "../modell/auswertungsbruecke";
 
 const gitterFarbe = "rgb(220, 220, 220)";
 const schrift = '12px "Liberation Sans", sans-serif';
@@ -18,10 +18,6 @@ interface Legendeneintrag {
     name: string;
     farbe: string;
     rand?: string;
-}
-
-function css([rot, gruen, blau, deckung]: Farbe): string {
-    return deckung === 255 ? `rgb(${rot}, ${gruen}, ${blau})` : `rgba(${rot}, ${gruen}, ${blau}, ${deckung / 255})`;
 }
 
 function legende(d: Diagrammdaten): Legendeneintrag[] {

@@ -11,7 +11,6 @@ import { Programmende } from "../fenster/programmende";
 import { Auswertungsbruecke } from "../modell/auswertungsbruecke";
 import { EnsembleGrenzen } from "../modell/modell";
 import { Auswertungsdiagramm } from "./auswertungsdiagramm";
-import { auswertungsstilAnnehmen } from "./auswertungsstil";
 import { Auswertungstabelle } from "./auswertungstabelle";
 import { Fensterrahmen } from "./fensterrahmen";
 import { Fortschrittsbalken } from "./fortschrittsbalken";
@@ -64,7 +63,6 @@ export class Auswertungsfenster {
     private fokusVorher: Element | null = null;
 
     constructor(private readonly spiel: Spielzugang, hauptfenster: HTMLElement, private readonly ende: Programmende) {
-        auswertungsstilAnnehmen();
         this.bruecke = new Auswertungsbruecke(spiel.modell.modul);
         this.grenzen = spiel.modell.ensembleGrenzen();
         this.rahmen = new Fensterrahmen("Auswertung – Kettenbrief", grundgroesse, hauptfenster, this.bruecke,

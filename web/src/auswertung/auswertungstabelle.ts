@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The run cycle by cycle, as the game layer writes its rows (header, cells,
 // the cycles without a pass and what their mark means).
-import { Tabellendaten } from "../modell/auswertungsbruecke";
+import { css, Tabellendaten } from "../modell/auswertungsbruecke";
 
 function textSetzen(element: HTMLElement, text: string): void {
     if (element.textContent !== text) element.textContent = text;
@@ -35,6 +35,7 @@ export class Auswertungstabelle {
 
     setzen(tabelle: Tabellendaten): void {
         this.text = tabelle.text;
+        this.element.style.setProperty("--markierung", css(tabelle.markierung));
         reiheSetzen(this.kopfreihe, tabelle.kopf, "th");
         while (this.koerper.rows.length > tabelle.zeilen.length) this.koerper.lastElementChild!.remove();
         const markiert = new Set(tabelle.ohneZielsuche);

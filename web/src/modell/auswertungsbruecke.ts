@@ -7,6 +7,11 @@ import { ModellModul } from "./modell";
 
 /** Red, green, blue and opacity, 0..255 each. */
 export type Farbe = [number, number, number, number];
+
+/** The colour as CSS writes it. */
+export function css([rot, gruen, blau, deckung]: Farbe): string {
+    return deckung === 255 ? `rgb(${rot}, ${gruen}, ${blau})` : `rgba(${rot}, ${gruen}, ${blau}, ${deckung / 255})`;
+}
 /** Cycle and players; no number where the model had none. */
 export type Punkt = [number, number | null];
 
@@ -30,6 +35,7 @@ export interface Tabellendaten {
     /** The rows of cycles without a pass, and what their mark means. */
     ohneZielsuche: number[];
     hinweis: string;
+    markierung: Farbe;
     /** The table as the clipboard and a German spreadsheet take it. */
     text: string;
 }

@@ -206,7 +206,16 @@ try {
             // A(1) of the game after a start of the program, as in the vectors.
             assert.equal(await s.seite.$eval("#Text1", (e) => (e as HTMLInputElement).value), "15");
         },
-        "Esc schließt die Auswertung": async () => {
+        "Esc schließt die Auswertung, auch wenn die vielen Spiele mit der Tastatur begannen": async () => {
+            await s.seite.focus("#auswertungVieleSpiele");
+            await s.seite.keyboard.press("Enter");
+            assert.equal(await s.seite.evaluate(() => document.activeElement?.id), "auswertungAbbrechen");
+            await s.seite.keyboard.press("Escape");
+            assert.ok(await s.seite.$eval("[role=dialog]", (e) => (e as HTMLElement).hidden));
+            await s.seite.keyboard.down("Control");
+            await s.seite.keyboard.press("KeyT");
+            await s.seite.keyboard.up("Control");
+            assert.ok(!(await s.seite.$eval("[role=dialog]", (e) => (e as HTMLElement).hidden)));
             await s.seite.focus(".auswertungTabellenrahmen");
             await s.seite.keyboard.press("Escape");
             assert.ok(await s.seite.$eval("[role=dialog]", (e) => (e as HTMLElement).hidden));

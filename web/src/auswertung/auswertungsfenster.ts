@@ -210,8 +210,7 @@ export class Auswertungsfenster {
 
     private vieleSpieleStarten(): void {
         const modell = this.spiel.modell;
-        this.starten.disabled = true;
-        this.abbrechen.disabled = false;
+        this.knopfTauschen(this.starten, this.abbrechen);
         this.fortschritt.textZuruecksetzen();
         this.vieleSpiele.starten({
             spiele: this.anzahlBegrenzen(),
@@ -222,8 +221,17 @@ export class Auswertungsfenster {
     }
 
     private vieleSpieleBeendet(): void {
-        this.starten.disabled = false;
-        this.abbrechen.disabled = true;
+        this.knopfTauschen(this.abbrechen, this.starten);
+    }
+
+    // A button that disables itself hands the focus to the one it enables,
+    // as the desktop moves it on in its window: left to the page, the focus
+    // would take Esc and the window's other keys away from this window.
+    private knopfTauschen(aus: HTMLButtonElement, an: HTMLButtonElement): void {
+        an.disabled = false;
+        const hatteFokus = document.activeElement === aus;
+        aus.disabled = true;
+        if (hatteFokus) an.focus();
     }
 }
 

@@ -69,15 +69,17 @@ EMSCRIPTEN_KEEPALIVE const std::uint8_t* kb_flaeche_zeigen(int k)
     bereich[2] = r.x1 - r.x0 + 1;
     bereich[3] = r.y1 - r.y0 + 1;
     rgba.resize(static_cast<std::size_t>(bereich[2]) * static_cast<std::size_t>(bereich[3]) * 4);
-    std::size_t i = 0;
-    for (int y = r.y0; y <= r.y1; ++y)
+    std::uint8_t* ziel = rgba.data();
+    for (int y = r.y0; y <= r.y1; ++y) {
+        const Farbe* zeile = bild.daten() + static_cast<std::size_t>(y) * static_cast<std::size_t>(bild.breite());
         for (int x = r.x0; x <= r.x1; ++x) {
-            const Farbe farbe = bild.pixel(x, y);
-            rgba[i++] = static_cast<std::uint8_t>(farbe >> 16);
-            rgba[i++] = static_cast<std::uint8_t>(farbe >> 8);
-            rgba[i++] = static_cast<std::uint8_t>(farbe);
-            rgba[i++] = 255;
+            const Farbe farbe = zeile[x];
+            *ziel++ = static_cast<std::uint8_t>(farbe >> 16);
+            *ziel++ = static_cast<std::uint8_t>(farbe >> 8);
+            *ziel++ = static_cast<std::uint8_t>(farbe);
+            *ziel++ = 255;
         }
+    }
     return rgba.data();
 }
 

@@ -109,14 +109,13 @@ export class Modell {
         this.zahl("kb_flaeche_zoom", ["number", "number", "number"], [k, zoom, verhaeltnis]);
         return { breite: this.zahl("kb_flaeche_breite", ["number"], [k]), hoehe: this.zahl("kb_flaeche_hoehe", ["number"], [k]) };
     }
-    /** The pixels changed since last asked, or null. */
+    /** The pixels changed since last asked, or null; a view on the module's memory, valid until its next call. */
     flaecheZeigen(k: number): ImageData | null {
         const daten = this.zahl("kb_flaeche_zeigen", ["number"], [k]);
         if (daten === 0) return null;
         const b = this.zahl("kb_flaeche_bereich") / 4;
         const [x, y, breite, hoehe] = Array.from(this.modul.HEAP32.subarray(b, b + 4));
-        const bild = new ImageData(breite!, hoehe!);
-        bild.data.set(this.modul.HEAPU8.subarray(daten, daten + breite! * hoehe! * 4));
+        const bild = new ImageData(new Uint8ClampedArray(this.modul.HEAPU8.buffer, daten, breite! * hoehe! * 4), breite!, hoehe!);
         this.bereich = { x: x!, y: y! };
         return bild;
     }

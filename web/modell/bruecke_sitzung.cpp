@@ -42,9 +42,9 @@ EMSCRIPTEN_KEEPALIVE void kb_wert_geaendert(const char* name, int wert)
 {
     spiel().bedienung.wertGeaendert(element(name), wert);
 }
-EMSCRIPTEN_KEEPALIVE void kb_sichtbar_geaendert(const char* name, int sichtbar)
+EMSCRIPTEN_KEEPALIVE void kb_sichtbar_anfangs(const char* name, int sichtbar)
 {
-    spiel().bedienung.sichtbarGeaendert(element(name), sichtbar != 0);
+    spiel().bedienung.sichtbarAnfangs(element(name), sichtbar != 0);
 }
 EMSCRIPTEN_KEEPALIVE void kb_meldung_geschlossen() { spiel().bedienung.meldungGeschlossen(); }
 
@@ -63,12 +63,14 @@ EMSCRIPTEN_KEEPALIVE void kb_command3_click() { sitzung().command3Click(); }
 EMSCRIPTEN_KEEPALIVE void kb_command5_click() { sitzung().command5Click(); }
 EMSCRIPTEN_KEEPALIVE void kb_command6_click() { sitzung().command6Click(); }
 EMSCRIPTEN_KEEPALIVE void kb_command7_click() { sitzung().command7Click(); }
+EMSCRIPTEN_KEEPALIVE void kb_command8_click() { sitzung().command8Click(); }
+EMSCRIPTEN_KEEPALIVE void kb_cmd_stoch_click() { sitzung().cmdStochClick(); }
+EMSCRIPTEN_KEEPALIVE void kb_erlaeuterung_schliessen() { sitzung().erlaeuterungSchliessen(); }
 EMSCRIPTEN_KEEPALIVE void kb_vsc_start_change(int wert) { sitzung().vscStartChange(wert); }
 EMSCRIPTEN_KEEPALIVE void kb_vsc_faktor_change(int wert) { sitzung().vscFaktorChange(wert); }
 EMSCRIPTEN_KEEPALIVE void kb_text_edited(const char* name) { sitzung().textEdited(element(name)); }
 EMSCRIPTEN_KEEPALIVE void kb_spiel_vom_programmstart() { sitzung().spielVomProgrammstart(); }
 EMSCRIPTEN_KEEPALIVE void kb_programm_beenden() { sitzung().programmBeenden(); }
-EMSCRIPTEN_KEEPALIVE int kb_beendet() { return sitzung().beendet() ? 1 : 0; }
 
 EMSCRIPTEN_KEEPALIVE void kb_mouse_down(const char* name, double x, double y) { sitzung().mouseDown(element(name), {x, y}); }
 EMSCRIPTEN_KEEPALIVE void kb_mouse_move(const char* name, double x, double y) { sitzung().mouseMove(element(name), {x, y}); }

@@ -39,7 +39,7 @@ public:
     void textEingegeben(Steuerelement kasten, std::string text) { m_texte[kasten] = std::move(text); }
     void leisteEinrichten(Steuerelement leiste, int wert, int minimum);
     void wertGeaendert(Steuerelement leiste, int wert) { m_werte[leiste] = wert; }
-    void sichtbarGeaendert(Steuerelement element, bool sichtbar) { m_sichtbar[element] = sichtbar; }
+    void sichtbarAnfangs(Steuerelement element, bool sichtbar) { m_sichtbar[element] = sichtbar; }
     // The message's OK was pressed: what waited for it runs now.
     void meldungGeschlossen();
 

@@ -22,7 +22,8 @@ export async function seiteStarten(): Promise<void> {
     const rahmen = rahmenEinrichten(fenster, daten);
     const modell = await Modell.laden();
 
-    const form1 = new Form1(modell, elemente, daten.steuertabelle, rahmen.hilfezeile, rahmen.ende);
+    const form1 = new Form1(modell, elemente, daten.steuertabelle, rahmen);
+    rahmen.menueleiste.handlerSetzen("cmdStoch", () => form1.cmdStochClick());
     form1.neuZeichnen(zoomFaktor());
     beiZoomAenderung((zoom) => form1.neuZeichnen(zoom));
     // The evaluation opens beside the window with its menu bar.

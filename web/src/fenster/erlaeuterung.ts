@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The explanation panel image2 on the chart: the explanation picture drawn
 // from the desktop's own description at the device's pixels times the zoom,
-// shown by the menu's "Erläuterung" (F1), hidden by its "X" (Command8) or
-// by Escape. Its lines are also there as text for screen readers.
+// whenever the panel is shown (the game session shows and hides it). Its
+// lines are also there as text for screen readers.
 import { Erlaeuterungsdaten, ErlaeuterungsLauf, ErlaeuterungsZeile, farbe } from "./rahmentexte";
 import { beiZoomAenderung, zoomFaktor } from "./projektorzoom";
 
@@ -57,38 +57,22 @@ export class Erlaeuterung {
     private readonly leinwand: HTMLCanvasElement;
     private readonly schriftenGeladen: Promise<void>;
 
-    constructor(private readonly tafel: HTMLElement, private readonly schliessen: HTMLElement,
-                private readonly daten: Erlaeuterungsdaten) {
+    constructor(private readonly tafel: HTMLElement, private readonly daten: Erlaeuterungsdaten) {
         const leinwand = tafel.querySelector("canvas");
         if (!leinwand) throw new Error("Die Erläuterung hat keine Zeichenfläche.");
         this.leinwand = leinwand;
         this.leinwand.setAttribute("aria-hidden", "true");
         tafel.append(this.vorlesetext());
-        schliessen.addEventListener("click", () => this.verbergen());
-        window.addEventListener("keydown", (e) => {
-            // Escape in a message box is the box's own.
-            if (e.key === "Escape" && this.sichtbar && !document.querySelector("dialog[open]")) this.verbergen();
-        });
         beiZoomAenderung(() => this.zeichnen());
         // The picture's fonts are inline data, loaded when first asked for.
         this.schriftenGeladen = Promise.all(["", "bold ", "italic bold "].map(
             (stil) => document.fonts.load(`${stil}16px "Liberation Serif"`))).then(() => undefined);
     }
 
-    get sichtbar(): boolean {
-        return !this.tafel.hidden;
-    }
-
-    zeigen(): void {
-        this.tafel.hidden = false;
-        this.schliessen.hidden = false;
+    /** Draws the panel once it is shown, and again when its fonts have come. */
+    gezeigt(): void {
         this.zeichnen();
         void this.schriftenGeladen.then(() => this.zeichnen());
-    }
-
-    verbergen(): void {
-        this.tafel.hidden = true;
-        this.schliessen.hidden = true;
     }
 
     private vorlesetext(): HTMLElement {
@@ -102,8 +86,8 @@ export class Erlaeuterung {
         return text;
     }
 
-    zeichnen(): void {
-        if (!this.sichtbar) return;
+    private zeichnen(): void {
+        if (this.tafel.hidden) return;
         const geraet = window.devicePixelRatio * zoomFaktor();
         const breite = parseFloat(this.tafel.style.width), hoehe = parseFloat(this.tafel.style.height);
         this.leinwand.width = Math.round(breite * geraet);

@@ -66,6 +66,11 @@ export class Menueleiste {
         window.addEventListener("keyup", (e) => this.altLosgelassen(e));
     }
 
+    /** What a command does from now on. */
+    handlerSetzen(name: string, handlung: () => void): void {
+        this.handler[name] = handlung;
+    }
+
     /** A command of the page's own, right of the others. */
     befehlAnhaengen(befehl: Menuebefehl, handlung: () => void): void {
         this.befehle.push(befehl);

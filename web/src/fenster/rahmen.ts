@@ -44,12 +44,13 @@ export function rahmenEinrichten(fenster: HTMLElement, daten: Seitendaten): Rahm
     const { seite, rahmen } = umhuellen(fenster);
     const hilfezeile = hilfezeileErstellen(element<HTMLInputElement>("txtHilfe"));
     festeHilfetexteBeobachten(fenster, hilfezeile, texte.hilfetexte);
-    const erlaeuterung = new Erlaeuterung(element("image2"), element("Command8"), texte.erlaeuterung);
+    const erlaeuterung = new Erlaeuterung(element("image2"), texte.erlaeuterung);
     const informationTitel = beschriftungOhneZeichen(texte.menue.find((b) => b.name === "cmdInfo")?.text ?? "").text;
     const ende = new Programmende(seite);
     const leiste = new Menueleiste(texte.menue, {
         cmdEnde: () => ende.beenden(),
-        cmdStoch: () => erlaeuterung.zeigen(),
+        // What the game's own window does: set by the game once it runs.
+        cmdStoch: () => undefined,
         cmdInfo: () => void informationZeigen(texte.information, informationTitel),
     }, () => ende.beendet());
     rahmen.prepend(leiste.element);

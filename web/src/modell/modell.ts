@@ -28,7 +28,8 @@ export type Bedienung = Record<Bedienungsart, (name: string, zahl: number, text:
 /** The session's handlers without arguments, by their names in the module. */
 export type Handler = "start_up" | "cmd_start_click" | "cmd_zielsuche_click" | "cmd_ergebnis_click"
     | "command1_click" | "command2_click" | "schnelldurchlauf_weiter" | "command3_click" | "command5_click"
-    | "command6_click" | "command7_click" | "spiel_vom_programmstart" | "programm_beenden" | "meldung_geschlossen";
+    | "command6_click" | "command7_click" | "command8_click" | "cmd_stoch_click" | "erlaeuterung_schliessen"
+    | "spiel_vom_programmstart" | "programm_beenden" | "meldung_geschlossen";
 
 export const enum VerhulstFehler {
     keiner = 0,

@@ -4,9 +4,8 @@
 // of a control goes to the session. Only what a browser must do is here:
 // the DOM, the pointer, the keys, the canvases and the waiting of a quick run.
 import { Spielzugang } from "../auswertung/spielzugang";
-import { Hilfezeile } from "../fenster/hilfezeile";
 import { meldungZeigen } from "../fenster/meldung";
-import { Programmende } from "../fenster/programmende";
+import { Rahmen } from "../fenster/rahmen";
 import { Steuertabelle } from "../fenster/seitendaten";
 import { Steuerelemente } from "../fenster/steuerelemente";
 import { Rollbalken } from "../fenster/rollbalken";
@@ -39,8 +38,7 @@ export class Form1 implements Spielzugang {
         readonly modell: Modell,
         private readonly elemente: Steuerelemente,
         tabelle: Steuertabelle,
-        private readonly hilfe: Hilfezeile,
-        ende: Programmende,
+        private readonly rahmen: Rahmen,
     ) {
         for (const name of kastennamen) this.kaesten[name] = this.element(name) as HTMLInputElement;
         const leinwand = (name: Bildname, k: number): Leinwand => {
@@ -62,7 +60,7 @@ export class Form1 implements Spielzugang {
         this.sitzungEinrichten();
         this.handlerVerbinden();
         this.bilderVerbinden();
-        ende.beimProgrammende(() => modell.sitzung("programm_beenden"));
+        rahmen.ende.beimProgrammende(() => modell.sitzung("programm_beenden"));
         modell.sitzung("start_up");
         this.aufPixelverhaeltnisAchten();
     }
@@ -77,6 +75,10 @@ export class Form1 implements Spielzugang {
     }
     exponentUebernehmen(t: number): void {
         this.modell.sitzungMit("exponent_uebernehmen", null, t);
+    }
+    /** The menu's "Erläuterung" (F1). */
+    cmdStochClick(): void {
+        this.modell.sitzung("cmd_stoch_click");
     }
     spielVomProgrammstart(): void {
         this.modell.sitzung("spiel_vom_programmstart");
@@ -105,13 +107,14 @@ export class Form1 implements Spielzugang {
             wert: (name, wert) => this.schieber[name as Schiebername].setzen(wert),
             sichtbar: (name, sichtbar) => {
                 this.element(name).hidden = sichtbar === 0;
+                if (name === "image2" && sichtbar !== 0) this.rahmen.erlaeuterung.gezeigt();
             },
             nachVorn: (name) => {
                 // Above every sibling, as a raised control on the desktop.
                 this.element(name).style.zIndex = String(++this.ebene);
             },
             beschreibung: (name, _, text) => this.element(name).setAttribute("aria-description", text),
-            hilfe: (_, __, text) => this.hilfe.zeigen(text),
+            hilfe: (_, __, text) => this.rahmen.hilfezeile.zeigen(text),
             meldung: (_, __, text, titel) =>
                 void meldungZeigen(text, titel).then(() => this.modell.sitzung("meldung_geschlossen")),
             spielGeaendert: () => {
@@ -120,8 +123,10 @@ export class Form1 implements Spielzugang {
         };
     }
 
-    // The session reads the boxes and bars as they stand at the start.
+    // The session reads the boxes, bars and panels as they stand at the start.
     private sitzungEinrichten(): void {
+        for (const name of ["image2", "Command8"])
+            this.modell.sitzungMit("sichtbar_anfangs", name, this.element(name).hidden ? 0 : 1);
         for (const name of kastennamen) this.modell.textEingegeben(name, this.kaesten[name].value);
         for (const name of ["HScroll1", "HScroll2"] as const)
             this.modell.sitzungMit("leiste_einrichten", name, this.schieber[name].wert, this.schieber[name].minimum);
@@ -138,6 +143,7 @@ export class Form1 implements Spielzugang {
         klick("Command5", "command5_click");
         klick("Command6", "command6_click");
         klick("Command7", "command7_click");
+        klick("Command8", "command8_click");
         this.element("Command2").addEventListener("click", () => void this.command2Click());
         // Enter in the box of t takes it over, as its button does.
         this.kaesten.Text4.addEventListener("keydown", (e) => {
@@ -159,7 +165,11 @@ export class Form1 implements Spielzugang {
             this.element("picHisto").style.left = `${this.modell.histoLinkerRand(wert)}px`;
         });
         for (const name of ["txtStart", "txtFaktor"] as const)
-            this.kaesten[name].addEventListener("pointermove", () => this.hilfe.zeigen(this.modell.hilfetextVon(name)));
+            this.kaesten[name].addEventListener("pointermove", () => this.rahmen.hilfezeile.zeigen(this.modell.hilfetextVon(name)));
+        window.addEventListener("keydown", (e) => {
+            // Escape in a message box is the box's own.
+            if (e.key === "Escape" && !document.querySelector("dialog[open]")) this.modell.sitzung("erlaeuterung_schliessen");
+        });
         document.addEventListener("keydown", (e) => {
             if (e.ctrlKey && !e.altKey && !e.shiftKey && e.key.toLowerCase() === "n") {
                 e.preventDefault();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "haarlinie.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <utility>
 
@@ -49,12 +51,22 @@ Haarlinie::Haarlinie(Pixelbild& bild, Farbe farbe)
 {
 }
 
+// Called for every pixel of every line: the touched rectangle grows here,
+// without a call, as the page's WebAssembly pays dearly for one per pixel.
 void Haarlinie::setzen(int x, int y)
 {
     if (x < 0 || y < 0 || x >= m_bild.breite() || y >= m_bild.hoehe())
         return;
-    m_bild.setzen(x, y, m_farbe);
-    m_beruehrt = m_beruehrt.vereint({x, y, x, y});
+    m_bild.daten()[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_bild.breite()) + static_cast<std::size_t>(x)] =
+        m_farbe;
+    if (m_beruehrt.leer()) {
+        m_beruehrt = {x, y, x, y};
+        return;
+    }
+    m_beruehrt.x0 = std::min(m_beruehrt.x0, x);
+    m_beruehrt.y0 = std::min(m_beruehrt.y0, y);
+    m_beruehrt.x1 = std::max(m_beruehrt.x1, x);
+    m_beruehrt.y1 = std::max(m_beruehrt.y1, y);
 }
 
 // Trims the segment to the clip bounds, each end against x first, then y.

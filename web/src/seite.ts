@@ -3,7 +3,6 @@
 import { Modell } from "./modell/modell";
 import { auswertungEinrichten } from "./auswertung/auswertungsfenster";
 import { Form1 } from "./spiel/form1";
-import { beiZoomAenderung, zoomFaktor } from "./fenster/projektorzoom";
 import { rahmenEinrichten } from "./fenster/rahmen";
 import { seitendatenLesen } from "./fenster/seitendaten";
 import { steuerelementeBauen } from "./fenster/steuerelemente";
@@ -24,8 +23,8 @@ export async function seiteStarten(): Promise<void> {
 
     const form1 = new Form1(modell, elemente, daten.steuertabelle, rahmen);
     rahmen.menueleiste.handlerSetzen("cmdStoch", () => form1.cmdStochClick());
-    form1.neuZeichnen(zoomFaktor());
-    beiZoomAenderung((zoom) => form1.neuZeichnen(zoom));
+    form1.neuZeichnen(rahmen.zoom.zoom);
+    rahmen.zoom.beiAenderung((zoom) => form1.neuZeichnen(zoom));
     // The evaluation opens beside the window with its menu bar.
     const auswertung = auswertungEinrichten(form1, fenster.parentElement ?? fenster, rahmen.ende);
     // A browser keeps Ctrl+T for its own tabs (and Ctrl+N for windows), so

@@ -156,14 +156,15 @@ await pruefen({
     }),
     "der Daumen von HScroll2 folgt dem Zeiger, das Diagramm mit ihm, der Zoom wird gemeldet": () => mitSeite(async ({ seite }) => {
         await seite.evaluate(() => {
-            const laden = (window as unknown as { kettenbriefStarten: (name: string) => any }).kettenbriefStarten;
             const w = window as unknown as { gemeldet: string[] };
             w.gemeldet = [];
             const balken = document.getElementById("HScroll2")!, diagramm = document.getElementById("picHisto")!;
             // Each new value of the bar, with where the chart stands then.
             new MutationObserver(() => w.gemeldet.push(`wert ${balken.getAttribute("aria-valuenow")} ${diagramm.style.left}`))
                 .observe(balken, { attributes: true, attributeFilter: ["aria-valuenow"] });
-            laden("fenster/projektorzoom").beiZoomAenderung((zoom: number) => w.gemeldet.push(`zoom ${zoom}`));
+            const rahmen = document.getElementById("fensterrahmen")!;
+            new MutationObserver(() => w.gemeldet.push(`zoom ${rahmen.style.zoom}`))
+                .observe(rahmen, { attributes: true, attributeFilter: ["style"] });
         });
         const linksVorher = await seite.$eval("#picHisto", (e) => (e as HTMLElement).style.left);
         const rinne = await seite.$eval("#HScroll2 .rinne", (e) => e.getBoundingClientRect().toJSON() as DOMRect);

@@ -4,7 +4,7 @@
 // whenever the panel is shown (the game session shows and hides it). Its
 // lines are also there as text for screen readers.
 import { Erlaeuterungsdaten, ErlaeuterungsLauf, ErlaeuterungsZeile, farbe } from "./rahmentexte";
-import { beiZoomAenderung, zoomFaktor } from "./projektorzoom";
+import { Projektorzoom } from "./projektorzoom";
 
 // Text is laid out in sixths of a unit, in which 11 and 12 points (at 600
 // units to the inch) are whole font sizes: 550 and 600.
@@ -57,13 +57,14 @@ export class Erlaeuterung {
     private readonly leinwand: HTMLCanvasElement;
     private readonly schriftenGeladen: Promise<void>;
 
-    constructor(private readonly tafel: HTMLElement, private readonly daten: Erlaeuterungsdaten) {
+    constructor(private readonly tafel: HTMLElement, private readonly daten: Erlaeuterungsdaten,
+                private readonly zoom: Projektorzoom) {
         const leinwand = tafel.querySelector("canvas");
         if (!leinwand) throw new Error("Die Erläuterung hat keine Zeichenfläche.");
         this.leinwand = leinwand;
         this.leinwand.setAttribute("aria-hidden", "true");
         tafel.append(this.vorlesetext());
-        beiZoomAenderung(() => this.zeichnen());
+        zoom.beiAenderung(() => this.zeichnen());
         // The picture's fonts are inline data, loaded when first asked for.
         this.schriftenGeladen = Promise.all(["", "bold ", "italic bold "].map(
             (stil) => document.fonts.load(`${stil}16px "Liberation Serif"`))).then(() => undefined);
@@ -88,7 +89,7 @@ export class Erlaeuterung {
 
     private zeichnen(): void {
         if (this.tafel.hidden) return;
-        const geraet = window.devicePixelRatio * zoomFaktor();
+        const geraet = window.devicePixelRatio * this.zoom.zoom;
         const breite = parseFloat(this.tafel.style.width), hoehe = parseFloat(this.tafel.style.height);
         this.leinwand.width = Math.round(breite * geraet);
         this.leinwand.height = Math.round(hoehe * geraet);

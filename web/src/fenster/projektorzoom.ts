@@ -10,22 +10,9 @@
 // drawn sharp at every size; the canvases redraw themselves when told.
 import { Zoomdaten } from "./rahmentexte";
 
-type Beobachter = (zoom: number) => void;
-
-const beobachter: Beobachter[] = [];
-let aktuell = 1;
-
-/** The zoom the window is laid out at now. */
-export function zoomFaktor(): number {
-    return aktuell;
-}
-
-/** Calls `bei` with the new factor after each change of the zoom. */
-export function beiZoomAenderung(bei: Beobachter): void {
-    beobachter.push(bei);
-}
-
 export class Projektorzoom {
+    private aktuell = 1;
+    private readonly beobachter: Array<(zoom: number) => void> = [];
     private gewuenscht = 1;
     private vorDemFuellen: number | null = null;
     private readonly natuerlicheBreite: number;
@@ -37,6 +24,16 @@ export class Projektorzoom {
         const groesse = fenster.getBoundingClientRect();
         this.natuerlicheBreite = groesse.width;
         this.natuerlicheHoehe = groesse.height;
+    }
+
+    /** The zoom the window is laid out at now. */
+    get zoom(): number {
+        return this.aktuell;
+    }
+
+    /** Calls `bei` with the new factor after each change of the zoom. */
+    beiAenderung(bei: (zoom: number) => void): void {
+        this.beobachter.push(bei);
     }
 
     private get groesste(): number {
@@ -58,15 +55,15 @@ export class Projektorzoom {
     }
 
     vergroessern(): void {
-        const naechste = this.daten.stufen.find((stufe) => stufe > aktuell);
+        const naechste = this.daten.stufen.find((stufe) => stufe > this.aktuell);
         if (naechste === undefined) return;
         if (naechste <= this.groessterPassenderZoom()) this.setzen(naechste);
         else this.zuGross(this.daten.zuGross[String(naechste)] ?? "");
     }
 
     verkleinern(): void {
-        const kleinere = this.daten.stufen.filter((stufe) => stufe < aktuell);
-        this.setzen(kleinere[kleinere.length - 1] ?? aktuell);
+        const kleinere = this.daten.stufen.filter((stufe) => stufe < this.aktuell);
+        this.setzen(kleinere[kleinere.length - 1] ?? this.aktuell);
     }
 
     zuruecksetzen(): void {
@@ -94,18 +91,18 @@ export class Projektorzoom {
     }
 
     private anwenden(zoom: number): void {
-        if (zoom === aktuell && this.fenster.style.zoom !== "") return;
-        aktuell = zoom;
+        if (zoom === this.aktuell && this.fenster.style.zoom !== "") return;
+        this.aktuell = zoom;
         this.fenster.style.zoom = String(zoom);
         this.mittig();
-        for (const bei of beobachter) bei(zoom);
+        for (const bei of this.beobachter) bei(zoom);
     }
 
     // Centred in the browser's window on whole pixels: a canvas that starts
     // between two pixels would be blurred by the browser when it composes.
     private mittig(): void {
         const rand = (platz: number, groesse: number): string =>
-            `${Math.max(0, Math.floor((platz - groesse * aktuell) / 2))}px`;
+            `${Math.max(0, Math.floor((platz - groesse * this.aktuell) / 2))}px`;
         const seite = this.fenster.parentElement;
         if (!seite) return;
         seite.style.paddingLeft = rand(window.innerWidth, this.natuerlicheBreite);

@@ -44,7 +44,6 @@ export function rahmenEinrichten(fenster: HTMLElement, daten: Seitendaten): Rahm
     const { seite, rahmen } = umhuellen(fenster);
     const hilfezeile = hilfezeileErstellen(element<HTMLInputElement>("txtHilfe"));
     festeHilfetexteBeobachten(fenster, hilfezeile, texte.hilfetexte);
-    const erlaeuterung = new Erlaeuterung(element("image2"), texte.erlaeuterung);
     const informationTitel = beschriftungOhneZeichen(texte.menue.find((b) => b.name === "cmdInfo")?.text ?? "").text;
     const ende = new Programmende(seite);
     const leiste = new Menueleiste(texte.menue, {
@@ -54,7 +53,9 @@ export function rahmenEinrichten(fenster: HTMLElement, daten: Seitendaten): Rahm
         cmdInfo: () => void informationZeigen(texte.information, informationTitel),
     }, () => ende.beendet());
     rahmen.prepend(leiste.element);
+    // Measures the window with its menu bar.
     const zoom = new Projektorzoom(rahmen, texte.zoom, (text) => hilfezeile.zeigen(text));
+    const erlaeuterung = new Erlaeuterung(element("image2"), texte.erlaeuterung, zoom);
     zoom.tastenEinrichten();
     zoom.zuruecksetzen();
     return { hilfezeile, menueleiste: leiste, zoom, erlaeuterung, ende };

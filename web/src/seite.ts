@@ -25,12 +25,25 @@ export async function seiteStarten(): Promise<void> {
     rahmen.menueleiste.handlerSetzen("cmdStoch", () => form1.cmdStochClick());
     form1.neuZeichnen(rahmen.zoom.zoom);
     rahmen.zoom.beiAenderung((zoom) => form1.neuZeichnen(zoom));
-    // The evaluation opens beside the window with its menu bar.
-    const auswertung = auswertungEinrichten(form1, fenster.parentElement ?? fenster, rahmen.ende);
-    // A browser keeps Ctrl+T for its own tabs (and Ctrl+N for windows), so
-    // the page opens its evaluation from the menu bar as well (Alt+A); the
-    // game from program start is the evaluation's button.
-    rahmen.menueleiste.befehlAnhaengen({ name: "cmdAuswertung", text: "&Auswertung", taste: "" },
-        () => auswertung.umschalten());
+    // The game plays without its evaluation, should that fail to start.
+    try {
+        // The evaluation opens beside the window with its menu bar.
+        const auswertung = auswertungEinrichten(form1, fenster.parentElement ?? fenster, rahmen.ende);
+        // A browser keeps Ctrl+T for its own tabs (and Ctrl+N for windows), so
+        // the page opens its evaluation from the menu bar as well (Alt+A); the
+        // game from program start is the evaluation's button.
+        rahmen.menueleiste.befehlAnhaengen({ name: "cmdAuswertung", text: "&Auswertung", taste: "" },
+            () => auswertung.umschalten());
+    } catch (fehler) {
+        rahmen.hilfezeile.zeigen(`Die Auswertung kann in diesem Browser nicht starten (${String(fehler)}).`);
+    }
     document.body.dataset["bereit"] = "ja";
+}
+
+/** What the page says when it cannot start at all: in German, in place of the window. */
+export function startfehlerZeigen(fehler: unknown): void {
+    const hinweis = document.createElement("p");
+    hinweis.setAttribute("role", "alert");
+    hinweis.textContent = `Kettenbrief kann in diesem Browser nicht starten: ${String(fehler)}`;
+    document.body.append(hinweis);
 }

@@ -3,7 +3,7 @@
 // window, and in the worker that plays many games, which the page starts
 // from the same script text.
 import { rechnerStarten } from "./arbeiter/rechner";
-import { seiteStarten } from "./seite";
+import { seiteStarten, startfehlerZeigen } from "./seite";
 
 if (typeof document === "undefined") rechnerStarten();
-else void seiteStarten();
+else seiteStarten().catch(startfehlerZeigen);

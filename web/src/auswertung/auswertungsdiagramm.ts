@@ -49,8 +49,14 @@ export class Auswertungsdiagramm {
         this.element = document.createElement("canvas");
         this.element.className = "auswertungsdiagramm";
         this.element.setAttribute("role", "img");
-        new ResizeObserver((eintraege) => this.groesseGeaendert(eintraege)).observe(this.element,
-            { box: "device-pixel-content-box" });
+        const beobachter = new ResizeObserver((eintraege) => this.groesseGeaendert(eintraege));
+        try {
+            beobachter.observe(this.element, { box: "device-pixel-content-box" });
+        } catch {
+            // An engine without device-pixel boxes (Safari's) reports the
+            // CSS box; the device pixels then come from it and the ratio.
+            beobachter.observe(this.element);
+        }
     }
 
     zeigen(d: Diagrammdaten): void {

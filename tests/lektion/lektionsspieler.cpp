@@ -267,7 +267,8 @@ private:
     }
 
     // The evaluation window: its caption, the result's paragraphs, the
-    // table as its view shows it (header first) with the marked rows, and
+    // table as its view shows it (header first) with the marked rows and
+    // their tooltips, and
     // the progress of many games. After "Programm beenden" the program has
     // quit with its windows; only this player still reads them.
     QJsonObject auswertung() const
@@ -289,8 +290,9 @@ private:
             for (int spalte = 0; spalte < modell->columnCount(); ++spalte)
                 zellen.append(modell->index(zeile, spalte).data().toString());
             tabelle.append(zellen);
-            if (modell->index(zeile, 0).data(Qt::BackgroundRole).isValid())
-                markiert.append(zeile);
+            const QModelIndex zelle = modell->index(zeile, 0);
+            if (zelle.data(Qt::BackgroundRole).isValid())
+                markiert.append(QJsonObject{{"zeile", zeile}, {"hinweis", zelle.data(Qt::ToolTipRole).toString()}});
         }
         return {{"sichtbar", true},
                 {"titel", fenster->windowTitle()},

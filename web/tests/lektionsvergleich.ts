@@ -40,8 +40,8 @@ interface Stand {
     steuerelemente: Record<string, Steuerstand>;
     bilder: Record<string, { datei?: string; beschreibung: string }>;
     meldungen: Meldung[];
-    auswertung: { sichtbar: boolean; titel?: string; saetze?: string[]; tabelle?: string[][]; markiert?: number[];
-        fortschritt?: string };
+    auswertung: { sichtbar: boolean; titel?: string; saetze?: string[]; tabelle?: string[][];
+        markiert?: Array<{ zeile: number; hinweis: string }>; fortschritt?: string };
 }
 
 const seitenpfad = seitenPfad();
@@ -84,8 +84,8 @@ function standLesen(seite: Page, desktop: Stand): Promise<Stand> {
             saetze: inhalte("#auswertungErgebnis p"),
             tabelle: Array.from(fenster.querySelectorAll(".auswertungstabelle tr"), (r) =>
                 Array.from(r.children, (z) => z.textContent ?? "")),
-            markiert: Array.from(fenster.querySelectorAll(".auswertungstabelle tbody tr"), (r, n) =>
-                r.classList.contains("ohneZielsuche") ? [n] : []).flat(),
+            markiert: Array.from(fenster.querySelectorAll(".auswertungstabelle tbody tr"), (r, zeile) =>
+                r.classList.contains("ohneZielsuche") ? [{ zeile, hinweis: r.getAttribute("title") ?? "" }] : []).flat(),
             fortschritt: inhalte(".auswertungFortschrittText")[0] ?? "",
         };
         return {

@@ -3,9 +3,10 @@
 // as the desktop player (tests/lektion) played it in the desktop window. At
 // each checkpoint the page must show what the desktop showed there: both
 // surfaces pixel for pixel, every control's text, enabled state and
-// visibility, the captions, the messages closed since the last checkpoint
-// and the evaluation's sentences and table. Everything expected is read
-// from the desktop's files in the build tree.
+// visibility, the surfaces' descriptions, the messages closed since the
+// last checkpoint with their captions, and the evaluation's caption,
+// sentences, table and marks. Everything expected is read from the
+// desktop's files in the build tree.
 //
 // Usage: node lektionsvergleich.js kettenbrief.html lektion.json DESKTOP_FOLDER
 import assert from "node:assert/strict";
@@ -47,7 +48,7 @@ interface Stand {
 const seitenpfad = seitenPfad();
 const schritte = (JSON.parse(readFileSync(process.argv[3] ?? "", "utf8")) as { schritte: Schritt[] }).schritte;
 const desktopOrdner = process.argv[4] ?? "";
-const gezaehlt = { pixel: 0, texte: 0 };
+const gezaehlt = { pixel: 0, werte: 0 };
 
 // ---- What the page shows ----
 
@@ -136,7 +137,7 @@ function vergleichen(desktop: unknown, seite: unknown, pfad: string, unterschied
             vergleichen(teile(desktop)[k], teile(seite)[k], `${pfad}.${k}`, unterschiede);
         return;
     }
-    ++gezaehlt.texte;
+    ++gezaehlt.werte;
     if (desktop !== seite) unterschiede.push(`${pfad}: Seite ${JSON.stringify(seite)}, Desktop ${JSON.stringify(desktop)}`);
 }
 
@@ -245,7 +246,7 @@ try {
         assert.deepEqual(s.anfragen, []);
     };
     await pruefen(pruefungen);
-    console.log(`${gezaehlt.pixel} Pixel und ${gezaehlt.texte} Texte mit dem Desktop verglichen`);
+    console.log(`${gezaehlt.pixel} Pixel und ${gezaehlt.werte} Texte und Zustände mit dem Desktop verglichen`);
 } finally {
     await s.browser.close();
 }

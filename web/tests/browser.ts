@@ -24,7 +24,8 @@ export function seitenPfad(): string {
     return pfad;
 }
 
-export async function oeffnen(pfad: string, optionen: { breite?: number; hoehe?: number; zoom?: number } = {}): Promise<Sitzung> {
+export async function oeffnen(pfad: string,
+    optionen: { breite?: number; hoehe?: number; zoom?: number; vorher?: () => void } = {}): Promise<Sitzung> {
     const browser = await puppeteer.launch({
         executablePath: chromium,
         headless: true,
@@ -56,6 +57,8 @@ export async function oeffnen(pfad: string, optionen: { breite?: number; hoehe?:
         if (meldung.type() === "error") sitzung.fehler.push(meldung.text());
     });
     seite.on("pageerror", (fehler) => sitzung.fehler.push(String(fehler)));
+    // Runs in the page before its own script: to stand in for another engine.
+    if (optionen.vorher) await seite.evaluateOnNewDocument(optionen.vorher);
     await seite.goto(url, { waitUntil: "load" });
     await seite.waitForSelector("body[data-bereit=ja]", { timeout: 30000 });
     return sitzung;

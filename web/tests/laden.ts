@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page opened from a file: no request to the network, no console error,
-// a policy that forbids requests, and a file that fits the limit.
+// a policy that forbids requests, a file that fits the limit, and the whole
+// page where an engine lacks a part of what it uses.
 import assert from "node:assert/strict";
 import { statSync } from "node:fs";
 import { oeffnen, pruefen, seitenPfad } from "./browser.js";
@@ -19,6 +20,28 @@ await pruefen({
                 await new Promise((fertig) => setTimeout(fertig, 500));
             });
             assert.deepEqual(s.anfragen, []);
+            assert.deepEqual(s.fehler, []);
+        } finally {
+            await s.browser.close();
+        }
+    },
+    "ohne Gerätepixel-Boxen (wie in Safaris Engine) startet die Auswertung trotzdem": async () => {
+        const s = await oeffnen(pfad, {
+            vorher: () => {
+                const beobachten = ResizeObserver.prototype.observe;
+                ResizeObserver.prototype.observe = function (ziel: Element, optionen?: ResizeObserverOptions) {
+                    if (optionen?.box === "device-pixel-content-box") throw new TypeError("box");
+                    beobachten.call(this, ziel, optionen);
+                };
+            },
+        });
+        try {
+            await s.seite.click("#cmdAuswertung");
+            await s.seite.waitForFunction(() => {
+                const diagramm = document.querySelector<HTMLCanvasElement>("canvas.auswertungsdiagramm");
+                return diagramm !== null && diagramm.width > 100 && diagramm.height > 100;
+            }, { timeout: 10000 });
+            assert.equal(await s.seite.$eval("#txtHilfe", (e) => (e as HTMLInputElement).value), "");
             assert.deepEqual(s.fehler, []);
         } finally {
             await s.browser.close();

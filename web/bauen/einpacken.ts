@@ -92,10 +92,10 @@ function main(): void {
         lader + readFileSync(pflicht("modell"), "utf8") + "\n" + readFileSync(pflicht("seite"), "utf8") +
             '\nkettenbriefStarten("start");\n');
     const stil = schriftRegeln(pflicht("schriften")) + "\n" + readFileSync(pflicht("stil"), "utf8");
-    const daten = skriptSicher(JSON.stringify({
-        steuertabelle: JSON.parse(readFileSync(pflicht("tabelle"), "utf8")),
-        bilder: bilder(bilddateien),
-    }));
+    const steuertabelle = JSON.parse(readFileSync(pflicht("tabelle"), "utf8")) as { titel: string };
+    const daten = skriptSicher(JSON.stringify({ steuertabelle, bilder: bilder(bilddateien) }));
+    // The tab bears the main window's caption, as the desktop's title bar does.
+    const titel = steuertabelle.titel.replace(/&/g, "&amp;").replace(/</g, "&lt;");
     const lizenz = readFileSync(pflicht("lizenz"), "utf8").replace(/--/g, "- -");
     const richtlinie = [
         "default-src 'none'",
@@ -114,7 +114,7 @@ function main(): void {
 <meta charset="utf-8">
 <meta http-equiv="Content-Security-Policy" content="${richtlinie}">
 <meta name="viewport" content="width=device-width, initial-scale=1">
-<title>Kettenbrief</title>
+<title>${titel}</title>
 <!-- Die eingebetteten Schriften Liberation Sans und Liberation Serif stehen unter ihrer eigenen Lizenz:
 ${lizenz}
 -->

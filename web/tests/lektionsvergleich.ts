@@ -2,7 +2,8 @@
 // The lesson of tests/lektion/lektion.json, played on the page step by step
 // as the desktop player (tests/lektion) played it in the desktop window. At
 // each checkpoint the page must show what the desktop showed there: both
-// surfaces pixel for pixel, every control's text, enabled state and
+// surfaces pixel for pixel, the main window's caption (the page's tab),
+// every control's text, enabled state and
 // visibility, the surfaces' descriptions, the messages closed since the
 // last checkpoint with their captions, and the evaluation's caption,
 // sentences, table and marks. Everything expected is read from the
@@ -37,7 +38,7 @@ interface Steuerstand {
 
 /** What a window shows at a checkpoint, as the desktop wrote it (the page reads the same shape). */
 interface Stand {
-    fenster: { titel?: string; sichtbar: boolean };
+    fenster: { titel: string; sichtbar: boolean };
     steuerelemente: Record<string, Steuerstand>;
     bilder: Record<string, { datei?: string; beschreibung: string }>;
     meldungen: Meldung[];
@@ -90,7 +91,8 @@ function standLesen(seite: Page, desktop: Stand): Promise<Stand> {
             fortschritt: inhalte(".auswertungFortschrittText")[0] ?? "",
         };
         return {
-            fenster: { sichtbar: document.getElementById("Form1")?.getClientRects().length !== 0 },
+            // The page's tab bears the main window's caption.
+            fenster: { titel: document.title, sichtbar: document.getElementById("Form1")?.getClientRects().length !== 0 },
             steuerelemente, bilder, meldungen: [], auswertung,
         };
     }, desktop);
@@ -152,10 +154,8 @@ async function pruefpunkt(seite: Page, name: string, meldungen: Meldung[]): Prom
         delete bild.datei;
     }
     const ist = { ...(await standLesen(seite, desktop)), meldungen: meldungen.splice(0) };
-    // The main window's caption is the one thing the page does not show:
-    // it has no title bar of its own, and its tab is named after the program.
-    const { fenster: { sichtbar }, steuerelemente, bilder, meldungen: gemeldet, auswertung } = desktop;
-    vergleichen({ fenster: { sichtbar }, steuerelemente, bilder, meldungen: gemeldet, auswertung }, ist, name, unterschiede);
+    const { fenster, steuerelemente, bilder, meldungen: gemeldet, auswertung } = desktop;
+    vergleichen({ fenster, steuerelemente, bilder, meldungen: gemeldet, auswertung }, ist, name, unterschiede);
     assert.deepEqual(unterschiede, [], `Prüfpunkt ${name}`);
 }
 

@@ -207,7 +207,7 @@ int main()
     const std::string rahmen = objekt({{"hilfetexte", hilfetexte()}, {"menue", menue()},
                                        {"information", jsonText(informationstext().c_str())}, {"zoom", zoom()},
                                        {"erlaeuterung", erlaeuterungsbild()}});
-    std::printf("%s\n", objekt({{"clientWidth", zahl(clientWidthTwips)}, {"clientHeight", zahl(clientHeightTwips)},
+    std::printf("%s\n", objekt({{"titel", jsonText(fenstertitel)}, {"clientWidth", zahl(clientWidthTwips)}, {"clientHeight", zahl(clientHeightTwips)},
                                 {"clientPixel", liste({zahl(clientWidthTwips / double(twipsProPixel)),
                                                        zahl(clientHeightTwips / double(twipsProPixel))})},
                                 {"controls", liste(steuerelemente, ",\n")}, {"rahmen", rahmen}})

@@ -35,9 +35,9 @@ std::string informationstext()
     std::string zeilen;
     for (const Taste& taste : tasten)
         zeilen += std::string("<tr><td>") + taste.tasten + "</td><td>" + taste.wirkung + "</td></tr>";
-    return "<p><b>Kettenbrief – Nivra1.0</b></p>"
-           "<p>„Nivra1.0“ ist der Versionsname des Programms.</p>"
-           "<p>Ein Kettenbrief breitet sich unter 2500 Individuen aus: Das Programm "
+    return std::string("<p><b>Kettenbrief – ") + fenstertitel + "</b></p><p>„" + fenstertitel
+           + "“ ist der Versionsname des Programms.</p>"
+             "<p>Ein Kettenbrief breitet sich unter 2500 Individuen aus: Das Programm "
            "spielt ihn als Monte-Carlo-Simulation Zyklus für Zyklus durch und "
            "vergleicht den Verlauf mit dem logistischen Wachstumsmodell nach "
            "Verhulst.</p>"

@@ -5,6 +5,9 @@
 
 #include <string>
 
+// The main window's caption: the program's version name.
+inline constexpr const char* fenstertitel = "Nivra1.0";
+
 // "Überlauf" or "Ungültiges Argument", and where the Verhulst curve stopped.
 std::string verhulstFehlertext(VerhulstFehler fehler, int zyklus);
 

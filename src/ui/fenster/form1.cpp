@@ -52,7 +52,7 @@ Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, QWidget* parent)
     , m_projektorzoom(new Projektorzoom(
           *this, [this](double zoom) { return groesseBeiZoom(zoom); }, [this](double zoom) { zoomAnwenden(zoom); }))
 {
-    setWindowTitle(QStringLiteral("Nivra1.0"));
+    setWindowTitle(QString::fromUtf8(fenstertitel));
     for (QWidget* steuerelement : centralWidget()->findChildren<QWidget*>())
         if (steuerelement->focusPolicy() != Qt::NoFocus)
             m_fokusrahmen->beobachten(*steuerelement);

@@ -17,6 +17,13 @@ type Kastenname = (typeof kastennamen)[number];
 type Bildname = "picAusgabe" | "picHisto";
 type Schiebername = "vscStart" | "vscFaktor" | "HScroll1" | "HScroll2";
 
+// The buttons whose click is the session's handler of that name.
+const knopfHandler = {
+    cmdStart: "cmd_start_click", cmdZielsuche: "cmd_zielsuche_click", cmdErgebnis: "cmd_ergebnis_click",
+    Command1: "command1_click", Command3: "command3_click", Command5: "command5_click",
+    Command6: "command6_click", Command7: "command7_click", Command8: "command8_click",
+} as const satisfies Record<string, Handler>;
+
 // Until the page has painted what is drawn and handled what waits; a hidden
 // page paints no frames, so a short timer goes on without one.
 function ereignisseVerarbeiten(): Promise<void> {
@@ -133,17 +140,8 @@ export class Form1 implements Spielzugang {
     }
 
     private handlerVerbinden(): void {
-        const klick = (name: string, handler: Handler): void =>
+        for (const [name, handler] of Object.entries(knopfHandler))
             this.element(name).addEventListener("click", () => this.modell.sitzung(handler));
-        klick("cmdStart", "cmd_start_click");
-        klick("cmdZielsuche", "cmd_zielsuche_click");
-        klick("cmdErgebnis", "cmd_ergebnis_click");
-        klick("Command1", "command1_click");
-        klick("Command3", "command3_click");
-        klick("Command5", "command5_click");
-        klick("Command6", "command6_click");
-        klick("Command7", "command7_click");
-        klick("Command8", "command8_click");
         this.element("Command2").addEventListener("click", () => void this.command2Click());
         // Enter in the box of t takes it over, as its button does.
         this.kaesten.Text4.addEventListener("keydown", (e) => {
@@ -162,7 +160,7 @@ export class Form1 implements Spielzugang {
         this.schieber.vscFaktor.beiAenderung((wert) => this.modell.sitzungMit("vsc_faktor_change", null, wert));
         this.schieber.HScroll2.beiAenderung((wert) => {
             this.modell.sitzungMit("wert_geaendert", "HScroll2", wert);
-            this.element("picHisto").style.left = `${this.modell.histoLinkerRand(wert)}px`;
+            this.bilder.picHisto.element.style.left = `${this.modell.histoLinkerRand(wert)}px`;
         });
         for (const name of ["txtStart", "txtFaktor"] as const)
             this.kaesten[name].addEventListener("pointermove", () => this.rahmen.hilfezeile.zeigen(this.modell.hilfetextVon(name)));

@@ -57,6 +57,9 @@ await pruefen({
             await seite.keyboard.type("1");
             await klick(seite, "Command3");
             await meldungSchliessen(seite);
+            // As on the desktop, t is taken over once the message is closed.
+            await seite.waitForFunction(() => (document.getElementById("txtExponent") as HTMLInputElement).value === "t = 1",
+                { timeout: 5000 }).catch(() => undefined);
             assert.equal(await wert(seite, "txtExponent"), "t = 1");
             await klick(seite, "Command1");
             await new Promise((fertig) => setTimeout(fertig, 300));

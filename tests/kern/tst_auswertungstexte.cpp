@@ -5,11 +5,16 @@
 // the expected texts is known.
 #include "auswertungszeilen.h"
 #include "diagrammdaten.h"
+#include "diagrammsvg.h"
 #include "ergebnistext.h"
 #include "spielfeld.h"
 #include "vielespieletexte.h"
 
 #include <QTest>
+#include <QXmlStreamReader>
+
+#include <cmath>
+#include <set>
 
 Q_DECLARE_METATYPE(LaufAuswertung)
 
@@ -81,6 +86,8 @@ private slots:
     void diagrammAchsen();
     void diagrammReihen();
     void diagrammOhneBestesT();
+    void diagrammbild_data();
+    void diagrammbild();
     void vieleSpiele_data();
     void vieleSpiele();
 };
@@ -329,6 +336,61 @@ void TestAuswertungstexte::diagrammOhneBestesT()
     QCOMPARE(QString::fromStdString(daten.beschreibung),
              QStringLiteral("Zyklus 0 bis 3. Rote Balken: das Spiel, von A(0) = 10 bis A(3) = 33 Mitspieler. "
                             "Blaue Linie: Verhulst mit t = 2,125."));
+}
+
+void TestAuswertungstexte::diagrammbild_data()
+{
+    QTest::addColumn<double>("breite");
+    QTest::addColumn<int>("legendenzeilen");
+    // Five entries: the game, the band, the mean and both curves.
+    QTest::newRow("a wide screen: one row") << 2000.0 << 1;
+    QTest::newRow("the window at zoom 1: two rows") << 960.0 << 2;
+    QTest::newRow("narrow: one entry a row") << 300.0 << 5;
+}
+
+// The picture is well-formed XML, has a bar a cycle, leaves out a point
+// without a number (where a curve broke off), escapes what its names hold and wraps its
+// legend into as many rows as its width needs.
+void TestAuswertungstexte::diagrammbild()
+{
+    QFETCH(double, breite);
+    QFETCH(int, legendenzeilen);
+    LaufAuswertung a = gespielt();
+    a.ensemble = gespielteSpiele(true);
+    a.verhulstBeste[2] = std::nan("");
+    Diagrammdaten daten = diagrammdaten(a);
+    daten.balken.name = "A<n> & B";
+    const QString svg = QString::fromStdString(diagrammSvg(daten, breite, 400));
+    QXmlStreamReader leser(svg);
+    int balken = 0;
+    std::set<QString> legendenY;
+    QStringList namen;
+    QList<int> punkte; // of each path: the band's, the mean's and both curves'
+    bool imBild = false;
+    while (!leser.atEnd()) {
+        leser.readNext();
+        const auto attribute = leser.attributes();
+        if (leser.isStartElement() && leser.name() == QLatin1String("g") && attribute.hasAttribute("fill"))
+            imBild = true;
+        if (leser.isEndElement() && leser.name() == QLatin1String("g"))
+            imBild = false;
+        if (leser.isStartElement() && leser.name() == QLatin1String("rect") && imBild)
+            ++balken;
+        if (leser.isStartElement() && leser.name() == QLatin1String("path"))
+            punkte << int(attribute.value("d").count(u'M') + attribute.value("d").count(u'L'));
+        if (leser.isStartElement() && leser.name() == QLatin1String("text")
+            && attribute.value("text-anchor") == QLatin1String("start")) {
+            legendenY.insert(attribute.value("y").toString());
+            namen << leser.readElementText();
+        }
+    }
+    QVERIFY2(!leser.hasError(), qPrintable(leser.errorString()));
+    QCOMPARE(balken, int(a.anzahlen.size()));
+    QCOMPARE(int(legendenY.size()), legendenzeilen);
+    // The best curve goes on past its cycle without a number.
+    QCOMPARE(punkte, (QList<int>{6, 3, 4, 3}));
+    QCOMPARE(namen, (QStringList{"A<n> & B", "Band: 8 von 10 der 20 Spiele lagen darin", "Mittelwert der 20 Spiele",
+                                 "Verhulst, t = 1", "Verhulst, t = 0,982 (am besten)"}));
 }
 
 void TestAuswertungstexte::vieleSpiele_data()

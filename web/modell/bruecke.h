@@ -2,6 +2,7 @@
 #pragma once
 
 #include "anpassung.h"
+#include "diagrammdaten.h"
 #include "ensemblespiele.h"
 #include "seitenbedienung.h"
 #include "spielsitzung.h"
@@ -26,6 +27,8 @@ struct Spiel
     Spielsitzung sitzung{bedienung, feldflaeche, histoflaeche};
     LaufendeAnpassung suche;
     std::optional<EnsembleKurven> ensemble;
+    // The plot of the run evaluated last, drawn at whatever size the page asks.
+    Diagrammdaten diagramm;
 };
 
 Spiel& spiel();

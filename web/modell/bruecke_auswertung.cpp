@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The evaluation's side of the bridge: what the page shows of the run it
-// evaluated last (the sentences, the table, the plot's series), German
+// evaluated last (the sentences, the table, the plot), German
 // numbers, the evaluation window's place and the texts of many games, all
 // from the game layer that the desktop uses too. Texts come out as UTF-8,
 // the larger results as JSON.
@@ -10,6 +10,7 @@
 #include "auswertungszeilen.h"
 #include "deutschezahl.h"
 #include "diagrammdaten.h"
+#include "diagrammsvg.h"
 #include "ergebnistext.h"
 #include "fensterplatz.h"
 #include "laufauswertung.h"
@@ -26,14 +27,6 @@ namespace {
 Json& farbeSchreiben(Json& json, Auswertungsfarbe f)
 {
     return json.auf('[').zahl(f.rot).zahl(f.gruen).zahl(f.blau).zahl(f.deckung).zu(']');
-}
-
-Json& punkteSchreiben(Json& json, const std::vector<Punkt>& werte)
-{
-    json.auf('[');
-    for (const Punkt& punkt : werte)
-        json.auf('[').zahl(punkt.x).zahl(punkt.y).zu(']');
-    return json.zu(']');
 }
 
 void tabelleSchreiben(Json& json, const LaufAuswertung& auswertung)
@@ -57,68 +50,11 @@ void tabelleSchreiben(Json& json, const LaufAuswertung& auswertung)
     json.zu('}');
 }
 
-void achseSchreiben(Json& json, const Achse& achse)
+void diagrammSchreiben(Json& json, const Diagrammdaten& daten)
 {
-    json.schluessel("titel").text(achse.titel);
-    json.schluessel("von").zahl(achse.von);
-    json.schluessel("bis").zahl(achse.bis);
-}
-
-void linieSchreiben(Json& json, const Linienreihe& reihe)
-{
-    json.auf('{').schluessel("art").text("linie").schluessel("name").text(reihe.name);
-    farbeSchreiben(json.schluessel("farbe"), reihe.farbe);
-    json.schluessel("linienbreite").zahl(reihe.linienbreite);
-    punkteSchreiben(json.schluessel("punkte"), reihe.punkte).zu('}');
-}
-
-void bandSchreiben(Json& json, const Bandreihe& reihe)
-{
-    json.auf('{').schluessel("art").text("band").schluessel("name").text(reihe.name);
-    farbeSchreiben(json.schluessel("farbe"), reihe.farbe);
-    farbeSchreiben(json.schluessel("rand"), reihe.rand);
-    json.schluessel("randbreite").zahl(reihe.randbreite);
-    punkteSchreiben(json.schluessel("oben"), reihe.oben);
-    punkteSchreiben(json.schluessel("unten"), reihe.unten).zu('}');
-}
-
-void balkenSchreiben(Json& json, const Balkenreihe& reihe)
-{
-    json.auf('{').schluessel("art").text("balken").schluessel("name").text(reihe.name);
-    farbeSchreiben(json.schluessel("farbe"), reihe.farbe);
-    json.schluessel("balkenbreite").zahl(reihe.balkenbreite);
-    json.schluessel("werte").zahlen(reihe.werte).zu('}');
-}
-
-// The series in the order they are drawn and listed in the legend.
-void reihenSchreiben(Json& json, const Diagrammdaten& daten)
-{
-    json.auf('[');
-    balkenSchreiben(json, daten.balken);
-    if (daten.band)
-        bandSchreiben(json, *daten.band);
-    if (daten.mittel)
-        linieSchreiben(json, *daten.mittel);
-    linieSchreiben(json, daten.aktuell);
-    if (daten.beste)
-        linieSchreiben(json, *daten.beste);
-    json.zu(']');
-}
-
-void diagrammSchreiben(Json& json, const LaufAuswertung& auswertung)
-{
-    const Diagrammdaten daten = diagrammdaten(auswertung);
     json.auf('{');
     json.schluessel("name").text(diagrammName());
     json.schluessel("beschreibung").text(daten.beschreibung);
-    json.schluessel("x").auf('{');
-    achseSchreiben(json, daten.x);
-    json.schluessel("schritt").zahl(daten.xSchritt).zu('}');
-    json.schluessel("y").auf('{');
-    achseSchreiben(json, daten.y);
-    json.schluessel("marken").zahl(daten.yMarken).zu('}');
-    json.schluessel("reihen");
-    reihenSchreiben(json, daten);
     json.zu('}');
 }
 
@@ -146,10 +82,16 @@ EMSCRIPTEN_KEEPALIVE const char* kb_auswertung_darstellung()
     json.schluessel("absaetze").texte(ergebnisabsaetze(auswertung));
     json.schluessel("tabelle");
     tabelleSchreiben(json, auswertung);
-    json.schluessel("diagramm");
-    diagrammSchreiben(json, auswertung);
+    s.diagramm = diagrammdaten(auswertung);
+    diagrammSchreiben(json.schluessel("diagramm"), s.diagramm);
     json.zu('}');
     return textAusgeben(json.fertig());
+}
+
+// The plot of the run evaluated last as SVG of `breite` × `hoehe` CSS pixels.
+EMSCRIPTEN_KEEPALIVE const char* kb_auswertung_diagramm(double breite, double hoehe)
+{
+    return textAusgeben(diagrammSvg(spiel().diagramm, breite, hoehe));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* kb_deutsche_zahl(double wert, int nachkommastellen)

@@ -38,8 +38,8 @@ await pruefen({
         try {
             await s.seite.click("#cmdAuswertung");
             await s.seite.waitForFunction(() => {
-                const diagramm = document.querySelector<HTMLCanvasElement>("canvas.auswertungsdiagramm");
-                return diagramm !== null && diagramm.width > 100 && diagramm.height > 100;
+                const bild = document.querySelector(".auswertungsdiagramm svg")?.getBoundingClientRect();
+                return bild !== undefined && bild.width > 100 && bild.height > 100;
             }, { timeout: 10000 });
             assert.equal(await s.seite.$eval("#txtHilfe", (e) => (e as HTMLInputElement).value), "");
             assert.deepEqual(s.fehler, []);

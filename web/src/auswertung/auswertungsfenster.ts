@@ -53,7 +53,7 @@ export class Auswertungsfenster {
     private readonly starten: HTMLButtonElement;
     private readonly abbrechen: HTMLButtonElement;
     private readonly fortschritt = new Fortschrittsbalken("Fortschritt der vielen Spiele");
-    private readonly diagramm = new Auswertungsdiagramm();
+    private readonly diagramm: Auswertungsdiagramm;
     private readonly tabelle = new Auswertungstabelle();
     private readonly tabellenrahmen = document.createElement("div");
     private readonly vieleSpiele: VieleSpiele;
@@ -65,6 +65,7 @@ export class Auswertungsfenster {
     constructor(private readonly spiel: Spielzugang, hauptfenster: HTMLElement, private readonly ende: Programmende) {
         this.bruecke = new Auswertungsbruecke(spiel.modell.modul);
         this.grenzen = spiel.modell.ensembleGrenzen();
+        this.diagramm = new Auswertungsdiagramm(this.bruecke);
         this.rahmen = new Fensterrahmen("Auswertung – Kettenbrief", grundgroesse, hauptfenster, this.bruecke,
             () => this.schliessen());
         // The program's end closes the window and stops its many games.
@@ -96,7 +97,7 @@ export class Auswertungsfenster {
         this.ergebnis.setAttribute("aria-label", "Ergebnis der Anpassung");
         const knoepfe = leiste(this.uebernehmen,
             knopf("Tabelle kopieren", "auswertungTabelleKopieren", () => void textKopieren(this.tabelle.alsText())),
-            knopf("Diagramm kopieren", "auswertungDiagrammKopieren", () => void bildKopieren(this.diagramm.element)),
+            knopf("Diagramm kopieren", "auswertungDiagrammKopieren", () => void bildKopieren(this.diagramm.svg())),
             knopf("Das Spiel vom Programmstart", "auswertungProgrammstart", () => this.spiel.spielVomProgrammstart()));
         const teiler = document.createElement("div");
         teiler.className = "auswertungTeiler";

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The evaluation as the game layer writes it (web/modell/bruecke_auswertung.cpp),
-// behind typed calls: the sentences, the table and the plot's series of the
+// behind typed calls: the sentences, the table and the plot of the
 // run evaluated last, German numbers, the window's place and the texts of
 // many games. The page only shows them.
 import { ModellModul } from "./modell";
@@ -12,21 +12,10 @@ export type Farbe = [number, number, number, number];
 export function css([rot, gruen, blau, deckung]: Farbe): string {
     return deckung === 255 ? `rgb(${rot}, ${gruen}, ${blau})` : `rgba(${rot}, ${gruen}, ${blau}, ${deckung / 255})`;
 }
-/** Cycle and players; no number where the model had none. */
-export type Punkt = [number, number | null];
-
-export type Reihe =
-    | { art: "balken"; name: string; farbe: Farbe; balkenbreite: number; werte: number[] }
-    | { art: "band"; name: string; farbe: Farbe; rand: Farbe; randbreite: number; oben: Punkt[]; unten: Punkt[] }
-    | { art: "linie"; name: string; farbe: Farbe; linienbreite: number; punkte: Punkt[] };
-
+/** What screen readers are told of the plot; its picture comes on its own. */
 export interface Diagrammdaten {
     name: string;
     beschreibung: string;
-    x: { titel: string; von: number; bis: number; schritt: number };
-    y: { titel: string; von: number; bis: number; marken: number };
-    /** In the order they are drawn, the later in front, and listed in the legend. */
-    reihen: Reihe[];
 }
 
 export interface Tabellendaten {
@@ -70,6 +59,11 @@ export class Auswertungsbruecke {
     /** What the evaluation shows of the run as it stands, at the window's p and t. */
     darstellung(): Darstellung {
         return JSON.parse(this.text("kb_auswertung_darstellung")) as Darstellung;
+    }
+
+    /** The plot of the run evaluated last, as SVG of `breite` × `hoehe` CSS pixels. */
+    diagramm(breite: number, hoehe: number): string {
+        return this.text("kb_auswertung_diagramm", [breite, hoehe]);
     }
 
     deutscheZahl(wert: number, nachkommastellen: number): string {

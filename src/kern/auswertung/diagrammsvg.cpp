@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "diagrammsvg.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double schriftgroesse = 12.0;
+// Wider than a character of the plot's font is on average, so that a label
+// laid out by this guess never runs into its neighbour: the picture is
+// written without the font engine that will draw it.
+constexpr double zeichenbreite = 6.7;
+constexpr double marke = 12.0;         // the legend's coloured square
+constexpr double legendenAbstand = 18.0;
+constexpr double zeilenhoehe = 18.0;
+constexpr double seitenrand = 16.0; // right of the plot and beside the legend
+const char* const gitterFarbe = "rgb(220,220,220)";
+
+// Two decimals are finer than a device pixel at any zoom. Written from
+// whole hundredths, so no locale can put a comma in; the plot's values are
+// clamped, far within the range of the integer.
+std::string zahl(double wert)
+{
+    const long long hundertstel = std::llround(wert * 100.0);
+    const long long betrag = hundertstel < 0 ? -hundertstel : hundertstel;
+    std::string text = (hundertstel < 0 ? "-" : "") + std::to_string(betrag / 100);
+    if (const long long rest = betrag % 100; rest != 0)
+        text += (rest < 10 ? ".0" : ".") + std::to_string(rest % 10 == 0 ? rest / 10 : rest);
+    return text;
+}
+
+std::string maskiert(const std::string& text)
+{
+    std::string aus;
+    for (char c : text) {
+        switch (c) {
+        case '&': aus += "&amp;"; break;
+        case '<': aus += "&lt;"; break;
+        case '>': aus += "&gt;"; break;
+        case '"': aus += "&quot;"; break;
+        default: aus += c;
+        }
+    }
+    return aus;
+}
+
+std::string farbe(Auswertungsfarbe f)
+{
+    return "rgb(" + std::to_string(f.rot) + "," + std::to_string(f.gruen) + "," + std::to_string(f.blau) + ")";
+}
+
+// The fill or stroke attribute with its opacity where the colour is translucent.
+std::string malen(const char* art, Auswertungsfarbe f)
+{
+    std::string text = std::string(" ") + art + "=\"" + farbe(f) + "\"";
+    if (f.deckung != 255)
+        text += std::string(" ") + art + "-opacity=\"" + zahl(f.deckung / 255.0) + "\"";
+    return text;
+}
+
+// Characters, not bytes: the names hold umlauts.
+double textbreite(const std::string& text)
+{
+    const auto zeichen = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xc0) != 0x80; });
+    return double(zeichen) * zeichenbreite;
+}
+
+struct Legendeneintrag
+{
+    std::string name;
+    Auswertungsfarbe fuellung;
+    Auswertungsfarbe kante;
+};
+
+std::vector<Legendeneintrag> legende(const Diagrammdaten& d)
+{
+    std::vector<Legendeneintrag> eintraege{{d.balken.name, d.balken.farbe, d.balken.farbe}};
+    if (d.band)
+        eintraege.push_back({d.band->name, d.band->farbe, d.band->rand});
+    for (const auto* linie : {d.mittel ? &*d.mittel : nullptr, &d.aktuell, d.beste ? &*d.beste : nullptr})
+        if (linie)
+            eintraege.push_back({linie->name, linie->farbe, linie->farbe});
+    return eintraege;
+}
+
+// The entries' indices row by row, each row as wide as the picture allows.
+std::vector<std::vector<std::size_t>> legendenReihen(const std::vector<Legendeneintrag>& eintraege, double breite)
+{
+    std::vector<std::vector<std::size_t>> reihen(1);
+    double belegt = 0.0;
+    for (std::size_t i = 0; i < eintraege.size(); ++i) {
+        const double b = marke + 6.0 + textbreite(eintraege[i].name);
+        if (!reihen.back().empty() && belegt + legendenAbstand + b > breite - seitenrand) {
+            reihen.push_back({});
+            belegt = 0.0;
+        }
+        belegt += (reihen.back().empty() ? 0.0 : legendenAbstand) + b;
+        reihen.back().push_back(i);
+    }
+    return reihen;
+}
+
+// Cycles and players to pixels inside the plot area.
+struct Flaeche
+{
+    double links, oben, breite, hoehe;
+    const Diagrammdaten& d;
+
+    double x(double zyklus) const { return links + (zyklus - d.x.von) / (d.x.bis - d.x.von) * breite; }
+    double y(double spieler) const { return oben + hoehe - (spieler - d.y.von) / (d.y.bis - d.y.von) * hoehe; }
+};
+
+class Svg
+{
+public:
+    std::string text;
+
+    void linie(double x1, double y1, double x2, double y2, const char* farbe)
+    {
+        text += "<line x1=\"" + zahl(x1) + "\" y1=\"" + zahl(y1) + "\" x2=\"" + zahl(x2) + "\" y2=\"" + zahl(y2)
+                + "\" stroke=\"" + farbe + "\"/>";
+    }
+
+    void beschriftung(double x, double y, const char* anker, const char* grundlinie, const std::string& inhalt,
+                      const std::string& extra = {})
+    {
+        text += "<text x=\"" + zahl(x) + "\" y=\"" + zahl(y) + "\" text-anchor=\"" + anker
+                + "\" dominant-baseline=\"" + grundlinie + "\"" + extra + ">" + maskiert(inhalt) + "</text>";
+    }
+
+    // The points as a path's data, leaving out those without a number
+    // (where the model broke off): the line goes on past them.
+    static std::string pfad(const Flaeche& f, const std::vector<Punkt>& punkte, bool weiter = false)
+    {
+        std::string daten;
+        for (const Punkt& p : punkte) {
+            if (!std::isfinite(p.x) || !std::isfinite(p.y))
+                continue;
+            daten += (daten.empty() && !weiter ? "M" : "L") + zahl(f.x(p.x)) + " " + zahl(f.y(p.y));
+        }
+        return daten;
+    }
+};
+
+void achsen(Svg& svg, const Flaeche& f, const Diagrammdaten& d)
+{
+    const double yAbstand = (d.y.bis - d.y.von) / (d.yMarken - 1);
+    for (int i = 0; i < d.yMarken; ++i) {
+        const double spieler = d.y.von + i * yAbstand;
+        svg.linie(f.links, f.y(spieler), f.links + f.breite, f.y(spieler), gitterFarbe);
+        svg.beschriftung(f.links - 6, f.y(spieler), "end", "central", zahl(spieler));
+    }
+    for (double n = 0; n <= d.x.bis; n += d.xSchritt) {
+        svg.linie(f.x(n), f.oben, f.x(n), f.oben + f.hoehe, gitterFarbe);
+        svg.beschriftung(f.x(n), f.oben + f.hoehe + 4, "middle", "hanging", zahl(n));
+    }
+    svg.beschriftung(f.links + f.breite / 2, f.oben + f.hoehe + 22, "middle", "hanging", d.x.titel);
+    const std::string mitte = zahl(f.oben + f.hoehe / 2);
+    svg.beschriftung(8, f.oben + f.hoehe / 2, "middle", "hanging", d.y.titel,
+                     " transform=\"rotate(-90 8 " + mitte + ")\"");
+}
+
+void reihen(Svg& svg, const Flaeche& f, const Diagrammdaten& d)
+{
+    svg.text += "<g clip-path=\"url(#flaeche)\"><g" + malen("fill", d.balken.farbe) + ">";
+    const double halb = d.balken.balkenbreite / 2;
+    for (std::size_t n = 0; n < d.balken.werte.size(); ++n) {
+        const double wert = d.balken.werte[n];
+        const double x = f.x(double(n) - halb);
+        svg.text += "<rect x=\"" + zahl(x) + "\" y=\"" + zahl(std::min(f.y(wert), f.y(0))) + "\" width=\""
+                    + zahl(f.x(double(n) + halb) - x) + "\" height=\"" + zahl(std::abs(f.y(0) - f.y(wert))) + "\"/>";
+    }
+    svg.text += "</g>";
+    if (const auto& band = d.band) {
+        std::vector<Punkt> unten(band->unten.rbegin(), band->unten.rend());
+        svg.text += "<path class=\"band\" d=\"" + Svg::pfad(f, band->oben) + Svg::pfad(f, unten, true) + "Z\""
+                    + malen("fill", band->farbe) + malen("stroke", band->rand) + " stroke-width=\""
+                    + zahl(band->randbreite) + "\"/>";
+    }
+    for (const auto* linie : {d.mittel ? &*d.mittel : nullptr, &d.aktuell, d.beste ? &*d.beste : nullptr})
+        if (linie)
+            svg.text += "<path d=\"" + Svg::pfad(f, linie->punkte) + "\" fill=\"none\"" + malen("stroke", linie->farbe)
+                        + " stroke-width=\"" + zahl(linie->linienbreite) + "\" stroke-linejoin=\"round\"/>";
+    svg.text += "</g>";
+}
+
+void legendeMalen(Svg& svg, const std::vector<Legendeneintrag>& eintraege,
+                  const std::vector<std::vector<std::size_t>>& reihenfolge, double breite, double hoehe)
+{
+    for (std::size_t r = 0; r < reihenfolge.size(); ++r) {
+        double gesamt = legendenAbstand * double(reihenfolge[r].size() - 1);
+        for (std::size_t i : reihenfolge[r])
+            gesamt += marke + 6.0 + textbreite(eintraege[i].name);
+        double x = (breite - gesamt) / 2;
+        const double y = hoehe - 6 - (double(reihenfolge.size() - r) - 0.5) * zeilenhoehe;
+        for (std::size_t i : reihenfolge[r]) {
+            const Legendeneintrag& e = eintraege[i];
+            svg.text += "<rect x=\"" + zahl(x + 0.5) + "\" y=\"" + zahl(y - marke / 2 + 0.5) + "\" width=\""
+                        + zahl(marke - 1) + "\" height=\"" + zahl(marke - 1) + "\"" + malen("fill", e.fuellung)
+                        + malen("stroke", e.kante) + "/>";
+            svg.beschriftung(x + marke + 6, y, "start", "central", e.name);
+            x += marke + 6.0 + textbreite(e.name) + legendenAbstand;
+        }
+    }
+}
+
+} // namespace
+
+std::string diagrammSvg(const Diagrammdaten& d, double breite, double hoehe)
+{
+    const std::vector<Legendeneintrag> eintraege = legende(d);
+    const auto reihenfolge = legendenReihen(eintraege, breite);
+    const double links = 14 + 8 + textbreite(zahl(d.y.bis)) + 8;
+    const double unten = 16 + 18 + 6 + double(reihenfolge.size()) * zeilenhoehe + 8;
+    const Flaeche f{links, 12, std::max(10.0, breite - links - seitenrand), std::max(10.0, hoehe - 12 - unten), d};
+    Svg svg;
+    svg.text = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + zahl(breite) + "\" height=\"" + zahl(hoehe)
+               + "\" viewBox=\"0 0 " + zahl(breite) + " " + zahl(hoehe)
+               + "\" font-family=\"Liberation Sans, sans-serif\" font-size=\"" + zahl(schriftgroesse) + "\">"
+               + "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/><clipPath id=\"flaeche\"><rect x=\""
+               + zahl(f.links) + "\" y=\"" + zahl(f.oben) + "\" width=\"" + zahl(f.breite) + "\" height=\""
+               + zahl(f.hoehe) + "\"/></clipPath>";
+    achsen(svg, f, d);
+    reihen(svg, f, d);
+    legendeMalen(svg, eintraege, reihenfolge, breite, hoehe);
+    svg.text += "</svg>";
+    return svg.text;
+}

@@ -3,7 +3,7 @@
 // so that both editions place the same controls from one table. Beside it
 // go the texts and measures of the window's frame (help texts, menu, the
 // information, the zoom steps, the explanation picture), so that the page
-// shows the desktop's own words.
+// shows the desktop's own words and pictures.
 #include "controltable.h"
 #include "erlaeuterungstext.h"
 #include "hilfezeilentexte.h"
@@ -13,7 +13,14 @@
 #include "twips.h"
 #include "zoomstufen.h"
 
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgGenerator>
+
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -167,40 +174,73 @@ std::string zoom()
                    {"zuGross", objekt(zuGross)}});
 }
 
-std::string rechteck(const QRectF& r)
+// The generator's document as the page puts it inline: without the XML
+// prolog and the generator's title, sized in CSS pixels.
+QString fuerDieSeite(QString svg, QSize groesse)
 {
-    return liste({zahl(r.left()), zahl(r.top()), zahl(r.right()), zahl(r.bottom())});
+    svg.remove(QRegularExpression(QStringLiteral("^<\\?xml[^>]*>\\s*")));
+    svg.remove(QRegularExpression(QStringLiteral("<title>.*</title>\\s*<desc>.*</desc>\\s*")));
+    svg.replace(QRegularExpression(QStringLiteral("^<svg width=\"[^\"]*\" height=\"[^\"]*\"")),
+                QStringLiteral("<svg width=\"%1\" height=\"%2\"").arg(groesse.width()).arg(groesse.height()));
+    return svg;
 }
 
-std::string erlaeuterungsZeile(const ErlaeuterungsZeile& zeile)
+// The generator leaves out a font's underline; the run gets it back as the
+// SVG's text decoration. A run it cannot find stops the build.
+void unterstreichen(QString& svg, const QString& text)
 {
-    std::vector<std::string> laeufe;
-    for (const ErlaeuterungsLauf& lauf : zeile.laeufe)
-        laeufe.push_back(objekt({{"text", jsonText(lauf.text)}, {"fett", wahr(lauf.fett)},
-                                 {"kursiv", wahr(lauf.kursiv)}, {"unterstrichen", wahr(lauf.unterstrichen)},
-                                 {"farbe", zahl(lauf.farbe & 0xFFFFFF)}}));
-    return objekt({{"grundlinie", zahl(zeile.grundlinie)}, {"punkte", zahl(zeile.punkte)}, {"laeufe", liste(laeufe)}});
+    const QRegularExpression element(QStringLiteral("(<text [^>]*)>") + QRegularExpression::escape(text)
+                                     + QStringLiteral("</text>"));
+    if (!element.match(svg).hasMatch()) {
+        std::fprintf(stderr, "steuertabelle: unterstrichener Text fehlt im Bild: %s\n", qPrintable(text));
+        std::exit(EXIT_FAILURE);
+    }
+    svg.replace(element, QStringLiteral("\\1 text-decoration=\"underline\">") + text + QStringLiteral("</text>"));
 }
 
+// The explanation picture as SVG, painted by the desktop's own routine at
+// zoom 1, where a unit of the picture is a CSS pixel: the page shows it as
+// it is and its zoom scales it sharply. Its lines go beside it as text for
+// screen readers.
 std::string erlaeuterungsbild()
 {
+    const double hoehe = std::max(erlaeuterung::bildGroesse.height(), erlaeuterung::textUnterkante());
+    const QSize groesse(static_cast<int>(std::ceil(erlaeuterung::bildGroesse.width() * erlaeuterung::pixelProEinheit)),
+                        static_cast<int>(std::ceil(hoehe * erlaeuterung::pixelProEinheit)));
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&puffer);
+    svg.setSize(groesse);
+    svg.setViewBox(QRect(QPoint(0, 0), groesse));
+    svg.setResolution(96);
+    {
+        QPainter painter(&svg);
+        painter.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
+        paintErlaeuterung(painter, erlaeuterung::pixelProEinheit);
+    }
+    QString bild = fuerDieSeite(QString::fromUtf8(puffer.data()), groesse);
     std::vector<std::string> zeilen;
-    for (const ErlaeuterungsZeile& zeile : erlaeuterung::zeilen())
-        zeilen.push_back(erlaeuterungsZeile(zeile));
-    return objekt({
-        {"einheitenProZoll", zahl(erlaeuterung::einheitenProZoll)},
-        {"breite", zahl(erlaeuterung::bildGroesse.width())}, {"hoehe", zahl(erlaeuterung::bildGroesse.height())},
-        {"linkerRand", zahl(erlaeuterung::linkerRand)}, {"rahmenBreite", zahl(erlaeuterung::rahmenBreite)},
-        {"rahmenLinie", rechteck(erlaeuterung::rahmenLinie)}, {"grauFlaeche", rechteck(erlaeuterung::grauFlaeche)},
-        {"rahmenFarbe", zahl(erlaeuterung::rahmenFarbe & 0xFFFFFF)},
-        {"grau", zahl(erlaeuterung::hellgrau & 0xFFFFFF)}, {"zeilen", liste(zeilen, ",\n")},
-    });
+    for (const ErlaeuterungsZeile& zeile : erlaeuterung::zeilen()) {
+        std::string text;
+        for (const ErlaeuterungsLauf& lauf : zeile.laeufe) {
+            text += lauf.text;
+            if (lauf.unterstrichen)
+                unterstreichen(bild, QString::fromUtf8(lauf.text));
+        }
+        zeilen.push_back(jsonText(text.c_str()));
+    }
+    return objekt({{"svg", jsonText(bild)}, {"zeilen", liste(zeilen)}});
 }
 
 } // namespace
 
-int main()
+int main(int argc, char* argv[])
 {
+    // The picture's text is laid out by the font engine, which needs an
+    // application, though no screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication anwendung(argc, argv);
     std::vector<std::string> steuerelemente;
     for (const ControlSpec& s : controlTable())
         steuerelemente.push_back(steuerelement(s));

@@ -3,7 +3,7 @@
 // line's fixed texts, the explanation panel, the information box, the end
 // of the program and the projector zoom. The window with its menu bar is
 // one block, zoomed as a whole and centred in the browser's window.
-import { Erlaeuterung } from "./erlaeuterung";
+import { erlaeuterungEinsetzen } from "./erlaeuterung";
 import { Hilfezeile } from "./hilfezeile";
 import { festeHilfetexteBeobachten, hilfezeileErstellen } from "./hilfezeilenfeld";
 import { informationZeigen } from "./information";
@@ -17,7 +17,6 @@ export interface Rahmen {
     hilfezeile: Hilfezeile;
     menueleiste: Menueleiste;
     zoom: Projektorzoom;
-    erlaeuterung: Erlaeuterung;
     ende: Programmende;
 }
 
@@ -55,8 +54,8 @@ export function rahmenEinrichten(fenster: HTMLElement, daten: Seitendaten): Rahm
     rahmen.prepend(leiste.element);
     // Measures the window with its menu bar.
     const zoom = new Projektorzoom(rahmen, texte.zoom, (text) => hilfezeile.zeigen(text));
-    const erlaeuterung = new Erlaeuterung(element("image2"), texte.erlaeuterung, zoom);
+    erlaeuterungEinsetzen(element("image2"), texte.erlaeuterung);
     zoom.tastenEinrichten();
     zoom.zuruecksetzen();
-    return { hilfezeile, menueleiste: leiste, zoom, erlaeuterung, ende };
+    return { hilfezeile, menueleiste: leiste, zoom, ende };
 }

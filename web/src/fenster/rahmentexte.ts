@@ -21,32 +21,10 @@ export interface Zoomdaten {
     zuGross: Record<string, string>;
 }
 
-export interface ErlaeuterungsLauf {
-    text: string;
-    fett: boolean;
-    kursiv: boolean;
-    unterstrichen: boolean;
-    farbe: number;
-}
-
-export interface ErlaeuterungsZeile {
-    grundlinie: number;
-    punkte: number;
-    laeufe: ErlaeuterungsLauf[];
-}
-
-/** The explanation picture in its own units; rectangles as [left, top, right, bottom]. */
+/** The explanation picture as SVG, and its lines as text. */
 export interface Erlaeuterungsdaten {
-    einheitenProZoll: number;
-    breite: number;
-    hoehe: number;
-    linkerRand: number;
-    rahmenBreite: number;
-    rahmenLinie: [number, number, number, number];
-    grauFlaeche: [number, number, number, number];
-    rahmenFarbe: number;
-    grau: number;
-    zeilen: ErlaeuterungsZeile[];
+    svg: string;
+    zeilen: string[];
 }
 
 export interface Rahmentexte {

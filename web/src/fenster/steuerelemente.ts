@@ -103,8 +103,10 @@ function elementFuer(s: Steuerbeschreibung, bilder: Record<string, string>, alle
         case "BorderlessTextBox":
             return textfeld(s);
         case "Surface":
-        case "Explanation":
             return flaeche();
+        case "Explanation":
+            // Its picture comes with the window's frame.
+            return document.createElement("div");
         case "VScrollBar":
         case "HScrollBar":
             return rollbalkenElement(s, alle);

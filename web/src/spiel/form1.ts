@@ -114,7 +114,6 @@ export class Form1 implements Spielzugang {
             wert: (name, wert) => this.schieber[name as Schiebername].setzen(wert),
             sichtbar: (name, sichtbar) => {
                 this.element(name).hidden = sichtbar === 0;
-                if (name === "image2" && sichtbar !== 0) this.rahmen.erlaeuterung.gezeigt();
             },
             nachVorn: (name) => {
                 // Above every sibling, as a raised control on the desktop.

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the page: the window's frame and controls, then the model.
 import { Modell } from "./modell/modell";
-import { auswertungEinrichten } from "./auswertung/auswertungsfenster";
-import { Form1 } from "./spiel/form1";
+import { auswertungEinrichten } from "./auswertung/auswertungsdialog";
+import { Fensterhuelle } from "./spiel/fensterhuelle";
 import { rahmenEinrichten } from "./fenster/rahmen";
 import { seitendatenLesen } from "./fenster/seitendaten";
 import { steuerelementeBauen } from "./fenster/steuerelemente";
@@ -21,14 +21,14 @@ export async function seiteStarten(): Promise<void> {
     const rahmen = rahmenEinrichten(fenster, daten);
     const modell = await Modell.laden();
 
-    const form1 = new Form1(modell, elemente, daten.steuertabelle, rahmen);
-    rahmen.menueleiste.handlerSetzen("cmdStoch", () => form1.cmdStochClick());
-    form1.neuZeichnen(rahmen.zoom.zoom);
-    rahmen.zoom.beiAenderung((zoom) => form1.neuZeichnen(zoom));
+    const huelle = new Fensterhuelle(modell, elemente, daten.steuertabelle, rahmen);
+    rahmen.menueleiste.handlerSetzen("cmdStoch", () => huelle.cmdStochClick());
+    huelle.neuZeichnen(rahmen.zoom.zoom);
+    rahmen.zoom.beiAenderung((zoom) => huelle.neuZeichnen(zoom));
     // The game plays without its evaluation, should that fail to start.
     try {
         // The evaluation opens beside the window with its menu bar.
-        const auswertung = auswertungEinrichten(form1, fenster.parentElement ?? fenster, rahmen.ende);
+        const auswertung = auswertungEinrichten(huelle, fenster.parentElement ?? fenster, rahmen.ende);
         // A browser keeps Ctrl+T for its own tabs (and Ctrl+N for windows), so
         // the page opens its evaluation from the menu bar as well (Alt+A); the
         // game from program start is the evaluation's button.

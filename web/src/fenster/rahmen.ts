@@ -9,14 +9,14 @@ import { festeHilfetexteBeobachten, hilfezeileErstellen } from "./hilfezeilenfel
 import { informationZeigen } from "./information";
 import { beschriftungOhneZeichen, Menueleiste } from "./menueleiste";
 import { Programmende } from "./programmende";
-import { Projektorzoom } from "./projektorzoom";
+import { Seitenzoom } from "./seitenzoom";
 import { rahmentexteLesen } from "./rahmentexte";
 import { Seitendaten } from "./seitendaten";
 
 export interface Rahmen {
     hilfezeile: Hilfezeile;
     menueleiste: Menueleiste;
-    zoom: Projektorzoom;
+    zoom: Seitenzoom;
     ende: Programmende;
 }
 
@@ -53,7 +53,7 @@ export function rahmenEinrichten(fenster: HTMLElement, daten: Seitendaten): Rahm
     }, () => ende.beendet());
     rahmen.prepend(leiste.element);
     // Measures the window with its menu bar.
-    const zoom = new Projektorzoom(rahmen, texte.zoom, (text) => hilfezeile.zeigen(text));
+    const zoom = new Seitenzoom(rahmen, texte.zoom, (text) => hilfezeile.zeigen(text));
     erlaeuterungEinsetzen(element("image2"), texte.erlaeuterung);
     zoom.tastenEinrichten();
     zoom.zuruecksetzen();

@@ -3,7 +3,7 @@
 // element at its design rectangle (in CSS pixels, as the table gives it), inside its
 // parent, with the control's name as its id, its German name for screen
 // readers and its place in the Tab order. The projector zoom scales the
-// whole window at once (projektorzoom.ts), so these are the sizes at zoom 1.
+// whole window at once (seitenzoom.ts), so these are the sizes at zoom 1.
 import { farbe } from "./rahmentexte";
 import { Rollbalken } from "./rollbalken";
 import { Seitendaten, Steuerbeschreibung } from "./seitendaten";

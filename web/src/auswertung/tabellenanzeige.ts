@@ -19,7 +19,7 @@ function reiheSetzen(reihe: HTMLTableRowElement, zellen: string[], art: "td" | "
  * ones; only cells whose text changed are written, so following a long
  * game costs little.
  */
-export class Auswertungstabelle {
+export class Tabellenanzeige {
     readonly element: HTMLTableElement;
     private readonly kopfreihe: HTMLTableRowElement;
     private readonly koerper: HTMLTableSectionElement;

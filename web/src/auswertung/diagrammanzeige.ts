@@ -5,7 +5,7 @@
 // what the plot shows as its description.
 import { Auswertungsbruecke, Diagrammdaten } from "../modell/auswertungsbruecke";
 
-export class Auswertungsdiagramm {
+export class Diagrammanzeige {
     readonly element = document.createElement("div");
     private gezeigt = false;
 

@@ -10,7 +10,7 @@
 // drawn sharp at every size; the canvases redraw themselves when told.
 import { Zoomdaten } from "./rahmentexte";
 
-export class Projektorzoom {
+export class Seitenzoom {
     private aktuell = 1;
     private readonly beobachter: Array<(zoom: number) => void> = [];
     private gewuenscht = 1;

@@ -10,12 +10,12 @@
 import { Programmende } from "../fenster/programmende";
 import { Auswertungsbruecke } from "../modell/auswertungsbruecke";
 import { EnsembleGrenzen } from "../modell/modell";
-import { Auswertungsdiagramm } from "./auswertungsdiagramm";
-import { Auswertungstabelle } from "./auswertungstabelle";
+import { Diagrammanzeige } from "./diagrammanzeige";
+import { Tabellenanzeige } from "./tabellenanzeige";
 import { Fensterrahmen } from "./fensterrahmen";
 import { Fortschrittsbalken } from "./fortschrittsbalken";
 import { Spielzugang } from "./spielzugang";
-import { VieleSpiele } from "./vielespiele";
+import { Arbeiterauftrag } from "./arbeiterauftrag";
 import { bildKopieren, textKopieren } from "./zwischenablage";
 
 // The window at zoom 1, as on the desktop.
@@ -43,7 +43,7 @@ function leiste(...kinder: HTMLElement[]): HTMLElement {
     return reihe;
 }
 
-export class Auswertungsfenster {
+export class Auswertungsdialog {
     private readonly rahmen: Fensterrahmen;
     private readonly bruecke: Auswertungsbruecke;
     private readonly grenzen: EnsembleGrenzen;
@@ -53,10 +53,10 @@ export class Auswertungsfenster {
     private readonly starten: HTMLButtonElement;
     private readonly abbrechen: HTMLButtonElement;
     private readonly fortschritt = new Fortschrittsbalken("Fortschritt der vielen Spiele");
-    private readonly diagramm: Auswertungsdiagramm;
-    private readonly tabelle = new Auswertungstabelle();
+    private readonly diagramm: Diagrammanzeige;
+    private readonly tabelle = new Tabellenanzeige();
     private readonly tabellenrahmen = document.createElement("div");
-    private readonly vieleSpiele: VieleSpiele;
+    private readonly vieleSpiele: Arbeiterauftrag;
     private bestesT: number | null = null;
     private zeitgeber: number | null = null;
     private ersteAenderung = 0; // when the change came that the next update follows
@@ -65,7 +65,7 @@ export class Auswertungsfenster {
     constructor(private readonly spiel: Spielzugang, hauptfenster: HTMLElement, private readonly ende: Programmende) {
         this.bruecke = new Auswertungsbruecke(spiel.modell.modul);
         this.grenzen = spiel.modell.ensembleGrenzen();
-        this.diagramm = new Auswertungsdiagramm(this.bruecke);
+        this.diagramm = new Diagrammanzeige(this.bruecke);
         this.rahmen = new Fensterrahmen("Auswertung – Kettenbrief", grundgroesse, hauptfenster, this.bruecke,
             () => this.schliessen());
         // The program's end closes the window and stops its many games.
@@ -73,7 +73,7 @@ export class Auswertungsfenster {
         this.uebernehmen = knopf("Bestes t übernehmen", "auswertungUebernehmen", () => this.bestesTUebernehmen());
         this.starten = knopf("Viele Spiele", "auswertungVieleSpiele", () => this.vieleSpieleStarten());
         this.abbrechen = knopf("Abbrechen", "auswertungAbbrechen", () => this.vieleSpiele.abbrechen());
-        this.vieleSpiele = new VieleSpiele(spiel.modell, {
+        this.vieleSpiele = new Arbeiterauftrag(spiel.modell, {
             fortschritt: (fertig, spiele) => this.fortschritt.setzen(fertig, spiele),
             fertig: () => {
                 this.vieleSpieleBeendet();
@@ -237,6 +237,6 @@ export class Auswertungsfenster {
 }
 
 /** Sets the evaluation up beside `hauptfenster`, hidden until Ctrl+T. */
-export function auswertungEinrichten(spiel: Spielzugang, hauptfenster: HTMLElement, ende: Programmende): Auswertungsfenster {
-    return new Auswertungsfenster(spiel, hauptfenster, ende);
+export function auswertungEinrichten(spiel: Spielzugang, hauptfenster: HTMLElement, ende: Programmende): Auswertungsdialog {
+    return new Auswertungsdialog(spiel, hauptfenster, ende);
 }

@@ -33,7 +33,7 @@ function ereignisseVerarbeiten(): Promise<void> {
     });
 }
 
-export class Form1 implements Spielzugang {
+export class Fensterhuelle implements Spielzugang {
     private readonly kaesten = {} as Record<Kastenname, HTMLInputElement>;
     private readonly bilder: Record<Bildname, Leinwand>;
     private readonly schieber = {} as Record<Schiebername, Rollbalken>;

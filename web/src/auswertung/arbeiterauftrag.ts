@@ -28,7 +28,7 @@ function rechnerErzeugen(): Worker {
     return new Worker(rechnerAdresse);
 }
 
-export class VieleSpiele {
+export class Arbeiterauftrag {
     private rechner: Worker | null = null;
     private fertigeSpiele = 0;
     private spiele = 0;

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <string_view>
 
 namespace {
 
@@ -24,9 +26,22 @@ std::string zahl(double wert)
 {
     const long long hundertstel = std::llround(wert * 100.0);
     const long long betrag = hundertstel < 0 ? -hundertstel : hundertstel;
-    std::string text = (hundertstel < 0 ? "-" : "") + std::to_string(betrag / 100);
-    if (const long long rest = betrag % 100; rest != 0)
-        text += (rest < 10 ? ".0" : ".") + std::to_string(rest % 10 == 0 ? rest / 10 : rest);
+    std::string text = hundertstel < 0 ? "-" : "";
+    text += std::to_string(betrag / 100);
+    if (const long long rest = betrag % 100; rest != 0) {
+        text += rest < 10 ? ".0" : ".";
+        text += std::to_string(rest % 10 == 0 ? rest / 10 : rest);
+    }
+    return text;
+}
+
+// The pieces one after the other. (Written so rather than with operator+,
+// whose literal-first form GCC 12 wrongly warns of at -O2.)
+std::string verbunden(std::initializer_list<std::string_view> teile)
+{
+    std::string text;
+    for (std::string_view teil : teile)
+        text += teil;
     return text;
 }
 
@@ -47,15 +62,15 @@ std::string maskiert(const std::string& text)
 
 std::string farbe(Auswertungsfarbe f)
 {
-    return "rgb(" + std::to_string(f.rot) + "," + std::to_string(f.gruen) + "," + std::to_string(f.blau) + ")";
+    return verbunden({"rgb(", std::to_string(f.rot), ",", std::to_string(f.gruen), ",", std::to_string(f.blau), ")"});
 }
 
 // The fill or stroke attribute with its opacity where the colour is translucent.
 std::string malen(const char* art, Auswertungsfarbe f)
 {
-    std::string text = std::string(" ") + art + "=\"" + farbe(f) + "\"";
+    std::string text = verbunden({" ", art, "=\"", farbe(f), "\""});
     if (f.deckung != 255)
-        text += std::string(" ") + art + "-opacity=\"" + zahl(f.deckung / 255.0) + "\"";
+        text += verbunden({" ", art, "-opacity=\"", zahl(f.deckung / 255.0), "\""});
     return text;
 }
 
@@ -118,15 +133,15 @@ public:
 
     void linie(double x1, double y1, double x2, double y2, const char* farbe)
     {
-        text += "<line x1=\"" + zahl(x1) + "\" y1=\"" + zahl(y1) + "\" x2=\"" + zahl(x2) + "\" y2=\"" + zahl(y2)
-                + "\" stroke=\"" + farbe + "\"/>";
+        text += verbunden({"<line x1=\"", zahl(x1), "\" y1=\"", zahl(y1), "\" x2=\"", zahl(x2), "\" y2=\"", zahl(y2),
+                           "\" stroke=\"", farbe, "\"/>"});
     }
 
     void beschriftung(double x, double y, const char* anker, const char* grundlinie, const std::string& inhalt,
                       const std::string& extra = {})
     {
-        text += "<text x=\"" + zahl(x) + "\" y=\"" + zahl(y) + "\" text-anchor=\"" + anker
-                + "\" dominant-baseline=\"" + grundlinie + "\"" + extra + ">" + maskiert(inhalt) + "</text>";
+        text += verbunden({"<text x=\"", zahl(x), "\" y=\"", zahl(y), "\" text-anchor=\"", anker,
+                           "\" dominant-baseline=\"", grundlinie, "\"", extra, ">", maskiert(inhalt), "</text>"});
     }
 
     // The points as a path's data, leaving out those without a number
@@ -137,7 +152,7 @@ public:
         for (const Punkt& p : punkte) {
             if (!std::isfinite(p.x) || !std::isfinite(p.y))
                 continue;
-            daten += (daten.empty() && !weiter ? "M" : "L") + zahl(f.x(p.x)) + " " + zahl(f.y(p.y));
+            daten += verbunden({daten.empty() && !weiter ? "M" : "L", zahl(f.x(p.x)), " ", zahl(f.y(p.y))});
         }
         return daten;
     }
@@ -158,30 +173,32 @@ void achsen(Svg& svg, const Flaeche& f, const Diagrammdaten& d)
     svg.beschriftung(f.links + f.breite / 2, f.oben + f.hoehe + 22, "middle", "hanging", d.x.titel);
     const std::string mitte = zahl(f.oben + f.hoehe / 2);
     svg.beschriftung(8, f.oben + f.hoehe / 2, "middle", "hanging", d.y.titel,
-                     " transform=\"rotate(-90 8 " + mitte + ")\"");
+                     verbunden({" transform=\"rotate(-90 8 ", mitte, ")\""}));
 }
 
 void reihen(Svg& svg, const Flaeche& f, const Diagrammdaten& d)
 {
-    svg.text += "<g clip-path=\"url(#flaeche)\"><g" + malen("fill", d.balken.farbe) + ">";
+    svg.text += verbunden({"<g clip-path=\"url(#flaeche)\"><g", malen("fill", d.balken.farbe), ">"});
     const double halb = d.balken.balkenbreite / 2;
     for (std::size_t n = 0; n < d.balken.werte.size(); ++n) {
         const double wert = d.balken.werte[n];
         const double x = f.x(double(n) - halb);
-        svg.text += "<rect x=\"" + zahl(x) + "\" y=\"" + zahl(std::min(f.y(wert), f.y(0))) + "\" width=\""
-                    + zahl(f.x(double(n) + halb) - x) + "\" height=\"" + zahl(std::abs(f.y(0) - f.y(wert))) + "\"/>";
+        svg.text += verbunden({"<rect x=\"", zahl(x), "\" y=\"", zahl(std::min(f.y(wert), f.y(0))), "\" width=\"",
+                               zahl(f.x(double(n) + halb) - x), "\" height=\"", zahl(std::abs(f.y(0) - f.y(wert))),
+                               "\"/>"});
     }
     svg.text += "</g>";
     if (const auto& band = d.band) {
         std::vector<Punkt> unten(band->unten.rbegin(), band->unten.rend());
-        svg.text += "<path class=\"band\" d=\"" + Svg::pfad(f, band->oben) + Svg::pfad(f, unten, true) + "Z\""
-                    + malen("fill", band->farbe) + malen("stroke", band->rand) + " stroke-width=\""
-                    + zahl(band->randbreite) + "\"/>";
+        svg.text += verbunden({"<path class=\"band\" d=\"", Svg::pfad(f, band->oben), Svg::pfad(f, unten, true), "Z\"",
+                               malen("fill", band->farbe), malen("stroke", band->rand), " stroke-width=\"",
+                               zahl(band->randbreite), "\"/>"});
     }
     for (const auto* linie : {d.mittel ? &*d.mittel : nullptr, &d.aktuell, d.beste ? &*d.beste : nullptr})
         if (linie)
-            svg.text += "<path d=\"" + Svg::pfad(f, linie->punkte) + "\" fill=\"none\"" + malen("stroke", linie->farbe)
-                        + " stroke-width=\"" + zahl(linie->linienbreite) + "\" stroke-linejoin=\"round\"/>";
+            svg.text += verbunden({"<path d=\"", Svg::pfad(f, linie->punkte), "\" fill=\"none\"",
+                                   malen("stroke", linie->farbe), " stroke-width=\"", zahl(linie->linienbreite),
+                                   "\" stroke-linejoin=\"round\"/>"});
     svg.text += "</g>";
 }
 
@@ -196,9 +213,9 @@ void legendeMalen(Svg& svg, const std::vector<Legendeneintrag>& eintraege,
         const double y = hoehe - 6 - (double(reihenfolge.size() - r) - 0.5) * zeilenhoehe;
         for (std::size_t i : reihenfolge[r]) {
             const Legendeneintrag& e = eintraege[i];
-            svg.text += "<rect x=\"" + zahl(x + 0.5) + "\" y=\"" + zahl(y - marke / 2 + 0.5) + "\" width=\""
-                        + zahl(marke - 1) + "\" height=\"" + zahl(marke - 1) + "\"" + malen("fill", e.fuellung)
-                        + malen("stroke", e.kante) + "/>";
+            svg.text += verbunden({"<rect x=\"", zahl(x + 0.5), "\" y=\"", zahl(y - marke / 2 + 0.5), "\" width=\"",
+                                   zahl(marke - 1), "\" height=\"", zahl(marke - 1), "\"", malen("fill", e.fuellung),
+                                   malen("stroke", e.kante), "/>"});
             svg.beschriftung(x + marke + 6, y, "start", "central", e.name);
             x += marke + 6.0 + textbreite(e.name) + legendenAbstand;
         }
@@ -215,12 +232,12 @@ std::string diagrammSvg(const Diagrammdaten& d, double breite, double hoehe)
     const double unten = 16 + 18 + 6 + double(reihenfolge.size()) * zeilenhoehe + 8;
     const Flaeche f{links, 12, std::max(10.0, breite - links - seitenrand), std::max(10.0, hoehe - 12 - unten), d};
     Svg svg;
-    svg.text = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + zahl(breite) + "\" height=\"" + zahl(hoehe)
-               + "\" viewBox=\"0 0 " + zahl(breite) + " " + zahl(hoehe)
-               + "\" font-family=\"Liberation Sans, sans-serif\" font-size=\"" + zahl(schriftgroesse) + "\">"
-               + "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/><clipPath id=\"flaeche\"><rect x=\""
-               + zahl(f.links) + "\" y=\"" + zahl(f.oben) + "\" width=\"" + zahl(f.breite) + "\" height=\""
-               + zahl(f.hoehe) + "\"/></clipPath>";
+    svg.text = verbunden({"<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"", zahl(breite), "\" height=\"",
+                          zahl(hoehe), "\" viewBox=\"0 0 ", zahl(breite), " ", zahl(hoehe),
+                          "\" font-family=\"Liberation Sans, sans-serif\" font-size=\"", zahl(schriftgroesse), "\">",
+                          "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/><clipPath id=\"flaeche\"><rect x=\"",
+                          zahl(f.links), "\" y=\"", zahl(f.oben), "\" width=\"", zahl(f.breite), "\" height=\"",
+                          zahl(f.hoehe), "\"/></clipPath>"});
     achsen(svg, f, d);
     reihen(svg, f, d);
     legendeMalen(svg, eintraege, reihenfolge, breite, hoehe);

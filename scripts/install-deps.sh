@@ -91,10 +91,12 @@ test_packages=(
     libclang-rt-dev
     gcovr
     valgrind
-    # The browser edition: em++ compiles the model to WebAssembly, node and
-    # npm build the page (npm ci from web/package-lock.json), and Debian's
-    # Chromium runs the browser tests headless.
+    # The browser edition: em++ compiles the model to WebAssembly, woff2
+    # packs its fonts, node and npm build the page (npm ci from
+    # web/package-lock.json), and Debian's Chromium runs the browser tests
+    # headless.
     emscripten
+    woff2
     nodejs
     npm
     chromium

@@ -35,10 +35,10 @@ var define, kettenbriefStarten;
 `;
 
 const schriften: Array<[familie: string, gewicht: string, datei: string]> = [
-    ["Liberation Sans", "normal", "LiberationSans-Regular.ttf"],
-    ["Liberation Sans", "bold", "LiberationSans-Bold.ttf"],
-    ["Liberation Serif", "normal", "LiberationSerif-Regular.ttf"],
-    ["Liberation Serif", "bold", "LiberationSerif-Bold.ttf"],
+    ["Liberation Sans", "normal", "LiberationSans-Regular.woff2"],
+    ["Liberation Sans", "bold", "LiberationSans-Bold.woff2"],
+    ["Liberation Serif", "normal", "LiberationSerif-Regular.woff2"],
+    ["Liberation Serif", "bold", "LiberationSerif-Bold.woff2"],
 ];
 
 function hash(text: string): string {
@@ -50,7 +50,7 @@ function schriftRegeln(ordner: string): string {
         .map(([familie, gewicht, datei]) => {
             const daten = readFileSync(join(ordner, datei)).toString("base64");
             return `@font-face { font-family: "${familie}"; font-weight: ${gewicht}; font-style: normal; ` +
-                `src: url(data:font/ttf;base64,${daten}) format("truetype"); }`;
+                `src: url(data:font/woff2;base64,${daten}) format("woff2"); }`;
         })
         .join("\n");
 }

@@ -7,6 +7,7 @@
 #include "bruecke.h"
 #include "json.h"
 
+#include "auswertungsfensterdaten.h"
 #include "auswertungszeilen.h"
 #include "deutschezahl.h"
 #include "diagrammdaten.h"
@@ -20,6 +21,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -58,6 +60,16 @@ void diagrammSchreiben(Json& json, const Diagrammdaten& daten)
     json.zu('}');
 }
 
+// A caption as the page shows it: without the "&" of the access key.
+std::string ohneZugriffszeichen(const char* text)
+{
+    std::string ohne;
+    for (const char* c = text; *c != '\0'; ++c)
+        if (*c != '&')
+            ohne += *c;
+    return ohne;
+}
+
 const char* eckeAusgeben(Ecke ecke)
 {
     Json json;
@@ -92,6 +104,28 @@ EMSCRIPTEN_KEEPALIVE const char* kb_auswertung_darstellung()
 EMSCRIPTEN_KEEPALIVE const char* kb_auswertung_diagramm(double breite, double hoehe)
 {
     return textAusgeben(diagrammSvg(spiel().diagramm, breite, hoehe));
+}
+
+// The evaluation window's size, timing, first number of many games and words.
+EMSCRIPTEN_KEEPALIVE const char* kb_auswertungsfenster()
+{
+    namespace d = auswertungsfensterdaten;
+    Json json;
+    json.auf('{');
+    json.schluessel("breite").zahl(d::breite).schluessel("hoehe").zahl(d::hoehe);
+    json.schluessel("aktualisierungsabstandMs").zahl(d::aktualisierungsabstandMs);
+    json.schluessel("hoechstensVerspaetetMs").zahl(d::hoechstensVerspaetetMs);
+    json.schluessel("vorgabeSpiele").zahl(d::vorgabeSpiele);
+    json.schluessel("texte").auf('{');
+    for (const auto& [name, text] : {std::pair{"titel", d::titel}, {"uebernehmen", d::uebernehmen},
+                                     {"tabelleKopieren", d::tabelleKopieren}, {"diagrammKopieren", d::diagrammKopieren},
+                                     {"programmstart", d::programmstart}, {"vieleSpiele", d::vieleSpiele},
+                                     {"abbrechen", d::abbrechen}, {"spiele", d::spiele},
+                                     {"anzahlSpiele", d::anzahlSpiele}, {"fortschritt", d::fortschritt},
+                                     {"ergebnis", d::ergebnis}, {"tabelle", d::tabelle}})
+        json.schluessel(name).text(ohneZugriffszeichen(text));
+    json.zu('}').zu('}');
+    return textAusgeben(json.fertig());
 }
 
 EMSCRIPTEN_KEEPALIVE const char* kb_deutsche_zahl(double wert, int nachkommastellen)

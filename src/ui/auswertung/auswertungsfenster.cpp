@@ -3,6 +3,7 @@
 
 #include "ablageleiste.h"
 #include "auswertungsdiagramm.h"
+#include "auswertungsfensterdaten.h"
 #include "auswertungstabelle.h"
 #include "ergebnistext.h"
 #include "fensterlage.h"
@@ -33,15 +34,12 @@
 
 namespace {
 
+namespace daten = auswertungsfensterdaten;
+
 // The window at zoom 1; it grows with the main window's zoom.
-constexpr QSize grundgroesse(960, 760);
+constexpr QSize grundgroesse(daten::breite, daten::hoehe);
 // The plot keeps at least this height, so its axes and legend stay readable.
 constexpr int diagrammMindesthoehe = 320;
-// Changes less than this apart give one update, shortly after the last of
-// them: a quick run is followed once at its end, not cycle by cycle. A
-// stream of changes (a held key) still gets an update at least this often.
-constexpr int aktualisierungsabstandMs = 150;
-constexpr int hoechstensVerspaetetMs = 600;
 
 // A plain QWidget reads as a pane ("filler") to screen readers, even as a
 // window of its own; this one reads as the window it is, named by its title.
@@ -50,6 +48,11 @@ QAccessibleInterface* alsFensterLesbar(const QString& klasse, QObject* objekt)
     if (klasse == QLatin1String("Auswertungsfenster") && objekt && objekt->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget*>(objekt), QAccessible::Window);
     return nullptr;
+}
+
+QString text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
 }
 
 QPushButton* knopf(const QString& text, QWidget* eltern)
@@ -66,7 +69,7 @@ Auswertungsfenster::Auswertungsfenster(Spielzugang& spiel, QWidget* eltern)
     , m_spiel(spiel)
     , m_vieleSpiele(new VieleSpiele(this))
 {
-    setWindowTitle(QStringLiteral("Auswertung – Kettenbrief"));
+    setWindowTitle(text(daten::titel));
     static const bool lesbar = [] {
         QAccessible::installFactory(alsFensterLesbar);
         return true;
@@ -91,7 +94,7 @@ void Auswertungsfenster::aufbauen()
     m_ergebnis = new QLabel(this);
     m_ergebnis->setWordWrap(true);
     m_ergebnis->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_ergebnis->setAccessibleName(QStringLiteral("Ergebnis der Anpassung"));
+    m_ergebnis->setAccessibleName(text(daten::ergebnis));
     m_diagramm = new Auswertungsdiagramm(this);
     m_tabelle = new Auswertungstabelle(this);
     m_tabellenansicht = new QTableView(this);
@@ -100,7 +103,7 @@ void Auswertungsfenster::aufbauen()
     m_tabellenansicht->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     // The widths follow the rows in view, not all of a long game.
     m_tabellenansicht->horizontalHeader()->setResizeContentsPrecision(0);
-    m_tabellenansicht->setAccessibleName(QStringLiteral("Tabelle der Zyklen"));
+    m_tabellenansicht->setAccessibleName(text(daten::tabelle));
     auto* teiler = new QSplitter(Qt::Vertical, this);
     teiler->addWidget(m_diagramm);
     teiler->addWidget(m_tabellenansicht);
@@ -121,13 +124,13 @@ QWidget* Auswertungsfenster::knopfleiste()
     auto* leiste = new QWidget(this);
     auto* reihe = new QHBoxLayout(leiste);
     reihe->setContentsMargins(0, 0, 0, 0);
-    m_uebernehmen = knopf(QStringLiteral("&Bestes t übernehmen"), leiste);
-    QPushButton* tabelle = knopf(QStringLiteral("Tabelle &kopieren"), leiste);
-    QPushButton* diagramm = knopf(QStringLiteral("&Diagramm kopieren"), leiste);
+    m_uebernehmen = knopf(text(daten::uebernehmen), leiste);
+    QPushButton* tabelle = knopf(text(daten::tabelleKopieren), leiste);
+    QPushButton* diagramm = knopf(text(daten::diagrammKopieren), leiste);
     connect(m_uebernehmen, &QPushButton::clicked, this, &Auswertungsfenster::bestesTUebernehmen);
     connect(tabelle, &QPushButton::clicked, this, &Auswertungsfenster::tabelleKopieren);
     connect(diagramm, &QPushButton::clicked, this, &Auswertungsfenster::diagrammKopieren);
-    QPushButton* programmstart = knopf(QStringLiteral("Das Spiel vom Progra&mmstart"), leiste);
+    QPushButton* programmstart = knopf(text(daten::programmstart), leiste);
     connect(programmstart, &QPushButton::clicked, this, &Auswertungsfenster::spielVomProgrammstartGewuenscht);
     for (QPushButton* k : {m_uebernehmen, tabelle, diagramm, programmstart})
         reihe->addWidget(k);
@@ -142,15 +145,15 @@ QWidget* Auswertungsfenster::vieleSpieleLeiste()
     reihe->setContentsMargins(0, 0, 0, 0);
     m_anzahlSpiele = new QSpinBox(leiste);
     m_anzahlSpiele->setRange(ensembleMindestSpiele, ensembleHoechstSpiele);
-    m_anzahlSpiele->setValue(100);
-    m_anzahlSpiele->setSuffix(QStringLiteral(" Spiele"));
-    m_anzahlSpiele->setAccessibleName(QStringLiteral("Anzahl der Spiele"));
-    m_starten = knopf(QStringLiteral("&Viele Spiele"), leiste);
+    m_anzahlSpiele->setValue(daten::vorgabeSpiele);
+    m_anzahlSpiele->setSuffix(text(daten::spiele));
+    m_anzahlSpiele->setAccessibleName(text(daten::anzahlSpiele));
+    m_starten = knopf(text(daten::vieleSpiele), leiste);
     m_starten->setToolTip(QString::fromStdString(vieleSpieleHinweis()));
-    m_abbrechen = knopf(QStringLiteral("&Abbrechen"), leiste);
+    m_abbrechen = knopf(text(daten::abbrechen), leiste);
     m_abbrechen->setEnabled(false);
     m_fortschritt = new QProgressBar(leiste);
-    m_fortschritt->setAccessibleName(QStringLiteral("Fortschritt der vielen Spiele"));
+    m_fortschritt->setAccessibleName(text(daten::fortschritt));
     m_fortschritt->setValue(0);
     connect(m_starten, &QPushButton::clicked, this, &Auswertungsfenster::vieleSpieleStarten);
     connect(m_abbrechen, &QPushButton::clicked, m_vieleSpiele, &VieleSpiele::abbrechen);
@@ -247,8 +250,8 @@ void Auswertungsfenster::spaeterAktualisieren()
         return;
     if (!m_aktualisierung.isActive())
         m_ersteAenderung.start();
-    if (m_ersteAenderung.elapsed() < hoechstensVerspaetetMs)
-        m_aktualisierung.start(aktualisierungsabstandMs);
+    if (m_ersteAenderung.elapsed() < daten::hoechstensVerspaetetMs)
+        m_aktualisierung.start(daten::aktualisierungsabstandMs);
 }
 
 void Auswertungsfenster::aktualisieren()

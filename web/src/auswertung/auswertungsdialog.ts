@@ -8,7 +8,7 @@
 // from the model's evaluation of the run, written by the game layer as the
 // desktop writes it; this window only shows it.
 import { Programmende } from "../fenster/programmende";
-import { Auswertungsbruecke } from "../modell/auswertungsbruecke";
+import { Auswertungsbruecke, Fensterdaten } from "../modell/auswertungsbruecke";
 import { EnsembleGrenzen } from "../modell/modell";
 import { Diagrammanzeige } from "./diagrammanzeige";
 import { Tabellenanzeige } from "./tabellenanzeige";
@@ -17,15 +17,6 @@ import { Fortschrittsbalken } from "./fortschrittsbalken";
 import { Spielzugang } from "./spielzugang";
 import { Arbeiterauftrag } from "./arbeiterauftrag";
 import { bildKopieren, textKopieren } from "./zwischenablage";
-
-// The window at zoom 1, as on the desktop.
-const grundgroesse = { breite: 960, hoehe: 760 };
-// Changes less than this apart give one update, shortly after the last of
-// them: a quick run is followed once at its end, not cycle by cycle. A
-// stream of changes (a held key) still gets an update at least this often.
-const aktualisierungsabstandMs = 150;
-const hoechstensVerspaetetMs = 600;
-const vorgabeSpiele = 100;
 
 function knopf(text: string, id: string, handlung: () => void): HTMLButtonElement {
     const neu = document.createElement("button");
@@ -52,9 +43,10 @@ export class Auswertungsdialog {
     private readonly anzahlSpiele = document.createElement("input");
     private readonly starten: HTMLButtonElement;
     private readonly abbrechen: HTMLButtonElement;
-    private readonly fortschritt = new Fortschrittsbalken("Fortschritt der vielen Spiele");
+    private readonly daten: Fensterdaten;
+    private readonly fortschritt: Fortschrittsbalken;
     private readonly diagramm: Diagrammanzeige;
-    private readonly tabelle = new Tabellenanzeige();
+    private readonly tabelle: Tabellenanzeige;
     private readonly tabellenrahmen = document.createElement("div");
     private readonly vieleSpiele: Arbeiterauftrag;
     private bestesT: number | null = null;
@@ -65,14 +57,18 @@ export class Auswertungsdialog {
     constructor(private readonly spiel: Spielzugang, hauptfenster: HTMLElement, private readonly ende: Programmende) {
         this.bruecke = new Auswertungsbruecke(spiel.modell.modul);
         this.grenzen = spiel.modell.ensembleGrenzen();
+        this.daten = this.bruecke.fensterdaten();
+        const texte = this.daten.texte;
+        this.fortschritt = new Fortschrittsbalken(texte.fortschritt);
+        this.tabelle = new Tabellenanzeige(texte.tabelle);
         this.diagramm = new Diagrammanzeige(this.bruecke);
-        this.rahmen = new Fensterrahmen("Auswertung – Kettenbrief", grundgroesse, hauptfenster, this.bruecke,
+        this.rahmen = new Fensterrahmen(texte.titel, this.daten, hauptfenster, this.bruecke,
             () => this.schliessen());
         // The program's end closes the window and stops its many games.
         ende.beimProgrammende(() => this.schliessen());
-        this.uebernehmen = knopf("Bestes t übernehmen", "auswertungUebernehmen", () => this.bestesTUebernehmen());
-        this.starten = knopf("Viele Spiele", "auswertungVieleSpiele", () => this.vieleSpieleStarten());
-        this.abbrechen = knopf("Abbrechen", "auswertungAbbrechen", () => this.vieleSpiele.abbrechen());
+        this.uebernehmen = knopf(texte.uebernehmen, "auswertungUebernehmen", () => this.bestesTUebernehmen());
+        this.starten = knopf(texte.vieleSpiele, "auswertungVieleSpiele", () => this.vieleSpieleStarten());
+        this.abbrechen = knopf(texte.abbrechen, "auswertungAbbrechen", () => this.vieleSpiele.abbrechen());
         this.vieleSpiele = new Arbeiterauftrag(spiel.modell, {
             fortschritt: (fertig, spiele) => this.fortschritt.setzen(fertig, spiele),
             fertig: () => {
@@ -94,11 +90,12 @@ export class Auswertungsdialog {
     private aufbauen(): void {
         this.ergebnis.className = "auswertungErgebnis";
         this.ergebnis.id = "auswertungErgebnis";
-        this.ergebnis.setAttribute("aria-label", "Ergebnis der Anpassung");
+        const texte = this.daten.texte;
+        this.ergebnis.setAttribute("aria-label", texte.ergebnis);
         const knoepfe = leiste(this.uebernehmen,
-            knopf("Tabelle kopieren", "auswertungTabelleKopieren", () => void textKopieren(this.tabelle.alsText())),
-            knopf("Diagramm kopieren", "auswertungDiagrammKopieren", () => void bildKopieren(this.diagramm.svg())),
-            knopf("Das Spiel vom Programmstart", "auswertungProgrammstart", () => this.spiel.spielVomProgrammstart()));
+            knopf(texte.tabelleKopieren, "auswertungTabelleKopieren", () => void textKopieren(this.tabelle.alsText())),
+            knopf(texte.diagrammKopieren, "auswertungDiagrammKopieren", () => void bildKopieren(this.diagramm.svg())),
+            knopf(texte.programmstart, "auswertungProgrammstart", () => this.spiel.spielVomProgrammstart()));
         const teiler = document.createElement("div");
         teiler.className = "auswertungTeiler";
         this.tabellenrahmen.className = "auswertungTabellenrahmen";
@@ -116,11 +113,11 @@ export class Auswertungsdialog {
         n.min = String(this.grenzen.mindestSpiele);
         n.max = String(this.grenzen.hoechstSpiele);
         n.step = "1";
-        n.value = String(vorgabeSpiele);
-        n.setAttribute("aria-label", "Anzahl der Spiele");
+        n.value = String(this.daten.vorgabeSpiele);
+        n.setAttribute("aria-label", this.daten.texte.anzahlSpiele);
         n.addEventListener("change", () => this.anzahlBegrenzen());
         const einheit = document.createElement("span");
-        einheit.textContent = "Spiele";
+        einheit.textContent = this.daten.texte.spiele.trim();
         this.starten.title = this.bruecke.vieleSpieleHinweis();
         this.abbrechen.disabled = true;
         return leiste(n, einheit, this.starten, this.fortschritt.element, this.abbrechen);
@@ -132,7 +129,7 @@ export class Auswertungsdialog {
         const gelesen = Math.round(Number(this.anzahlSpiele.value));
         const n = Number.isFinite(gelesen) && this.anzahlSpiele.value.trim() !== ""
             ? Math.min(Math.max(gelesen, mindestSpiele), hoechstSpiele)
-            : Number(this.anzahlSpiele.dataset["gueltig"] ?? vorgabeSpiele);
+            : Number(this.anzahlSpiele.dataset["gueltig"] ?? this.daten.vorgabeSpiele);
         this.anzahlSpiele.value = String(n);
         this.anzahlSpiele.dataset["gueltig"] = String(n);
         return n;
@@ -185,9 +182,9 @@ export class Auswertungsdialog {
     private spaeterAktualisieren(): void {
         if (!this.rahmen.offen) return;
         if (this.zeitgeber === null) this.ersteAenderung = performance.now();
-        if (performance.now() - this.ersteAenderung >= hoechstensVerspaetetMs) return;
+        if (performance.now() - this.ersteAenderung >= this.daten.hoechstensVerspaetetMs) return;
         if (this.zeitgeber !== null) clearTimeout(this.zeitgeber);
-        this.zeitgeber = window.setTimeout(() => this.aktualisieren(), aktualisierungsabstandMs);
+        this.zeitgeber = window.setTimeout(() => this.aktualisieren(), this.daten.aktualisierungsabstandMs);
     }
 
     private aktualisieren(): void {

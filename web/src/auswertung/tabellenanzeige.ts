@@ -25,10 +25,10 @@ export class Tabellenanzeige {
     private readonly koerper: HTMLTableSectionElement;
     private text = "";
 
-    constructor() {
+    constructor(name: string) {
         this.element = document.createElement("table");
         this.element.className = "auswertungstabelle";
-        this.element.setAttribute("aria-label", "Tabelle der Zyklen");
+        this.element.setAttribute("aria-label", name);
         this.kopfreihe = this.element.createTHead().insertRow();
         this.koerper = this.element.createTBody();
     }

@@ -37,6 +37,17 @@ export interface Darstellung {
     diagramm: Diagrammdaten;
 }
 
+/** The evaluation window as the desktop builds it: size, timing and words. */
+export interface Fensterdaten {
+    breite: number;
+    hoehe: number;
+    aktualisierungsabstandMs: number;
+    hoechstensVerspaetetMs: number;
+    vorgabeSpiele: number;
+    texte: Record<"titel" | "uebernehmen" | "tabelleKopieren" | "diagrammKopieren" | "programmstart" | "vieleSpiele" |
+        "abbrechen" | "spiele" | "anzahlSpiele" | "fortschritt" | "ergebnis" | "tabelle", string>;
+}
+
 export interface Rechteck {
     x: number;
     y: number;
@@ -59,6 +70,10 @@ export class Auswertungsbruecke {
     /** What the evaluation shows of the run as it stands, at the window's p and t. */
     darstellung(): Darstellung {
         return JSON.parse(this.text("kb_auswertung_darstellung")) as Darstellung;
+    }
+
+    fensterdaten(): Fensterdaten {
+        return JSON.parse(this.text("kb_auswertungsfenster")) as Fensterdaten;
     }
 
     /** The plot of the run evaluated last, as SVG of `breite` × `hoehe` CSS pixels. */

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The evaluation window as both editions build it: its size, how soon it
+// follows the game, the number of many games it offers first, and its own
+// words: its caption, its buttons (an "&" marks the access key, which the
+// page does not show) and what screen readers call its parts.
+namespace auswertungsfensterdaten {
+
+// The window at zoom 1; it grows with the main window's zoom.
+inline constexpr int breite = 960;
+inline constexpr int hoehe = 760;
+// Changes less than this apart give one update, shortly after the last of
+// them: a quick run is followed once at its end, not cycle by cycle. A
+// stream of changes (a held key) still gets an update at least this often.
+inline constexpr int aktualisierungsabstandMs = 150;
+inline constexpr int hoechstensVerspaetetMs = 600;
+inline constexpr int vorgabeSpiele = 100;
+
+inline constexpr const char* titel = "Auswertung – Kettenbrief";
+inline constexpr const char* uebernehmen = "&Bestes t übernehmen";
+inline constexpr const char* tabelleKopieren = "Tabelle &kopieren";
+inline constexpr const char* diagrammKopieren = "&Diagramm kopieren";
+inline constexpr const char* programmstart = "Das Spiel vom Progra&mmstart";
+inline constexpr const char* vieleSpiele = "&Viele Spiele";
+inline constexpr const char* abbrechen = "&Abbrechen";
+// Behind the number of games.
+inline constexpr const char* spiele = " Spiele";
+inline constexpr const char* anzahlSpiele = "Anzahl der Spiele";
+inline constexpr const char* fortschritt = "Fortschritt der vielen Spiele";
+inline constexpr const char* ergebnis = "Ergebnis der Anpassung";
+inline constexpr const char* tabelle = "Tabelle der Zyklen";
+
+} // namespace auswertungsfensterdaten

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "anpassung.h"
-#include "diagrammdaten.h"
+#include "laufauswertung.h"
 #include "ensemblespiele.h"
 #include "seitenbedienung.h"
 #include "spielsitzung.h"
@@ -27,8 +27,9 @@ struct Spiel
     Spielsitzung sitzung{bedienung, feldflaeche, histoflaeche};
     LaufendeAnpassung suche;
     std::optional<EnsembleKurven> ensemble;
-    // The plot of the run evaluated last, drawn at whatever size the page asks.
-    Diagrammdaten diagramm;
+    // The run evaluated last: its plot drawn at whatever size the page asks,
+    // its table as a file.
+    LaufAuswertung auswertung;
 };
 
 Spiel& spiel();

@@ -9,6 +9,7 @@
 
 #include "auswertungsfensterdaten.h"
 #include "auswertungszeilen.h"
+#include "csvtext.h"
 #include "deutschezahl.h"
 #include "diagrammdaten.h"
 #include "diagrammsvg.h"
@@ -86,16 +87,16 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE const char* kb_auswertung_darstellung()
 {
     Spiel& s = spiel();
-    const LaufAuswertung auswertung = laufAuswerten(s.sitzung.spielfeld(), s.sitzung.wachstumsrate(),
-                                                    s.sitzung.exponentT(), s.ensemble, s.suche);
+    s.auswertung = laufAuswerten(s.sitzung.spielfeld(), s.sitzung.wachstumsrate(), s.sitzung.exponentT(), s.ensemble,
+                                 s.suche);
+    const LaufAuswertung& auswertung = s.auswertung;
     Json json;
     json.auf('{');
     json.schluessel("bestesT").zahl(auswertung.beste.gefunden ? auswertung.beste.t : NAN);
     json.schluessel("absaetze").texte(ergebnisabsaetze(auswertung));
     json.schluessel("tabelle");
     tabelleSchreiben(json, auswertung);
-    s.diagramm = diagrammdaten(auswertung);
-    diagrammSchreiben(json.schluessel("diagramm"), s.diagramm);
+    diagrammSchreiben(json.schluessel("diagramm"), diagrammdaten(auswertung));
     json.zu('}');
     return textAusgeben(json.fertig());
 }
@@ -103,7 +104,13 @@ EMSCRIPTEN_KEEPALIVE const char* kb_auswertung_darstellung()
 // The plot of the run evaluated last as SVG of `breite` × `hoehe` CSS pixels.
 EMSCRIPTEN_KEEPALIVE const char* kb_auswertung_diagramm(double breite, double hoehe)
 {
-    return textAusgeben(diagrammSvg(spiel().diagramm, breite, hoehe));
+    return textAusgeben(diagrammSvg(diagrammdaten(spiel().auswertung), breite, hoehe));
+}
+
+// The table of the run evaluated last as the desktop saves it: German CSV.
+EMSCRIPTEN_KEEPALIVE const char* kb_auswertung_csv()
+{
+    return textAusgeben(csvText(Auswertungszeilen(spiel().auswertung).alle()));
 }
 
 // The evaluation window's size, timing, first number of many games and words.
@@ -116,13 +123,19 @@ EMSCRIPTEN_KEEPALIVE const char* kb_auswertungsfenster()
     json.schluessel("aktualisierungsabstandMs").zahl(d::aktualisierungsabstandMs);
     json.schluessel("hoechstensVerspaetetMs").zahl(d::hoechstensVerspaetetMs);
     json.schluessel("vorgabeSpiele").zahl(d::vorgabeSpiele);
+    json.schluessel("dateien").auf('{');
+    json.schluessel("tabelle").text(d::tabellenDatei).schluessel("svg").text(d::diagrammDatei);
+    json.schluessel("png").text(d::diagrammPngDatei).schluessel("breite").zahl(d::diagrammDateiBreite);
+    json.schluessel("hoehe").zahl(d::diagrammDateiHoehe).schluessel("pngFaktor").zahl(d::pngFaktor).zu('}');
     json.schluessel("texte").auf('{');
     for (const auto& [name, text] : {std::pair{"titel", d::titel}, {"uebernehmen", d::uebernehmen},
                                      {"tabelleKopieren", d::tabelleKopieren}, {"diagrammKopieren", d::diagrammKopieren},
                                      {"programmstart", d::programmstart}, {"vieleSpiele", d::vieleSpiele},
                                      {"abbrechen", d::abbrechen}, {"spiele", d::spiele},
                                      {"anzahlSpiele", d::anzahlSpiele}, {"fortschritt", d::fortschritt},
-                                     {"ergebnis", d::ergebnis}, {"tabelle", d::tabelle}})
+                                     {"ergebnis", d::ergebnis}, {"tabelle", d::tabelle},
+                                     {"diagrammSpeichern", d::diagrammSpeichern}, {"tabelleSpeichern", d::tabelleSpeichern},
+                                     {"svgDateityp", d::svgDateityp}, {"pngDateityp", d::pngDateityp}})
         json.schluessel(name).text(ohneZugriffszeichen(text));
     json.zu('}').zu('}');
     return textAusgeben(json.fertig());

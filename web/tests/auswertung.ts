@@ -37,6 +37,7 @@ declare global {
         kettenbriefStarten(modul: string): any;
         KettenbriefModell(): Promise<unknown>;
         kopiert: string[];
+        dateien: Array<{ name: string; inhalt: Blob }>;
     }
 }
 
@@ -44,6 +45,18 @@ declare global {
 // clipboard is replaced by a list, which the test reads.
 async function spielBereitstellen(s: Sitzung): Promise<void> {
     await s.seite.evaluate(() => {
+        // Downloads are kept in a list instead of saved.
+        window.dateien = [];
+        const adressen = new Map<string, Blob>();
+        const anlegen = URL.createObjectURL;
+        URL.createObjectURL = (inhalt: Blob | MediaSource) => {
+            const adresse = anlegen(inhalt);
+            if (inhalt instanceof Blob) adressen.set(adresse, inhalt);
+            return adresse;
+        };
+        HTMLAnchorElement.prototype.click = function () {
+            window.dateien.push({ name: this.download, inhalt: adressen.get(this.href)! });
+        };
         window.kopiert = [];
         navigator.clipboard.writeText = async (text: string) => void window.kopiert.push(text);
     });
@@ -113,6 +126,25 @@ try {
                 Array.from(r.children, (z) => z.textContent).join("\t") + "\n").join(""));
             assert.deepEqual(await s.seite.evaluate(() => window.kopiert), [gezeigt]);
             assert.equal(gezeigt.split("\n").length, 1 + 16 + 1);
+        },
+        "Tabelle und Diagramm als Dateien: deutsches CSV wie gezeigt, SVG und doppelt großes PNG": async () => {
+            await s.seite.click("#auswertungTabelleSpeichern");
+            for (const art of ["svg", "png"]) await s.seite.select("#auswertungDiagrammSpeichern", art);
+            await s.seite.waitForFunction(() => window.dateien.length === 3, { timeout: 5000 });
+            const [csv, svg, png] = await s.seite.evaluate(async () => Promise.all(window.dateien.map(async (d) => ({
+                name: d.name, typ: d.inhalt.type, bytes: Array.from(new Uint8Array(await d.inhalt.arrayBuffer())),
+                groesse: d.inhalt.type === "image/png"
+                    ? await createImageBitmap(d.inhalt).then((b) => [b.width, b.height]) : [] }))));
+            assert.equal(csv!.name, "kettenbrief-tabelle.csv");
+            // UTF-8 with its byte-order mark, rows ended by CR LF, cells apart by semicolons.
+            assert.deepEqual(csv!.bytes.slice(0, 3), [0xef, 0xbb, 0xbf]);
+            const zeilen = new TextDecoder().decode(new Uint8Array(csv!.bytes.slice(3))).split("\r\n");
+            const gezeigt = await s.seite.$$eval(".auswertungstabelle tr", (reihen) =>
+                reihen.map((r) => Array.from(r.children, (z) => z.textContent).join(";")));
+            assert.deepEqual(zeilen, [...gezeigt, ""]);
+            assert.equal(svg!.name, "kettenbrief-diagramm.svg");
+            assert.match(new TextDecoder().decode(new Uint8Array(svg!.bytes)), /^<svg [^>]*width="960" height="600"/);
+            assert.deepEqual([png!.name, png!.typ, png!.groesse], ["kettenbrief-diagramm.png", "image/png", [1920, 1200]]);
         },
         "Bestes t übernehmen gibt dem Spiel genau das beste t": async () => {
             await s.seite.click("#auswertungUebernehmen");

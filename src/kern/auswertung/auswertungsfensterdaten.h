@@ -2,8 +2,8 @@
 #pragma once
 
 // The evaluation window as both editions build it: its size, how soon it
-// follows the game, the number of many games it offers first, and its own
-// words: its caption, its buttons (an "&" marks the access key, which the
+// follows the game, the number of many games it offers first, the files
+// it saves, and its own words: its caption, its buttons (an "&" marks the access key, which the
 // page does not show) and what screen readers call its parts.
 namespace auswertungsfensterdaten {
 
@@ -30,5 +30,18 @@ inline constexpr const char* anzahlSpiele = "Anzahl der Spiele";
 inline constexpr const char* fortschritt = "Fortschritt der vielen Spiele";
 inline constexpr const char* ergebnis = "Ergebnis der Anpassung";
 inline constexpr const char* tabelle = "Tabelle der Zyklen";
+inline constexpr const char* diagrammSpeichern = "Dia&gramm speichern …";
+inline constexpr const char* tabelleSpeichern = "Tabelle &speichern …";
+inline constexpr const char* svgDateityp = "SVG-Grafik, Vektoren für Arbeitsblätter";
+inline constexpr const char* pngDateityp = "PNG-Bild, doppelt groß für den Beamer";
+
+// The files it saves, by the names it proposes, and the plot's size in
+// them in CSS pixels: a PNG has twice as many each way, for projectors.
+inline constexpr const char* tabellenDatei = "kettenbrief-tabelle.csv";
+inline constexpr const char* diagrammDatei = "kettenbrief-diagramm.svg";
+inline constexpr const char* diagrammPngDatei = "kettenbrief-diagramm.png";
+inline constexpr int diagrammDateiBreite = 960;
+inline constexpr int diagrammDateiHoehe = 600;
+inline constexpr int pngFaktor = 2;
 
 } // namespace auswertungsfensterdaten

@@ -2,6 +2,7 @@
 #include "ablageleiste.h"
 
 #include "arbeitsblatt.h"
+#include "auswertungsfensterdaten.h"
 #include "auswertungszeilen.h"
 #include "csvtext.h"
 #include "diagrammbild.h"
@@ -14,6 +15,8 @@
 #include <QPushButton>
 
 namespace {
+
+namespace daten = auswertungsfensterdaten;
 
 const QString arbeitsblattTitel = QStringLiteral("Kettenbrief – Arbeitsblatt");
 
@@ -38,8 +41,8 @@ Ablageleiste::Ablageleiste(std::function<const LaufAuswertung&()> stand, QWidget
     };
     knopf(QStringLiteral("Arbeitsblatt d&rucken …"), &Ablageleiste::arbeitsblattDrucken);
     knopf(QStringLiteral("Arbeitsblatt als &PDF speichern …"), &Ablageleiste::arbeitsblattPdfSpeichern);
-    knopf(QStringLiteral("Dia&gramm speichern …"), &Ablageleiste::diagrammSpeichern);
-    knopf(QStringLiteral("Tabelle &speichern …"), &Ablageleiste::tabelleSpeichern);
+    knopf(QString::fromUtf8(daten::diagrammSpeichern), &Ablageleiste::diagrammSpeichern);
+    knopf(QString::fromUtf8(daten::tabelleSpeichern), &Ablageleiste::tabelleSpeichern);
     reihe->addStretch(1);
 }
 
@@ -67,9 +70,9 @@ void Ablageleiste::arbeitsblattPdfSpeichern()
 
 void Ablageleiste::diagrammSpeichern()
 {
-    speichern(QStringLiteral("Diagramm speichern"), QStringLiteral("kettenbrief-diagramm.svg"),
-              {{QStringLiteral("SVG-Grafik, Vektoren für Arbeitsblätter"), QStringLiteral("svg")},
-               {QStringLiteral("PNG-Bild, doppelt groß für den Beamer"), QStringLiteral("png")}},
+    speichern(QStringLiteral("Diagramm speichern"), QString::fromUtf8(daten::diagrammDatei),
+              {{QString::fromUtf8(daten::svgDateityp), QStringLiteral("svg")},
+               {QString::fromUtf8(daten::pngDateityp), QStringLiteral("png")}},
               [this](const QString& pfad) {
                   // The file's type decides, also when typed into the name.
                   const bool svg = QFileInfo(pfad).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
@@ -79,7 +82,7 @@ void Ablageleiste::diagrammSpeichern()
 
 void Ablageleiste::tabelleSpeichern()
 {
-    speichern(QStringLiteral("Tabelle speichern"), QStringLiteral("kettenbrief-tabelle.csv"),
+    speichern(QStringLiteral("Tabelle speichern"), QString::fromUtf8(daten::tabellenDatei),
               {{QStringLiteral("CSV-Tabelle für die Tabellenkalkulation"), QStringLiteral("csv")}},
               [this](const QString&) { return tabelleAlsCsv(m_stand()); });
 }

@@ -2,6 +2,7 @@
 #include "diagrammbild.h"
 
 #include "auswertungsdiagramm.h"
+#include "auswertungsfensterdaten.h"
 
 #include <QBuffer>
 #include <QChart>
@@ -14,7 +15,7 @@
 namespace {
 
 // Pixels per device-independent pixel of the PNG file: sharp on a projector.
-constexpr int pngFaktor = 2;
+constexpr int pngFaktor = auswertungsfensterdaten::pngFaktor;
 // Between the plot's frame and its text, in device-independent pixels.
 constexpr int innenrand = 6;
 

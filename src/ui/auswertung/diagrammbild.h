@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "auswertungsfensterdaten.h"
 #include "laufauswertung.h"
 
 #include <QByteArray>
@@ -14,7 +15,8 @@ class QPainter;
 // window's size and projector zoom. Everything is drawn as vectors.
 
 // The size of a saved plot in device-independent pixels.
-inline constexpr QSize diagrammDateiGroesse(960, 600);
+inline constexpr QSize diagrammDateiGroesse(auswertungsfensterdaten::diagrammDateiBreite,
+                                           auswertungsfensterdaten::diagrammDateiHoehe);
 
 // Draws the plot laid out at `groesse` (device-independent pixels, text at
 // its normal size) scaled into `ziel` of the painter.

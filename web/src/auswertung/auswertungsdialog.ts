@@ -16,6 +16,7 @@ import { Fensterrahmen } from "./fensterrahmen";
 import { Fortschrittsbalken } from "./fortschrittsbalken";
 import { Spielzugang } from "./spielzugang";
 import { Arbeiterauftrag } from "./arbeiterauftrag";
+import { alsPng, herunterladen } from "./dateien";
 import { bildKopieren, textKopieren } from "./zwischenablage";
 
 function knopf(text: string, id: string, handlung: () => void): HTMLButtonElement {
@@ -103,7 +104,33 @@ export class Auswertungsdialog {
         this.tabellenrahmen.tabIndex = 0;
         this.tabellenrahmen.append(this.tabelle.element);
         teiler.append(this.diagramm.element, this.tabellenrahmen);
-        this.rahmen.inhalt.append(this.ergebnis, knoepfe, this.vieleSpieleLeiste(), teiler);
+        this.rahmen.inhalt.append(this.ergebnis, knoepfe, this.ablageLeiste(), this.vieleSpieleLeiste(), teiler);
+    }
+
+    // The plot's two kinds of file are offered as the desktop's file dialog
+    // offers them, in a list that the button opens.
+    private ablageLeiste(): HTMLElement {
+        const { texte, dateien } = this.daten;
+        const diagramm = document.createElement("select");
+        diagramm.id = "auswertungDiagrammSpeichern";
+        diagramm.append(new Option(texte.diagrammSpeichern, "", true, true),
+            new Option(texte.svgDateityp, "svg"), new Option(texte.pngDateityp, "png"));
+        diagramm.options[0]!.disabled = true;
+        diagramm.addEventListener("change", () => {
+            const art = diagramm.value;
+            diagramm.selectedIndex = 0;
+            void this.diagrammSpeichern(art === "png");
+        });
+        const tabelle = knopf(texte.tabelleSpeichern, "auswertungTabelleSpeichern", () =>
+            herunterladen(dateien.tabelle, new Blob([this.bruecke.csv()], { type: "text/csv;charset=utf-8" })));
+        return leiste(diagramm, tabelle);
+    }
+
+    private async diagrammSpeichern(png: boolean): Promise<void> {
+        const { breite, hoehe, pngFaktor, svg, png: pngName } = this.daten.dateien;
+        const bild = this.bruecke.diagramm(breite, hoehe);
+        const datei = png ? await alsPng(bild, pngFaktor) : new Blob([bild], { type: "image/svg+xml" });
+        if (datei) herunterladen(png ? pngName : svg, datei);
     }
 
     private vieleSpieleLeiste(): HTMLElement {

@@ -3,6 +3,7 @@
 // first; where the browser refuses it (a page from a file may count as
 // unsafe, or the page lacks the focus), the older copy command takes the
 // text from a copy event, which every browser allows after a click.
+import { alsPng } from "./dateien";
 
 function perKopierbefehl(text: string): void {
     const beimKopieren = (ereignis: ClipboardEvent): void => {
@@ -25,27 +26,10 @@ export async function textKopieren(text: string): Promise<void> {
     }
 }
 
-// The SVG picture drawn at the screen's pixels, as PNG.
-async function alsPng(svg: string): Promise<Blob | null> {
-    const adresse = URL.createObjectURL(new Blob([svg], { type: "image/svg+xml" }));
-    try {
-        const bild = new Image();
-        bild.src = adresse;
-        await bild.decode();
-        const leinwand = document.createElement("canvas");
-        leinwand.width = Math.round(bild.width * devicePixelRatio);
-        leinwand.height = Math.round(bild.height * devicePixelRatio);
-        leinwand.getContext("2d")!.drawImage(bild, 0, 0, leinwand.width, leinwand.height);
-        return await new Promise<Blob | null>((fertig) => leinwand.toBlob(fertig, "image/png"));
-    } finally {
-        URL.revokeObjectURL(adresse);
-    }
-}
-
 /** The picture as PNG; false where the browser refuses (no older way copies a picture). */
 export async function bildKopieren(svg: string): Promise<boolean> {
     try {
-        const bild = await alsPng(svg);
+        const bild = await alsPng(svg, devicePixelRatio);
         if (!bild) return false;
         await navigator.clipboard.write([new ClipboardItem({ "image/png": bild })]);
         return true;

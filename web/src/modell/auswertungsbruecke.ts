@@ -44,8 +44,11 @@ export interface Fensterdaten {
     aktualisierungsabstandMs: number;
     hoechstensVerspaetetMs: number;
     vorgabeSpiele: number;
+    /** The files' names, and the plot's size in them (a PNG `pngFaktor` times as large). */
+    dateien: { tabelle: string; svg: string; png: string; breite: number; hoehe: number; pngFaktor: number };
     texte: Record<"titel" | "uebernehmen" | "tabelleKopieren" | "diagrammKopieren" | "programmstart" | "vieleSpiele" |
-        "abbrechen" | "spiele" | "anzahlSpiele" | "fortschritt" | "ergebnis" | "tabelle", string>;
+        "abbrechen" | "spiele" | "anzahlSpiele" | "fortschritt" | "ergebnis" | "tabelle" | "diagrammSpeichern" |
+        "tabelleSpeichern" | "svgDateityp" | "pngDateityp", string>;
 }
 
 export interface Rechteck {
@@ -79,6 +82,16 @@ export class Auswertungsbruecke {
     /** The plot of the run evaluated last, as SVG of `breite` × `hoehe` CSS pixels. */
     diagramm(breite: number, hoehe: number): string {
         return this.text("kb_auswertung_diagramm", [breite, hoehe]);
+    }
+
+    /**
+     * The table of the run evaluated last as German CSV, byte for byte as the
+     * desktop saves it: read from the module's memory, since decoding it as
+     * text would drop its leading byte-order mark.
+     */
+    csv(): Uint8Array {
+        const anfang = this.modul.ccall("kb_auswertung_csv", "number", [], []) as number;
+        return this.modul.HEAPU8.slice(anfang, this.modul.HEAPU8.indexOf(0, anfang));
     }
 
     deutscheZahl(wert: number, nachkommastellen: number): string {

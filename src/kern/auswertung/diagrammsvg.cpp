@@ -88,14 +88,31 @@ struct Legendeneintrag
     Auswertungsfarbe kante;
 };
 
+// The curves there are, in their order: the mean, the current t, the best t.
+std::vector<const Linienreihe*> linien(const Diagrammdaten& d)
+{
+    std::vector<const Linienreihe*> alle;
+    if (d.mittel)
+        alle.push_back(&*d.mittel);
+    alle.push_back(&d.aktuell);
+    if (d.beste)
+        alle.push_back(&*d.beste);
+    return alle;
+}
+
+// An entry's width: its square, a gap and its name.
+double eintragsbreite(const Legendeneintrag& eintrag)
+{
+    return marke + 6.0 + textbreite(eintrag.name);
+}
+
 std::vector<Legendeneintrag> legende(const Diagrammdaten& d)
 {
     std::vector<Legendeneintrag> eintraege{{d.balken.name, d.balken.farbe, d.balken.farbe}};
     if (d.band)
         eintraege.push_back({d.band->name, d.band->farbe, d.band->rand});
-    for (const auto* linie : {d.mittel ? &*d.mittel : nullptr, &d.aktuell, d.beste ? &*d.beste : nullptr})
-        if (linie)
-            eintraege.push_back({linie->name, linie->farbe, linie->farbe});
+    for (const Linienreihe* linie : linien(d))
+        eintraege.push_back({linie->name, linie->farbe, linie->farbe});
     return eintraege;
 }
 
@@ -105,7 +122,7 @@ std::vector<std::vector<std::size_t>> legendenReihen(const std::vector<Legendene
     std::vector<std::vector<std::size_t>> reihen(1);
     double belegt = 0.0;
     for (std::size_t i = 0; i < eintraege.size(); ++i) {
-        const double b = marke + 6.0 + textbreite(eintraege[i].name);
+        const double b = eintragsbreite(eintraege[i]);
         if (!reihen.back().empty() && belegt + legendenAbstand + b > breite - seitenrand) {
             reihen.push_back({});
             belegt = 0.0;
@@ -194,11 +211,10 @@ void reihen(Svg& svg, const Flaeche& f, const Diagrammdaten& d)
                                malen("fill", band->farbe), malen("stroke", band->rand), " stroke-width=\"",
                                zahl(band->randbreite), "\"/>"});
     }
-    for (const auto* linie : {d.mittel ? &*d.mittel : nullptr, &d.aktuell, d.beste ? &*d.beste : nullptr})
-        if (linie)
-            svg.text += verbunden({"<path d=\"", Svg::pfad(f, linie->punkte), "\" fill=\"none\"",
-                                   malen("stroke", linie->farbe), " stroke-width=\"", zahl(linie->linienbreite),
-                                   "\" stroke-linejoin=\"round\"/>"});
+    for (const Linienreihe* linie : linien(d))
+        svg.text += verbunden({"<path d=\"", Svg::pfad(f, linie->punkte), "\" fill=\"none\"",
+                               malen("stroke", linie->farbe), " stroke-width=\"", zahl(linie->linienbreite),
+                               "\" stroke-linejoin=\"round\"/>"});
     svg.text += "</g>";
 }
 
@@ -208,7 +224,7 @@ void legendeMalen(Svg& svg, const std::vector<Legendeneintrag>& eintraege,
     for (std::size_t r = 0; r < reihenfolge.size(); ++r) {
         double gesamt = legendenAbstand * double(reihenfolge[r].size() - 1);
         for (std::size_t i : reihenfolge[r])
-            gesamt += marke + 6.0 + textbreite(eintraege[i].name);
+            gesamt += eintragsbreite(eintraege[i]);
         double x = (breite - gesamt) / 2;
         const double y = hoehe - 6 - (double(reihenfolge.size() - r) - 0.5) * zeilenhoehe;
         for (std::size_t i : reihenfolge[r]) {
@@ -217,7 +233,7 @@ void legendeMalen(Svg& svg, const std::vector<Legendeneintrag>& eintraege,
                                    zahl(marke - 1), "\" height=\"", zahl(marke - 1), "\"", malen("fill", e.fuellung),
                                    malen("stroke", e.kante), "/>"});
             svg.beschriftung(x + marke + 6, y, "start", "central", e.name);
-            x += marke + 6.0 + textbreite(e.name) + legendenAbstand;
+            x += eintragsbreite(e) + legendenAbstand;
         }
     }
 }

@@ -39,6 +39,8 @@ export async function oeffnen(pfad: string,
             "--metrics-recording-only",
             "--disable-features=Translate,OptimizationHints,MediaRouter",
             "--font-render-hinting=none",
+            // Taps land where the test puts them: the page's own reach for fingers is under test.
+            "--disable-touch-adjustment",
         ],
     });
     const seite = await browser.newPage();

@@ -12,6 +12,7 @@ import { Programmende } from "./programmende";
 import { Seitenzoom } from "./seitenzoom";
 import { rahmentexteLesen } from "./rahmentexte";
 import { Seitendaten } from "./seitendaten";
+import { trefferhilfeEinrichten } from "./trefferhilfe";
 
 export interface Rahmen {
     hilfezeile: Hilfezeile;
@@ -38,6 +39,21 @@ function umhuellen(fenster: HTMLElement): { seite: HTMLElement; rahmen: HTMLElem
     return { seite, rahmen };
 }
 
+// A phone upright shows the whole window, small: the line offers the larger view across.
+function drehhinweisEinrichten(seite: HTMLElement, zoom: Seitenzoom): void {
+    const hinweis = document.createElement("p");
+    hinweis.id = "drehhinweis";
+    hinweis.textContent = "Quer gehalten zeigt das Gerät das Fenster größer.";
+    seite.append(hinweis);
+    const zeigen = (): void => {
+        const { clientWidth, clientHeight } = document.documentElement;
+        hinweis.hidden = !(zoom.verkleinert && clientHeight > clientWidth);
+    };
+    zoom.beiAenderung(zeigen);
+    window.addEventListener("resize", zeigen);
+    zeigen();
+}
+
 export function rahmenEinrichten(fenster: HTMLElement, daten: Seitendaten): Rahmen {
     const texte = rahmentexteLesen(daten);
     const { seite, rahmen } = umhuellen(fenster);
@@ -57,5 +73,9 @@ export function rahmenEinrichten(fenster: HTMLElement, daten: Seitendaten): Rahm
     erlaeuterungEinsetzen(element("image2"), texte.erlaeuterung);
     zoom.tastenEinrichten();
     zoom.zuruecksetzen();
+    // A touch screen has no keys for the zoom: the window fills it.
+    if (window.matchMedia("(pointer: coarse)").matches) zoom.fuellen();
+    drehhinweisEinrichten(seite, zoom);
+    trefferhilfeEinrichten();
     return { hilfezeile, menueleiste: leiste, zoom, ende };
 }

@@ -1,19 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The projector zoom of the whole window, as on the desktop: steps with
 // Ctrl+Plus and Ctrl+Minus, the design size with Ctrl+0, and with F11 the
-// whole screen and the largest zoom that fits it (F11 again goes back). The browser's own page zoom
-// does not answer these keys. The window always fits the browser's window:
-// when it is too small for the zoom asked for, the window takes the largest
-// zoom that fits, never less than the smallest fit, and grows back to the
-// zoom asked for once there is room again (a tablet turned, a window
-// resized). The zoom lays the page out anew (CSS zoom): text and frames are
-// drawn sharp at every size; the canvases redraw themselves when told.
+// whole screen and the largest zoom that fits it (F11 again goes back). The
+// browser's own page zoom does not answer these keys. The window always
+// fits the browser's window, placed at its top: when it is too small for
+// the zoom asked for, the window takes the largest zoom that fits, however
+// small (a phone), and grows back to the zoom asked for once there is room
+// again (a tablet turned, a window resized). On a touch screen, which has
+// no keys for the steps, the window fills the screen from the start. The
+// zoom lays the page out anew (CSS zoom): text and frames are drawn sharp
+// at every size; the canvases redraw themselves when told. A pinch is the
+// browser's own magnifier and stays possible.
 import { Zoomdaten } from "./rahmentexte";
+
+// Below this the window's texts could no longer be read even with a pinch.
+const kleinsterZoom = 0.25;
 
 export class Seitenzoom {
     private aktuell = 1;
     private readonly beobachter: Array<(zoom: number) => void> = [];
     private gewuenscht = 1;
+    // While the window fills the browser's window: the zoom asked for before (F11), or 1 (a touch screen).
     private vorDemFuellen: number | null = null;
     private readonly natuerlicheBreite: number;
     private readonly natuerlicheHoehe: number;
@@ -40,11 +47,24 @@ export class Seitenzoom {
         return this.daten.stufen[this.daten.stufen.length - 1] ?? 1;
     }
 
-    /** The largest zoom (in thousandths) at which the window fits the browser's, at least the smallest fit. */
+    /** The largest zoom (in thousandths) at which the window fits the browser's, at most the largest step. */
     groessterPassenderZoom(): number {
-        const passend = Math.min(window.innerWidth / this.natuerlicheBreite, window.innerHeight / this.natuerlicheHoehe);
+        // The layout viewport: a pinch leaves it as it is, the page never overflows it sideways.
+        const { clientWidth, clientHeight } = document.documentElement;
+        const passend = Math.min(clientWidth / this.natuerlicheBreite, clientHeight / this.natuerlicheHoehe);
         const tausendstel = Math.floor(passend * 1000 + 1e-6) / 1000;
-        return Math.min(this.groesste, Math.max(this.daten.kleinsteAnpassung, tausendstel));
+        return Math.min(this.groesste, Math.max(kleinsterZoom, tausendstel));
+    }
+
+    /** Whether the window is shown smaller than the program ever shows it on a screen of its own. */
+    get verkleinert(): boolean {
+        return this.aktuell < this.daten.kleinsteAnpassung;
+    }
+
+    /** On a touch screen: the window fills the browser's window from now on, as F11 does. */
+    fuellen(): void {
+        this.vorDemFuellen = this.gewuenscht;
+        this.anwenden(this.groessterPassenderZoom());
     }
 
     /** The zoom asked for, or the largest that fits when it is larger. */
@@ -57,7 +77,10 @@ export class Seitenzoom {
     vergroessern(): void {
         const naechste = this.daten.stufen.find((stufe) => stufe > this.aktuell);
         if (naechste === undefined) return;
-        if (naechste <= this.groessterPassenderZoom()) this.setzen(naechste);
+        const passend = this.groessterPassenderZoom();
+        if (naechste <= passend) this.setzen(naechste);
+        // Between two steps, the window still grows as far as the screen has room.
+        else if (passend > this.aktuell) this.setzen(passend);
         else this.zuGross(this.daten.zuGross[String(naechste)] ?? "");
     }
 
@@ -98,15 +121,14 @@ export class Seitenzoom {
         for (const bei of this.beobachter) bei(zoom);
     }
 
-    // Centred in the browser's window on whole pixels: a canvas that starts
-    // between two pixels would be blurred by the browser when it composes.
+    // Centred across the browser's window on whole pixels, at its top: a
+    // canvas that starts between two pixels would be blurred by the browser
+    // when it composes.
     private mittig(): void {
-        const rand = (platz: number, groesse: number): string =>
-            `${Math.max(0, Math.floor((platz - groesse * this.aktuell) / 2))}px`;
         const seite = this.fenster.parentElement;
         if (!seite) return;
-        seite.style.paddingLeft = rand(window.innerWidth, this.natuerlicheBreite);
-        seite.style.paddingTop = rand(window.innerHeight, this.natuerlicheHoehe);
+        const rand = Math.floor((document.documentElement.clientWidth - this.natuerlicheBreite * this.aktuell) / 2);
+        seite.style.paddingLeft = `${Math.max(0, rand)}px`;
     }
 
     /** Ctrl+Plus (also Ctrl+= and the keypad's), Ctrl+Minus, Ctrl+0, F11 and Ctrl with the wheel. */

@@ -142,6 +142,8 @@ export class Fensterhuelle implements Spielzugang {
         for (const [name, handler] of Object.entries(knopfHandler))
             this.element(name).addEventListener("click", () => this.modell.sitzung(handler));
         this.element("Command2").addEventListener("click", () => void this.command2Click());
+        // t is a number with a decimal comma: a touch screen's keyboard with digits and a separator.
+        this.kaesten.Text4.inputMode = "decimal";
         // Enter in the box of t takes it over, as its button does.
         this.kaesten.Text4.addEventListener("keydown", (e) => {
             if (e.key !== "Enter") return;

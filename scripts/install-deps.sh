@@ -94,12 +94,17 @@ test_packages=(
     # The browser edition: em++ compiles the model to WebAssembly, woff2
     # packs its fonts, node and npm build the page (npm ci from
     # web/package-lock.json), and Debian's Chromium runs the browser tests
-    # headless.
+    # headless. The main lesson runs in Firefox (firefox-esr, driven over
+    # WebDriver BiDi) and in WebKit as well: webkit2gtk-driver brings
+    # WebKitWebDriver, and with libwebkit2gtk-4.1-0 its MiniBrowser, which
+    # draws into the tests' own Xvfb.
     emscripten
     woff2
     nodejs
     npm
     chromium
+    firefox-esr
+    webkit2gtk-driver
 )
 
 case "${1:-}" in

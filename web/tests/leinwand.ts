@@ -4,7 +4,7 @@
 // Positions are given in the surface's user coordinates (the field: cells 0
 // to 50 from the top left; the chart: cycles 0 to 120 across, players 0 to
 // 2500 from the bottom), as the desktop's views draw in them.
-import { Page } from "puppeteer-core";
+import { bedienerFuer, Seite } from "./bediener.js";
 
 export type Farbe = [number, number, number];
 
@@ -36,14 +36,14 @@ export interface Leinwandbild {
  * `zeile` given instead, every pixel of the device row through that user y.
  */
 export async function leinwandLesen(
-    seite: Page,
+    seite: Seite,
     flaeche: string,
     koordinaten: Benutzerkoordinaten,
     punkte: Array<[number, number]>,
     zeile?: number,
 ): Promise<Leinwandbild> {
-    return seite.evaluate(
-        async (id, k, punkte, zeile) => {
+    return bedienerFuer(seite).auswerten(
+        async (id: string, k: Benutzerkoordinaten, punkte: Array<[number, number]>, zeile: number | null) => {
             const leinwand = document.querySelector(`#${id} canvas`);
             if (!(leinwand instanceof HTMLCanvasElement)) throw new Error(`#${id} hat keine Leinwand`);
             const bild = await createImageBitmap(leinwand);

@@ -170,17 +170,25 @@ void TestAuswertungstexte::kopf_data()
 {
     QTest::addColumn<LaufAuswertung>("auswertung");
     QTest::addColumn<QStringList>("kopf");
-    QTest::newRow("with the best t") << gespielt()
-                                     << QStringList{"n", "A(n)", "ΔA", "Verhulst, t = 1", "Verhulst, t = 0,982"};
+    const QString beste = QStringLiteral("Verhulst, t = 0,982 (am besten)");
+    QTest::newRow("with the best t") << gespielt() << QStringList{"n", "A(n)", "ΔA", "Verhulst, t = 1", beste};
     LaufAuswertung ohne = gespielt();
     ohne.beste = {};
     ohne.t = 1.25;
-    QTest::newRow("without a best t") << ohne
-                                      << QStringList{"n", "A(n)", "ΔA", "Verhulst, t = 1,25", "Verhulst, bestes t"};
+    QTest::newRow("without a best t: no column for it") << ohne
+                                                        << QStringList{"n", "A(n)", "ΔA", "Verhulst, t = 1,25"};
+    // "Bestes t übernehmen" writes 15 significant digits into the box of t.
+    LaufAuswertung uebernommen = gespielt();
+    uebernommen.t = 0.982000000000001;
+    QTest::newRow("the best t taken over: one column") << uebernommen << QStringList{"n", "A(n)", "ΔA", beste};
+    LaufAuswertung nahe = gespielt();
+    nahe.t = 0.9821;
+    QTest::newRow("a t near the best is another t")
+        << nahe << QStringList{"n", "A(n)", "ΔA", "Verhulst, t = 0,9821", beste};
     LaufAuswertung mitVielen = gespielt();
     mitVielen.ensemble = gespielteSpiele(true);
     QTest::newRow("with many games") << mitVielen
-                                     << QStringList{"n", "A(n)", "ΔA", "Verhulst, t = 1", "Verhulst, t = 0,982",
+                                     << QStringList{"n", "A(n)", "ΔA", "Verhulst, t = 1", beste,
                                                     "Mittel von 20 Spielen (bis Zyklus 2)", "10-%-Quantil",
                                                     "90-%-Quantil"};
 }
@@ -203,6 +211,10 @@ void TestAuswertungstexte::zeilen_data()
     QTest::addColumn<QStringList>("zellen");
     QTest::newRow("cycle 0 has no change") << gespielt() << 0 << QStringList{"0", "10", "", "10,0", "10,0"};
     QTest::newRow("one place, rounded") << gespielt() << 2 << QStringList{"2", "21", "6", "22,4", "22,1"};
+    LaufAuswertung uebernommen = gespielt();
+    uebernommen.t = 0.982000000000001;
+    QTest::newRow("the best t taken over: its values once")
+        << uebernommen << 2 << QStringList{"2", "21", "6", "22,1"};
     LaufAuswertung abgebrochen = gespielt();
     abgebrochen.verhulstAktuell.resize(2);
     QTest::newRow("empty where a curve ends") << abgebrochen << 3 << QStringList{"3", "33", "12", "", "32,8"};
@@ -251,7 +263,7 @@ void TestAuswertungstexte::alsText()
     LaufAuswertung a = gespielt();
     a.anzahlen.resize(2);
     QCOMPARE(QString::fromStdString(Auswertungszeilen(a).alsText()),
-             QStringLiteral("n\tA(n)\tΔA\tVerhulst, t = 1\tVerhulst, t = 0,982\n"
+             QStringLiteral("n\tA(n)\tΔA\tVerhulst, t = 1\tVerhulst, t = 0,982 (am besten)\n"
                             "0\t10\t\t10,0\t10,0\n"
                             "1\t15\t5\t15,0\t14,9\n"));
 }

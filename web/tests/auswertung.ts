@@ -159,7 +159,11 @@ try {
             await s.seite.waitForFunction(() => !(document.getElementById("auswertungVieleSpiele") as
                 HTMLButtonElement).disabled, { timeout: 30000 });
             assert.ok((await text(s, "#auswertungErgebnis")).includes("Viele Spiele: 20 Spiele"));
-            assert.equal(await s.seite.$$eval(".auswertungstabelle th", (k) => k.length), 8);
+            // t is the best t since it was taken over: one Verhulst column, said to fit best.
+            const kopf = await s.seite.$$eval(".auswertungstabelle th", (k) => k.map((z) => z.textContent ?? ""));
+            assert.deepEqual(kopf.slice(0, 3), ["n", "A(n)", "ΔA"]);
+            assert.equal(kopf[3], `Verhulst, t = ${komma(k / 1000, 3)} (am besten)`);
+            assert.equal(kopf.length, 7);
             // The band runs along its upper edge and back along its lower one.
             const [punkte, zeilen] = await bandUndZeilen(s);
             assert.equal(punkte, 2 * zeilen);

@@ -2,8 +2,10 @@
 #include "auswertungszeilen.h"
 
 #include "deutschezahl.h"
+#include "diagrammdaten.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -15,16 +17,32 @@ std::string wertOderLeer(const std::vector<double>& werte, int n, int nachkommas
     return deutscheZahl(werte[static_cast<std::size_t>(n)], nachkommastellen);
 }
 
-std::string verhulstKopf(const std::string& t)
+// The current t is the best one when it was taken over from the fit: the
+// box of t keeps 15 significant digits of it.
+bool besteIstAktuell(const LaufAuswertung& auswertung)
 {
-    return "Verhulst, t = " + t;
+    const double t = auswertung.beste.t;
+    return std::abs(auswertung.t - t) <= 1e-12 * std::max(1.0, std::abs(t));
 }
 
 } // namespace
 
 Auswertungszeilen::Auswertungszeilen(LaufAuswertung auswertung)
     : m_auswertung(std::move(auswertung))
+    , m_spalten(spaltenVon(m_auswertung))
 {
+}
+
+std::vector<Auswertungszeilen::Spalte> Auswertungszeilen::spaltenVon(const LaufAuswertung& auswertung)
+{
+    std::vector<Spalte> spalten{Spalte::zyklus, Spalte::anzahl, Spalte::zuwachs};
+    if (!auswertung.beste.gefunden || !besteIstAktuell(auswertung))
+        spalten.push_back(Spalte::aktuell);
+    if (auswertung.beste.gefunden)
+        spalten.push_back(Spalte::beste);
+    if (auswertung.ensemble)
+        spalten.insert(spalten.end(), {Spalte::mittel, Spalte::quantil10, Spalte::quantil90});
+    return spalten;
 }
 
 int Auswertungszeilen::zeilenAnzahl() const
@@ -34,14 +52,7 @@ int Auswertungszeilen::zeilenAnzahl() const
 
 int Auswertungszeilen::spaltenAnzahl() const
 {
-    return m_auswertung.ensemble ? quantil90Spalte + 1 : besteSpalte + 1;
-}
-
-std::string Auswertungszeilen::besteKopf() const
-{
-    if (!m_auswertung.beste.gefunden)
-        return "Verhulst, bestes t";
-    return verhulstKopf(deutscheZahlKurz(m_auswertung.beste.t, 3));
+    return static_cast<int>(m_spalten.size());
 }
 
 // Many games stop at their last cycle; the rows below stay empty.
@@ -54,24 +65,25 @@ std::string Auswertungszeilen::mittelKopf() const
 
 std::string Auswertungszeilen::kopf(int spalte) const
 {
-    switch (spalte) {
-    case zyklusSpalte:
+    switch (art(spalte)) {
+    case Spalte::zyklus:
         return "n";
-    case anzahlSpalte:
+    case Spalte::anzahl:
         return "A(n)";
-    case zuwachsSpalte:
+    case Spalte::zuwachs:
         return "ΔA";
-    case aktuellSpalte:
-        return verhulstKopf(deutscheZahlKurz(m_auswertung.t, 6));
-    case besteSpalte:
-        return besteKopf();
-    case mittelSpalte:
+    case Spalte::aktuell:
+        return aktuellName(m_auswertung);
+    case Spalte::beste:
+        return besteName(m_auswertung);
+    case Spalte::mittel:
         return mittelKopf();
-    case quantil10Spalte:
+    case Spalte::quantil10:
         return "10-%-Quantil";
-    default:
-        return "90-%-Quantil";
+    case Spalte::quantil90:
+        break;
     }
+    return "90-%-Quantil";
 }
 
 std::string Auswertungszeilen::zuwachs(int zeile) const
@@ -84,24 +96,25 @@ std::string Auswertungszeilen::zuwachs(int zeile) const
 
 std::string Auswertungszeilen::zelle(int zeile, int spalte) const
 {
-    switch (spalte) {
-    case zyklusSpalte:
+    switch (art(spalte)) {
+    case Spalte::zyklus:
         return std::to_string(zeile);
-    case anzahlSpalte:
+    case Spalte::anzahl:
         return deutscheZahl(m_auswertung.anzahlen[static_cast<std::size_t>(zeile)], 0);
-    case zuwachsSpalte:
+    case Spalte::zuwachs:
         return zuwachs(zeile);
-    case aktuellSpalte:
+    case Spalte::aktuell:
         return wertOderLeer(m_auswertung.verhulstAktuell, zeile, 1);
-    case besteSpalte:
+    case Spalte::beste:
         return wertOderLeer(m_auswertung.verhulstBeste, zeile, 1);
-    case mittelSpalte:
+    case Spalte::mittel:
         return wertOderLeer(m_auswertung.ensemble->mittel, zeile, 1);
-    case quantil10Spalte:
+    case Spalte::quantil10:
         return wertOderLeer(m_auswertung.ensemble->quantil10, zeile, 1);
-    default:
-        return wertOderLeer(m_auswertung.ensemble->quantil90, zeile, 1);
+    case Spalte::quantil90:
+        break;
     }
+    return wertOderLeer(m_auswertung.ensemble->quantil90, zeile, 1);
 }
 
 bool Auswertungszeilen::ohneZielsuche(int zeile) const

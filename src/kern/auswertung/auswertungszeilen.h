@@ -8,9 +8,10 @@
 #include <vector>
 
 // The run cycle by cycle, one row per cycle n = 0 .. the last stored one:
-// n, A(n), the change ΔA, the Verhulst values for the current and for the
-// best-fitting t, and after many games their mean and 10 % and 90 %
-// quantiles (up to the cycles they were played over). Numbers as a German
+// n, A(n), the change ΔA, the Verhulst values for each distinct t (the
+// current one and the best-fitting one, if found; one column when they are
+// the same t, its header saying it fits best), and after many games their
+// mean and 10 % and 90 % quantiles (up to the cycles they were played over). Numbers as a German
 // reader writes them, every text UTF-8. A cycle committed without a pass is
 // marked.
 class Auswertungszeilen
@@ -40,12 +41,13 @@ public:
     static Auswertungsfarbe markierungsfarbe();
 
 private:
-    enum Spalte { zyklusSpalte, anzahlSpalte, zuwachsSpalte, aktuellSpalte, besteSpalte, mittelSpalte,
-                  quantil10Spalte, quantil90Spalte };
+    enum class Spalte { zyklus, anzahl, zuwachs, aktuell, beste, mittel, quantil10, quantil90 };
 
-    std::string besteKopf() const;
+    static std::vector<Spalte> spaltenVon(const LaufAuswertung& auswertung);
+    Spalte art(int spalte) const { return m_spalten[static_cast<std::size_t>(spalte)]; }
     std::string mittelKopf() const;
     std::string zuwachs(int zeile) const;
 
     LaufAuswertung m_auswertung;
+    std::vector<Spalte> m_spalten;
 };

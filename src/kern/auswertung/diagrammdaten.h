@@ -67,6 +67,6 @@ Diagrammdaten diagrammdaten(const LaufAuswertung& auswertung);
 
 // What screen readers call the plot.
 std::string diagrammName();
-// The legend's names of the two Verhulst curves.
+// The names of the two Verhulst curves, in the legend and in the table's header.
 std::string aktuellName(const LaufAuswertung& auswertung);
 std::string besteName(const LaufAuswertung& auswertung);

@@ -6,19 +6,20 @@
 
 void Auswertungstabelle::setzen(LaufAuswertung auswertung)
 {
+    Auswertungszeilen neu(std::move(auswertung));
     const int alteZeilen = rowCount();
-    const int neueZeilen = static_cast<int>(auswertung.anzahlen.size());
-    const bool gewachsen = alteZeilen > 0 && neueZeilen >= alteZeilen
-                           && m_zeilen.auswertung().ensemble.has_value() == auswertung.ensemble.has_value();
+    const int neueZeilen = neu.zeilenAnzahl();
+    // The columns change with many games and with the best t (found, or taken over as t).
+    const bool gewachsen = alteZeilen > 0 && neueZeilen >= alteZeilen && neu.spaltenAnzahl() == columnCount();
     if (!gewachsen) {
         beginResetModel();
-        m_zeilen = Auswertungszeilen(std::move(auswertung));
+        m_zeilen = std::move(neu);
         endResetModel();
         return;
     }
     if (neueZeilen > alteZeilen)
         beginInsertRows({}, alteZeilen, neueZeilen - 1);
-    m_zeilen = Auswertungszeilen(std::move(auswertung));
+    m_zeilen = std::move(neu);
     if (neueZeilen > alteZeilen)
         endInsertRows();
     // t, the best t and many games may have changed every row shown before.

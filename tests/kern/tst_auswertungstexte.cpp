@@ -10,6 +10,7 @@
 #include "spielfeld.h"
 #include "vielespieletexte.h"
 
+#include <QSet>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -377,7 +378,8 @@ void TestAuswertungstexte::diagrammbild()
     int balken = 0;
     std::set<QString> legendenY;
     QStringList namen;
-    QList<int> punkte; // of each path: the band's, the mean's and both curves'
+    QList<int> punkte; // of each path: the band's, the curves', the legend's pieces of line
+    QStringList striche; // each path's dashes
     bool imBild = false;
     while (!leser.atEnd()) {
         leser.readNext();
@@ -388,8 +390,10 @@ void TestAuswertungstexte::diagrammbild()
             imBild = false;
         if (leser.isStartElement() && leser.name() == QLatin1String("rect") && imBild)
             ++balken;
-        if (leser.isStartElement() && leser.name() == QLatin1String("path"))
+        if (leser.isStartElement() && leser.name() == QLatin1String("path")) {
             punkte << int(attribute.value("d").count(u'M') + attribute.value("d").count(u'L'));
+            striche << attribute.value("stroke-dasharray").toString();
+        }
         if (leser.isStartElement() && leser.name() == QLatin1String("text")
             && attribute.value("text-anchor") == QLatin1String("start")) {
             legendenY.insert(attribute.value("y").toString());
@@ -399,8 +403,13 @@ void TestAuswertungstexte::diagrammbild()
     QVERIFY2(!leser.hasError(), qPrintable(leser.errorString()));
     QCOMPARE(balken, int(a.anzahlen.size()));
     QCOMPARE(int(legendenY.size()), legendenzeilen);
-    // The best curve goes on past its cycle without a number.
-    QCOMPARE(punkte, (QList<int>{6, 3, 4, 3}));
+    // The band, the mean, the current and the best curve (which goes on past
+    // its cycle without a number), then a piece of each curve's line in the
+    // legend, in the curve's own dashes: a black-and-white copy tells the
+    // three curves apart.
+    QCOMPARE(punkte, (QList<int>{6, 3, 4, 3, 1, 1, 1}));
+    QCOMPARE(striche.mid(4), striche.mid(1, 3));
+    QCOMPARE(QSet<QString>(striche.begin() + 1, striche.begin() + 4).size(), 3);
     QCOMPARE(namen, (QStringList{"A<n> & B", "Band: 8 von 10 der 20 Spiele lagen darin", "Mittelwert der 20 Spiele",
                                  "Verhulst, t = 1", "Verhulst, t = 0,982 (am besten)"}));
 }

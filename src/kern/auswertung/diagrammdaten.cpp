@@ -54,9 +54,14 @@ std::vector<Punkt> punkte(const std::vector<double>& werte, bool kappen)
     return liste;
 }
 
-Linienreihe kurve(std::string name, Auswertungsfarbe farbe, const std::vector<double>& werte)
+// The current t solid, the best t dashed, the mean of many games dotted.
+const std::vector<double> gestrichelt{4.0, 2.0};
+const std::vector<double> gepunktet{1.0, 1.5};
+
+Linienreihe kurve(std::string name, Auswertungsfarbe farbe, const std::vector<double>& werte,
+                  std::vector<double> strichmuster = {})
 {
-    return {std::move(name), farbe, kurvenbreite, punkte(werte, true)};
+    return {std::move(name), farbe, kurvenbreite, punkte(werte, true), std::move(strichmuster)};
 }
 
 Bandreihe band(const EnsembleKurven& ensemble)
@@ -110,10 +115,10 @@ Diagrammdaten diagrammdaten(const LaufAuswertung& auswertung)
     if (const auto& ensemble = auswertung.ensemble) {
         daten.band = band(*ensemble);
         daten.mittel = kurve("Mittelwert der " + std::to_string(ensemble->auftrag.spiele) + " Spiele", mittelFarbe,
-                             ensemble->mittel);
+                             ensemble->mittel, gepunktet);
     }
     daten.aktuell = kurve(aktuellName(auswertung), aktuellFarbe, auswertung.verhulstAktuell);
     if (auswertung.beste.gefunden)
-        daten.beste = kurve(besteName(auswertung), besteFarbe, auswertung.verhulstBeste);
+        daten.beste = kurve(besteName(auswertung), besteFarbe, auswertung.verhulstBeste, gestrichelt);
     return daten;
 }

@@ -13,12 +13,16 @@
 // counts as bars, the Verhulst curves of the current and of the best-fitting
 // t as lines, and after many games their mean with the band from the 10 %
 // to the 90 % quantile. x is the cycle, y the players.
+// Each curve has a line style of its own, so that a black-and-white copy
+// of the worksheet tells them apart: dash and gap lengths in line widths,
+// drawn with flat ends; none is a solid line.
 struct Linienreihe
 {
     std::string name;
     Auswertungsfarbe farbe;
     double linienbreite = 0.0; // in pixels
     std::vector<Punkt> punkte;
+    std::vector<double> strichmuster;
 };
 
 struct Balkenreihe

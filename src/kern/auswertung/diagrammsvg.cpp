@@ -14,6 +14,7 @@ constexpr double schriftgroesse = 12.0;
 // written without the font engine that will draw it.
 constexpr double zeichenbreite = 6.7;
 constexpr double marke = 12.0;         // the legend's coloured square
+constexpr double linienmarke = 24.0;   // its piece of a curve's line, long enough to show the dashes
 constexpr double legendenAbstand = 18.0;
 constexpr double zeilenhoehe = 18.0;
 constexpr double seitenrand = 16.0; // right of the plot and beside the legend
@@ -81,12 +82,34 @@ double textbreite(const std::string& text)
     return double(zeichen) * zeichenbreite;
 }
 
+// A box of the fill's colour, or for a curve a short piece of its line.
 struct Legendeneintrag
 {
     std::string name;
     Auswertungsfarbe fuellung;
     Auswertungsfarbe kante;
+    const Linienreihe* linie = nullptr;
 };
+
+double markenbreite(const Legendeneintrag& eintrag)
+{
+    return eintrag.linie ? linienmarke : marke;
+}
+
+// A curve's stroke: colour, width and its dashes scaled to the width.
+std::string strich(const Linienreihe& linie)
+{
+    std::string text = malen("stroke", linie.farbe) + " stroke-width=\"" + zahl(linie.linienbreite) + "\"";
+    if (linie.strichmuster.empty())
+        return text;
+    text += " stroke-dasharray=\"";
+    for (std::size_t i = 0; i < linie.strichmuster.size(); ++i) {
+        if (i > 0)
+            text += ' ';
+        text += zahl(linie.strichmuster[i] * linie.linienbreite);
+    }
+    return text + "\"";
+}
 
 // The curves there are, in their order: the mean, the current t, the best t.
 std::vector<const Linienreihe*> linien(const Diagrammdaten& d)
@@ -103,7 +126,7 @@ std::vector<const Linienreihe*> linien(const Diagrammdaten& d)
 // An entry's width: its square, a gap and its name.
 double eintragsbreite(const Legendeneintrag& eintrag)
 {
-    return marke + 6.0 + textbreite(eintrag.name);
+    return markenbreite(eintrag) + 6.0 + textbreite(eintrag.name);
 }
 
 std::vector<Legendeneintrag> legende(const Diagrammdaten& d)
@@ -112,7 +135,7 @@ std::vector<Legendeneintrag> legende(const Diagrammdaten& d)
     if (d.band)
         eintraege.push_back({d.band->name, d.band->farbe, d.band->rand});
     for (const Linienreihe* linie : linien(d))
-        eintraege.push_back({linie->name, linie->farbe, linie->farbe});
+        eintraege.push_back({linie->name, linie->farbe, linie->farbe, linie});
     return eintraege;
 }
 
@@ -212,9 +235,8 @@ void reihen(Svg& svg, const Flaeche& f, const Diagrammdaten& d)
                                zahl(band->randbreite), "\"/>"});
     }
     for (const Linienreihe* linie : linien(d))
-        svg.text += verbunden({"<path d=\"", Svg::pfad(f, linie->punkte), "\" fill=\"none\"",
-                               malen("stroke", linie->farbe), " stroke-width=\"", zahl(linie->linienbreite),
-                               "\" stroke-linejoin=\"round\"/>"});
+        svg.text += verbunden({"<path d=\"", Svg::pfad(f, linie->punkte), "\" fill=\"none\"", strich(*linie),
+                               " stroke-linejoin=\"round\"/>"});
     svg.text += "</g>";
 }
 
@@ -229,10 +251,14 @@ void legendeMalen(Svg& svg, const std::vector<Legendeneintrag>& eintraege,
         const double y = hoehe - 6 - (double(reihenfolge.size() - r) - 0.5) * zeilenhoehe;
         for (std::size_t i : reihenfolge[r]) {
             const Legendeneintrag& e = eintraege[i];
-            svg.text += verbunden({"<rect x=\"", zahl(x + 0.5), "\" y=\"", zahl(y - marke / 2 + 0.5), "\" width=\"",
-                                   zahl(marke - 1), "\" height=\"", zahl(marke - 1), "\"", malen("fill", e.fuellung),
-                                   malen("stroke", e.kante), "/>"});
-            svg.beschriftung(x + marke + 6, y, "start", "central", e.name);
+            if (e.linie)
+                svg.text += verbunden({"<path d=\"M", zahl(x), " ", zahl(y), "H", zahl(x + linienmarke), "\" fill=\"none\"",
+                                       strich(*e.linie), "/>"});
+            else
+                svg.text += verbunden({"<rect x=\"", zahl(x + 0.5), "\" y=\"", zahl(y - marke / 2 + 0.5),
+                                       "\" width=\"", zahl(marke - 1), "\" height=\"", zahl(marke - 1), "\"",
+                                       malen("fill", e.fuellung), malen("stroke", e.kante), "/>"});
+            svg.beschriftung(x + markenbreite(e) + 6, y, "start", "central", e.name);
             x += eintragsbreite(e) + legendenAbstand;
         }
     }

@@ -8,6 +8,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QValueAxis>
 
@@ -172,9 +173,18 @@ QLineSeries* Auswertungsdiagramm::kurveZeigen(const Linienreihe& reihe)
 {
     auto* kurve = new QLineSeries;
     kurve->setName(QString::fromStdString(reihe.name));
-    kurve->setPen(QPen(alsQColor(reihe.farbe), reihe.linienbreite));
+    QPen stift(alsQColor(reihe.farbe), reihe.linienbreite);
+    if (!reihe.strichmuster.empty()) {
+        stift.setDashPattern(QList<qreal>(reihe.strichmuster.begin(), reihe.strichmuster.end()));
+        stift.setCapStyle(Qt::FlatCap);
+    }
+    kurve->setPen(stift);
     kurve->append(alsQPunkte(reihe.punkte.begin(), reihe.punkte.end()));
     anAchsen(kurve);
+    // The curve's entry is a piece of its line, dashes and all: the legend
+    // still tells the curves apart on a black-and-white copy.
+    for (QLegendMarker* eintrag : chart()->legend()->markers(kurve))
+        eintrag->setShape(QLegend::MarkerShapeFromSeries);
     return kurve;
 }
 

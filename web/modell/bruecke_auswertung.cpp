@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The evaluation's side of the bridge: what the page shows of the run it
 // evaluated last (the sentences, the table, the plot), German
-// numbers, the evaluation window's place and the texts of many games, all
+// numbers, the evaluation window's place, the texts of many games and the
+// worksheet, all
 // from the game layer that the desktop uses too. Texts come out as UTF-8,
 // the larger results as JSON.
 #include "bruecke.h"
 #include "json.h"
 
+#include "arbeitsblattdaten.h"
 #include "auswertungsfensterdaten.h"
 #include "auswertungszeilen.h"
 #include "csvtext.h"
@@ -134,11 +136,42 @@ EMSCRIPTEN_KEEPALIVE const char* kb_auswertungsfenster()
                                      {"abbrechen", d::abbrechen}, {"spiele", d::spiele},
                                      {"anzahlSpiele", d::anzahlSpiele}, {"fortschritt", d::fortschritt},
                                      {"ergebnis", d::ergebnis}, {"tabelle", d::tabelle},
+                                     {"arbeitsblattDrucken", d::arbeitsblattDrucken},
                                      {"diagrammSpeichern", d::diagrammSpeichern}, {"tabelleSpeichern", d::tabelleSpeichern},
                                      {"svgDateityp", d::svgDateityp}, {"pngDateityp", d::pngDateityp}})
         json.schluessel(name).text(ohneZugriffszeichen(text));
     json.zu('}').zu('}');
     return textAusgeben(json.fertig());
+}
+
+// The worksheet of the run evaluated last, dated `datum` ("9. Dezember
+// 2026"): its texts and the measures of its layout.
+EMSCRIPTEN_KEEPALIVE const char* kb_arbeitsblatt(const char* datum)
+{
+    namespace a = arbeitsblattdaten;
+    Json json;
+    json.auf('{');
+    json.schluessel("titel").text(a::titel).schluessel("namenszeile").text(a::namenszeile);
+    json.schluessel("kopfzeile").text(a::kopfzeile(spiel().auswertung, datum));
+    json.schluessel("beobachtungen").text(a::beobachtungen).schluessel("beobachtungsZeilen").zahl(a::beobachtungsZeilen);
+    json.schluessel("randMm").zahl(a::randMm).schluessel("diagrammHoeheMm").zahl(a::diagrammHoeheMm);
+    json.schluessel("abstandMm").zahl(a::abstandMm).schluessel("zeilenabstandMm").zahl(a::zeilenabstandBeobachtungMm);
+    json.schluessel("diagrammPixelProMm").zahl(a::diagrammPixelProMm);
+    json.schluessel("punkte").auf('{').schluessel("titel").zahl(a::titelPunkte).schluessel("text").zahl(a::textPunkte);
+    json.schluessel("beobachtungen").zahl(a::beobachtungenPunkte).schluessel("tabelle").zahl(a::tabellenPunkte).zu('}');
+    json.zu('}');
+    return textAusgeben(json.fertig());
+}
+
+// The worksheet's plot, with a clip path of its own beside the window's plot.
+EMSCRIPTEN_KEEPALIVE const char* kb_arbeitsblatt_diagramm(double breite, double hoehe)
+{
+    return textAusgeben(diagrammSvg(diagrammdaten(spiel().auswertung), breite, hoehe, "blattflaeche"));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* kb_arbeitsblatt_weggelassen(int gezeigt, int zyklen)
+{
+    return textAusgeben(arbeitsblattdaten::weggelassen(gezeigt, zyklen));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* kb_deutsche_zahl(double wert, int nachkommastellen)

@@ -170,6 +170,13 @@ async function flaechen(seite: Page): Promise<string[]> {
 const kaesten = (seite: Page): Promise<string[]> =>
     seite.$$eval("input.steuer", (l) => l.map((e) => `${e.id}=${(e as HTMLInputElement).value}`));
 
+// The pages of a PDF and the first one's size in points.
+function pdfSeiten(pdf: Uint8Array): { seiten: number; groesse: number[] } {
+    const text = Buffer.from(pdf).toString("latin1");
+    const kasten = /\/MediaBox\s*\[\s*([\d.]+)\s+([\d.]+)\s+([\d.]+)\s+([\d.]+)/.exec(text) ?? [];
+    return { seiten: (text.match(/\/Type\s*\/Page\b/g) ?? []).length, groesse: kasten.slice(3, 5).map(Number) };
+}
+
 await pruefen({
     "jedes Gerät zeigt das ganze Fenster, ein Finger trifft jedes Steuerelement": async () => {
         const s = await oeffnen(pfad, { breite: hochkant.breite, hoehe: hochkant.hoehe });
@@ -189,6 +196,47 @@ await pruefen({
                 assert.ok(getippt >= ziele, `${g.name}: nur ${getippt} Tipper für ${ziele} Steuerelemente`);
                 assert.deepEqual(fehler, [], `${g.name}: Tipper daneben`);
             }
+            assert.deepEqual(s.fehler, []);
+        } finally {
+            await s.browser.close();
+        }
+    },
+    "das Arbeitsblatt vom Tablet: eine A4-Seite, nichts von der Seite darauf": async () => {
+        const s = await oeffnen(pfad, { breite: hochkant.breite, hoehe: hochkant.hoehe });
+        try {
+            await einstellen(s.seite, hochkant);
+            await s.seite.reload({ waitUntil: "load" });
+            await s.seite.waitForSelector("body[data-bereit=ja]", { timeout: 30000 });
+            // Thirty cycles: more rows than the page has room for.
+            for (let lauf = 1; lauf <= 3; ++lauf) {
+                await s.seite.tap("#Command2");
+                await s.seite.waitForFunction((n) => document.getElementById("picHisto")!.getAttribute("aria-description")
+                    ?.startsWith(`Letzter Zyklus ${n} `), { timeout: 30000 }, 10 * lauf);
+            }
+            await s.seite.tap("#cmdAuswertung");
+            await s.seite.evaluate(() => { window.print = () => undefined; });
+            await s.seite.tap("#auswertungArbeitsblatt");
+            await s.seite.emulateMediaType("print");
+            const gezeigt = await s.seite.evaluate(() => Array.from(document.body.children)
+                .filter((e) => getComputedStyle(e).display !== "none").map((e) => e.id));
+            assert.deepEqual(gezeigt, ["arbeitsblatt"]);
+            const { seiten, groesse } = pdfSeiten(await s.seite.pdf({ preferCSSPageSize: true }));
+            assert.equal(seiten, 1);
+            // A4 in points, as Chromium rounds it.
+            assert.ok(Math.abs(groesse[0]! - 595.3) < 1 && Math.abs(groesse[1]! - 841.9) < 1, JSON.stringify(groesse));
+            const blatt = await s.seite.evaluate(() => ({
+                titel: document.querySelector("#arbeitsblatt h1")?.textContent,
+                kopf: Array.from(document.querySelectorAll("#arbeitsblatt th"), (z) => z.textContent),
+                zeilen: document.querySelectorAll("#arbeitsblatt td:first-child").length,
+                hinweis: document.querySelector("#arbeitsblatt .blattHinweis")?.textContent ?? "",
+                linien: document.querySelectorAll("#arbeitsblatt .blattLinie").length,
+            }));
+            const gespielt = await s.seite.$$eval(".auswertungstabelle th", (k) => k.map((z) => z.textContent));
+            assert.equal(blatt.titel, "Kettenbrief – Arbeitsblatt");
+            assert.deepEqual(blatt.kopf, gespielt);
+            assert.ok(blatt.zeilen > 5, `${blatt.zeilen} Zeilen`);
+            assert.match(blatt.hinweis, new RegExp(`^Die Zyklen ${blatt.zeilen} bis 30 sind hier weggelassen\\.`));
+            assert.equal(blatt.linien, 5);
             assert.deepEqual(s.fehler, []);
         } finally {
             await s.browser.close();

@@ -30,6 +30,7 @@ inline constexpr const char* anzahlSpiele = "Anzahl der Spiele";
 inline constexpr const char* fortschritt = "Fortschritt der vielen Spiele";
 inline constexpr const char* ergebnis = "Ergebnis der Anpassung";
 inline constexpr const char* tabelle = "Tabelle der Zyklen";
+inline constexpr const char* arbeitsblattDrucken = "Arbeitsblatt d&rucken …";
 inline constexpr const char* diagrammSpeichern = "Dia&gramm speichern …";
 inline constexpr const char* tabelleSpeichern = "Tabelle &speichern …";
 inline constexpr const char* svgDateityp = "SVG-Grafik, Vektoren für Arbeitsblätter";

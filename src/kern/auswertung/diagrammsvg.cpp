@@ -216,9 +216,9 @@ void achsen(Svg& svg, const Flaeche& f, const Diagrammdaten& d)
                      verbunden({" transform=\"rotate(-90 8 ", mitte, ")\""}));
 }
 
-void reihen(Svg& svg, const Flaeche& f, const Diagrammdaten& d)
+void reihen(Svg& svg, const Flaeche& f, const Diagrammdaten& d, const std::string& kennung)
 {
-    svg.text += verbunden({"<g clip-path=\"url(#flaeche)\"><g", malen("fill", d.balken.farbe), ">"});
+    svg.text += verbunden({"<g clip-path=\"url(#", kennung, ")\"><g", malen("fill", d.balken.farbe), ">"});
     const double halb = d.balken.balkenbreite / 2;
     for (std::size_t n = 0; n < d.balken.werte.size(); ++n) {
         const double wert = d.balken.werte[n];
@@ -266,7 +266,7 @@ void legendeMalen(Svg& svg, const std::vector<Legendeneintrag>& eintraege,
 
 } // namespace
 
-std::string diagrammSvg(const Diagrammdaten& d, double breite, double hoehe)
+std::string diagrammSvg(const Diagrammdaten& d, double breite, double hoehe, const std::string& kennung)
 {
     const std::vector<Legendeneintrag> eintraege = legende(d);
     const auto reihenfolge = legendenReihen(eintraege, breite);
@@ -277,11 +277,11 @@ std::string diagrammSvg(const Diagrammdaten& d, double breite, double hoehe)
     svg.text = verbunden({"<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"", zahl(breite), "\" height=\"",
                           zahl(hoehe), "\" viewBox=\"0 0 ", zahl(breite), " ", zahl(hoehe),
                           "\" font-family=\"Liberation Sans, sans-serif\" font-size=\"", zahl(schriftgroesse), "\">",
-                          "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/><clipPath id=\"flaeche\"><rect x=\"",
+                          "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/><clipPath id=\"", kennung, "\"><rect x=\"",
                           zahl(f.links), "\" y=\"", zahl(f.oben), "\" width=\"", zahl(f.breite), "\" height=\"",
                           zahl(f.hoehe), "\"/></clipPath>"});
     achsen(svg, f, d);
-    reihen(svg, f, d);
+    reihen(svg, f, d, kennung);
     legendeMalen(svg, eintraege, reihenfolge, breite, hoehe);
     svg.text += "</svg>";
     return svg.text;

@@ -2,6 +2,7 @@
 #include "ablageleiste.h"
 
 #include "arbeitsblatt.h"
+#include "arbeitsblattdaten.h"
 #include "auswertungsfensterdaten.h"
 #include "auswertungszeilen.h"
 #include "csvtext.h"
@@ -18,7 +19,7 @@ namespace {
 
 namespace daten = auswertungsfensterdaten;
 
-const QString arbeitsblattTitel = QStringLiteral("Kettenbrief – Arbeitsblatt");
+const QString arbeitsblattTitel = QString::fromUtf8(arbeitsblattdaten::titel);
 
 QByteArray tabelleAlsCsv(const LaufAuswertung& stand)
 {
@@ -39,7 +40,7 @@ Ablageleiste::Ablageleiste(std::function<const LaufAuswertung&()> stand, QWidget
         connect(neu, &QPushButton::clicked, this, handlung);
         reihe->addWidget(neu);
     };
-    knopf(QStringLiteral("Arbeitsblatt d&rucken …"), &Ablageleiste::arbeitsblattDrucken);
+    knopf(QString::fromUtf8(daten::arbeitsblattDrucken), &Ablageleiste::arbeitsblattDrucken);
     knopf(QStringLiteral("Arbeitsblatt als &PDF speichern …"), &Ablageleiste::arbeitsblattPdfSpeichern);
     knopf(QString::fromUtf8(daten::diagrammSpeichern), &Ablageleiste::diagrammSpeichern);
     knopf(QString::fromUtf8(daten::tabelleSpeichern), &Ablageleiste::tabelleSpeichern);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "arbeitsblatt.h"
 
+#include "arbeitsblattdaten.h"
 #include "auswertungstabelle.h"
-#include "deutschezahl.h"
 #include "diagrammbild.h"
 #include "ergebnistext.h"
 #include "schriften.h"
@@ -18,15 +18,14 @@
 
 namespace {
 
-// Sizes on paper in millimetres.
-constexpr double randMm = 15;
-constexpr double diagrammHoeheMm = 90;
-constexpr double abstandMm = 4;
-constexpr double zeilenabstandBeobachtungMm = 9;
-constexpr int beobachtungsZeilen = 5;
-// The plot is laid out this many device-independent pixels per millimetre,
-// so its text comes out at about 7.5 points and five legend entries fit.
-constexpr double diagrammPixelProMm = 4.6;
+namespace daten = arbeitsblattdaten;
+using daten::abstandMm;
+using daten::beobachtungsZeilen;
+using daten::diagrammHoeheMm;
+using daten::randMm;
+using daten::zeilenabstandBeobachtungMm;
+
+using daten::diagrammPixelProMm;
 // The width of the cycle column against the others.
 constexpr double zyklusSpaltenAnteil = 0.5;
 
@@ -40,11 +39,8 @@ QFont schrift(double punkte, bool fett = false)
 
 QString kopfzeile(const LaufAuswertung& stand, QDate datum)
 {
-    const double a0 = stand.anzahlen.empty() ? 0.0 : stand.anzahlen.front();
-    return QStringLiteral("Datum: %1     Startspieler A(0) = %2     Wachstumsrate p = %3     Exponent t = %4")
-        .arg(QLocale(QLocale::German, QLocale::Germany).toString(datum, QStringLiteral("d. MMMM yyyy")),
-             QString::fromStdString(deutscheZahl(a0, 0)), QString::fromStdString(deutscheZahlKurz(stand.p, 6)),
-             QString::fromStdString(deutscheZahlKurz(stand.t, 6)));
+    const QString tag = QLocale(QLocale::German, QLocale::Germany).toString(datum, QStringLiteral("d. MMMM yyyy"));
+    return QString::fromStdString(daten::kopfzeile(stand, tag.toStdString()));
 }
 
 // Draws on the page top-down; every length is in millimetres on paper.
@@ -92,9 +88,9 @@ public:
     // The empty lines for the pupils, ending at the bottom of the page.
     void beobachtungen()
     {
-        const QFont kopf = schrift(11, true);
+        const QFont kopf = schrift(daten::beobachtungenPunkte, true);
         double y = m_hoehe - beobachtungsZeilen * zeilenabstandBeobachtungMm - zeilenhoehe(kopf);
-        absatz(QStringLiteral("Meine Beobachtungen"), kopf, y);
+        absatz(QString::fromUtf8(daten::beobachtungen), kopf, y);
         y += zeilenhoehe(kopf);
         for (int zeile = 1; zeile <= beobachtungsZeilen; ++zeile)
             linie(0, y + zeile * zeilenabstandBeobachtungMm, m_breite, y + zeile * zeilenabstandBeobachtungMm,
@@ -103,8 +99,8 @@ public:
 
     double beobachtungenOben() const
     {
-        return m_hoehe - beobachtungsZeilen * zeilenabstandBeobachtungMm - zeilenhoehe(schrift(11, true)) -
-               abstandMm;
+        return m_hoehe - beobachtungsZeilen * zeilenabstandBeobachtungMm -
+               zeilenhoehe(schrift(daten::beobachtungenPunkte, true)) - abstandMm;
     }
 
 private:
@@ -133,7 +129,7 @@ std::vector<double> Seite::spaltenbreiten(qsizetype spalten) const
 
 double Seite::kopfhoehe(const QStringList& kopf, const std::vector<double>& breiten, double zeile) const
 {
-    const QFontMetricsF masse(schrift(8, true), m_maler.device());
+    const QFontMetricsF masse(schrift(daten::tabellenPunkte, true), m_maler.device());
     double hoehe = 2 * zeile;
     for (qsizetype s = 0; s < kopf.size(); ++s) {
         const QRectF platz(0, 0, px(breiten[std::size_t(s)] - 1.5), px(m_hoehe));
@@ -145,7 +141,7 @@ double Seite::kopfhoehe(const QStringList& kopf, const std::vector<double>& brei
 
 void Seite::tabelle(const QList<QStringList>& zeilen, double y, double unten)
 {
-    const QFont f = schrift(8);
+    const QFont f = schrift(daten::tabellenPunkte);
     m_maler.setFont(f);
     const double zeile = zeilenhoehe(f) * 1.3;
     const std::vector<double> breiten = spaltenbreiten(zeilen.front().size());
@@ -159,7 +155,7 @@ void Seite::tabelle(const QList<QStringList>& zeilen, double y, double unten)
         const double hoehe = z == 0 ? kopfhoehe : zeile;
         if (z > 0 && z % 2 == 0)
             m_maler.fillRect(QRectF(0, px(y), px(m_breite), px(hoehe)), QColor(238, 238, 238));
-        m_maler.setFont(schrift(8, z == 0));
+        m_maler.setFont(schrift(daten::tabellenPunkte, z == 0));
         double x = 0;
         for (qsizetype s = 0; s < zellen.size(); ++s) {
             const double b = breiten[std::size_t(s)];
@@ -173,11 +169,8 @@ void Seite::tabelle(const QList<QStringList>& zeilen, double y, double unten)
             linie(0, y, m_breite, y, Qt::black);
     }
     if (gezeigt < zyklen)
-        absatz(QStringLiteral("Die Zyklen %1 bis %2 sind hier weggelassen. Die Auswertung zeigt sie alle; "
-                              "„Tabelle speichern …“ schreibt sie für die Tabellenkalkulation in eine Datei.")
-                   .arg(gezeigt)
-                   .arg(zyklen - 1),
-               schrift(8, false), y + 0.3 * zeile);
+        absatz(QString::fromStdString(daten::weggelassen(gezeigt, zyklen)), schrift(daten::tabellenPunkte, false),
+               y + 0.3 * zeile);
 }
 
 } // namespace
@@ -194,11 +187,11 @@ bool arbeitsblattZeichnen(QPagedPaintDevice& geraet, const LaufAuswertung& stand
     if (!maler.begin(&geraet))
         return false;
     Seite seite(maler, geraet);
-    double y = seite.absatz(QStringLiteral("Kettenbrief – Arbeitsblatt"), schrift(18, true), 0);
-    seite.absatz(QStringLiteral("Name: ____________________"), schrift(10), y - seite.zeilenhoehe(schrift(10)) - 1,
-                 Qt::AlignRight);
-    y = seite.absatz(kopfzeile(stand, datum), schrift(10), y + 1) + abstandMm;
-    y = seite.absatz(QString::fromStdString(ergebnistext(stand)), schrift(10), y) + abstandMm;
+    const QFont text = schrift(daten::textPunkte);
+    double y = seite.absatz(QString::fromUtf8(daten::titel), schrift(daten::titelPunkte, true), 0);
+    seite.absatz(QString::fromUtf8(daten::namenszeile), text, y - seite.zeilenhoehe(text) - 1, Qt::AlignRight);
+    y = seite.absatz(kopfzeile(stand, datum), text, y + 1) + abstandMm;
+    y = seite.absatz(QString::fromStdString(ergebnistext(stand)), text, y) + abstandMm;
     y = seite.diagramm(stand, y) + abstandMm;
     Auswertungstabelle tabelle;
     tabelle.setzen(stand);
@@ -213,7 +206,7 @@ QByteArray arbeitsblattAlsPdf(const LaufAuswertung& stand, QDate datum)
     QBuffer puffer(&inhalt);
     puffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&puffer);
-    pdf.setTitle(QStringLiteral("Kettenbrief – Arbeitsblatt"));
+    pdf.setTitle(QString::fromUtf8(daten::titel));
     pdf.setCreator(QStringLiteral("Kettenbrief"));
     arbeitsblattEinrichten(pdf);
     arbeitsblattZeichnen(pdf, stand, datum);

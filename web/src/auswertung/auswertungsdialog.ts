@@ -16,6 +16,7 @@ import { Fensterrahmen } from "./fensterrahmen";
 import { Fortschrittsbalken } from "./fortschrittsbalken";
 import { Spielzugang } from "./spielzugang";
 import { Arbeiterauftrag } from "./arbeiterauftrag";
+import { Arbeitsblatt } from "./arbeitsblatt";
 import { alsPng, herunterladen } from "./dateien";
 import { bildKopieren, textKopieren } from "./zwischenablage";
 
@@ -50,6 +51,7 @@ export class Auswertungsdialog {
     private readonly tabelle: Tabellenanzeige;
     private readonly tabellenrahmen = document.createElement("div");
     private readonly vieleSpiele: Arbeiterauftrag;
+    private readonly arbeitsblatt: Arbeitsblatt;
     private bestesT: number | null = null;
     private zeitgeber: number | null = null;
     private ersteAenderung = 0; // when the change came that the next update follows
@@ -63,6 +65,7 @@ export class Auswertungsdialog {
         this.fortschritt = new Fortschrittsbalken(texte.fortschritt);
         this.tabelle = new Tabellenanzeige(texte.tabelle);
         this.diagramm = new Diagrammanzeige(this.bruecke);
+        this.arbeitsblatt = new Arbeitsblatt(this.bruecke, () => this.bruecke.darstellung());
         this.rahmen = new Fensterrahmen(texte.titel, this.daten, hauptfenster, this.bruecke,
             () => this.schliessen());
         // The program's end closes the window and stops its many games.
@@ -123,7 +126,8 @@ export class Auswertungsdialog {
         });
         const tabelle = knopf(texte.tabelleSpeichern, "auswertungTabelleSpeichern", () =>
             herunterladen(dateien.tabelle, new Blob([this.bruecke.csv()], { type: "text/csv;charset=utf-8" })));
-        return leiste(diagramm, tabelle);
+        const drucken = knopf(texte.arbeitsblattDrucken, "auswertungArbeitsblatt", () => this.arbeitsblatt.drucken());
+        return leiste(drucken, diagramm, tabelle);
     }
 
     private async diagrammSpeichern(png: boolean): Promise<void> {

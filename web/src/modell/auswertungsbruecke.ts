@@ -47,8 +47,23 @@ export interface Fensterdaten {
     /** The files' names, and the plot's size in them (a PNG `pngFaktor` times as large). */
     dateien: { tabelle: string; svg: string; png: string; breite: number; hoehe: number; pngFaktor: number };
     texte: Record<"titel" | "uebernehmen" | "tabelleKopieren" | "diagrammKopieren" | "programmstart" | "vieleSpiele" |
-        "abbrechen" | "spiele" | "anzahlSpiele" | "fortschritt" | "ergebnis" | "tabelle" | "diagrammSpeichern" |
-        "tabelleSpeichern" | "svgDateityp" | "pngDateityp", string>;
+        "abbrechen" | "spiele" | "anzahlSpiele" | "fortschritt" | "ergebnis" | "tabelle" | "arbeitsblattDrucken" |
+        "diagrammSpeichern" | "tabelleSpeichern" | "svgDateityp" | "pngDateityp", string>;
+}
+
+/** The worksheet as the desktop lays it out: its texts, lengths in millimetres, type sizes in points. */
+export interface Arbeitsblattdaten {
+    titel: string;
+    namenszeile: string;
+    kopfzeile: string;
+    beobachtungen: string;
+    beobachtungsZeilen: number;
+    randMm: number;
+    diagrammHoeheMm: number;
+    abstandMm: number;
+    zeilenabstandMm: number;
+    diagrammPixelProMm: number;
+    punkte: { titel: number; text: number; beobachtungen: number; tabelle: number };
 }
 
 export interface Rechteck {
@@ -61,8 +76,8 @@ export interface Rechteck {
 export class Auswertungsbruecke {
     constructor(private readonly modul: ModellModul) {}
 
-    private text(name: string, werte: number[] = []): string {
-        return this.modul.ccall(name, "string", werte.map(() => "number"), werte) as string;
+    private text(name: string, werte: Array<number | string> = []): string {
+        return this.modul.ccall(name, "string", werte.map((w) => typeof w), werte) as string;
     }
 
     private ecke(name: string, werte: number[]): { x: number; y: number } {
@@ -92,6 +107,20 @@ export class Auswertungsbruecke {
     csv(): Uint8Array {
         const anfang = this.modul.ccall("kb_auswertung_csv", "number", [], []) as number;
         return this.modul.HEAPU8.slice(anfang, this.modul.HEAPU8.indexOf(0, anfang));
+    }
+
+    /** The worksheet of the run evaluated last, dated as "9. Dezember 2026". */
+    arbeitsblatt(datum: string): Arbeitsblattdaten {
+        return JSON.parse(this.text("kb_arbeitsblatt", [datum])) as Arbeitsblattdaten;
+    }
+
+    arbeitsblattDiagramm(breite: number, hoehe: number): string {
+        return this.text("kb_arbeitsblatt_diagramm", [breite, hoehe]);
+    }
+
+    /** The note below the worksheet's table when the rows from cycle `gezeigt` on did not fit. */
+    weggelassen(gezeigt: number, zyklen: number): string {
+        return this.text("kb_arbeitsblatt_weggelassen", [gezeigt, zyklen]);
     }
 
     deutscheZahl(wert: number, nachkommastellen: number): string {

@@ -16,3 +16,8 @@ cmake --build --preset release -j"$(nproc)" >/dev/null
 python=/usr/bin/python3
 [[ -x $python ]] || python=python3
 "$python" scripts/bildschirmfotos.py build/kettenbrief docs/bilder docs/screenshot.png
+# The page on a tablet held upright, as the browser tests emulate it.
+if [[ -f build/web/kettenbrief.html ]]; then
+    KETTENBRIEF_TABLETBILD=docs/bilder/09-tablet-hochkant.png \
+        node build/web/werkzeuge/tests/geraete.js build/web/kettenbrief.html >/dev/null
+fi

@@ -188,6 +188,9 @@ await pruefen({
                 await s.seite.waitForSelector("body[data-bereit=ja]", { timeout: 30000 });
                 await sichtbarEinrichten(s.seite);
                 assert.deepEqual(await ausserhalb(s.seite), [], `${g.name}: außerhalb des Bildschirms`);
+                // The guide's picture of the page on a tablet upright (scripts/bildschirmfotos.sh).
+                const bild = process.env["KETTENBRIEF_TABLETBILD"];
+                if (bild && g === hochkant) await s.seite.screenshot({ path: bild as `${string}.png` });
                 const hinweis = await s.seite.$eval("#drehhinweis", (e) => !(e as HTMLElement).hidden);
                 assert.equal(hinweis, g.name === "Telefon", `${g.name}: Hinweis zum Drehen`);
                 await abfangen(s.seite);

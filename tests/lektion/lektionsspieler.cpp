@@ -11,6 +11,7 @@
 //
 // Usage: kettenbrief_lektionsspieler lektion.json OUTPUT_FOLDER
 #include "auswertungsfenster.h"
+#include "auswertungstabelle.h"
 #include "bildflaeche.h"
 #include "controltable.h"
 #include "form1.h"
@@ -230,8 +231,21 @@ private:
             {"auswertung", auswertung()},
         };
         m_meldungen = {};
+        tabelleSpeichern(name);
         QFile datei(m_ausgabe.filePath(name + QStringLiteral(".json")));
         if (!datei.open(QIODevice::WriteOnly) || datei.write(QJsonDocument(stand).toJson()) < 0)
+            fehler(QStringLiteral("nicht geschrieben: ") + datei.fileName());
+    }
+
+    // With the evaluation open: its table as the CSV file it saves, NAME.csv.
+    void tabelleSpeichern(const QString& name) const
+    {
+        const Auswertungsfenster* fenster = auswertungsfenster();
+        if (!fenster || !fenster->isVisible() || !m_form.isVisible())
+            return;
+        const auto* tabelle = qobject_cast<const Auswertungstabelle*>(fenster->findChild<QTableView*>()->model());
+        QFile datei(m_ausgabe.filePath(name + QStringLiteral(".csv")));
+        if (!tabelle || !datei.open(QIODevice::WriteOnly) || datei.write(tabelle->alsCsv()) < 0)
             fehler(QStringLiteral("nicht geschrieben: ") + datei.fileName());
     }
 

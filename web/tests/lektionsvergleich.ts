@@ -11,7 +11,7 @@
 //
 // Usage: node lektionsvergleich.js kettenbrief.html lektion.json DESKTOP_FOLDER
 import assert from "node:assert/strict";
-import { readFileSync } from "node:fs";
+import { existsSync, readFileSync } from "node:fs";
 import { join } from "node:path";
 import { KeyInput, Page } from "puppeteer-core";
 import { eintippen, klicken, Meldung, meldungSchliessen, pfeiltaste } from "./bedienung.js";
@@ -143,6 +143,25 @@ function vergleichen(desktop: unknown, seite: unknown, pfad: string, unterschied
     if (desktop !== seite) unterschiede.push(`${pfad}: Seite ${JSON.stringify(seite)}, Desktop ${JSON.stringify(desktop)}`);
 }
 
+/** The bytes of the file that "Tabelle speichern …" hands to the browser's downloads. */
+async function tabelleGespeichert(seite: Page): Promise<number[]> {
+    return seite.evaluate(async () => {
+        const gespeichert = new Promise<Blob>((fertig) => {
+            const anlegen = URL.createObjectURL;
+            URL.createObjectURL = (inhalt: Blob | MediaSource): string => {
+                URL.createObjectURL = anlegen;
+                if (inhalt instanceof Blob) fertig(inhalt);
+                return anlegen(inhalt);
+            };
+        });
+        const klicken = HTMLAnchorElement.prototype.click;
+        HTMLAnchorElement.prototype.click = () => undefined;
+        document.getElementById("auswertungTabelleSpeichern")!.click();
+        HTMLAnchorElement.prototype.click = klicken;
+        return Array.from(new Uint8Array(await (await gespeichert).arrayBuffer()));
+    });
+}
+
 async function pruefpunkt(seite: Page, name: string, meldungen: Meldung[]): Promise<void> {
     // The evaluation follows a change a moment later.
     await new Promise((fertig) => setTimeout(fertig, 300));
@@ -153,6 +172,9 @@ async function pruefpunkt(seite: Page, name: string, meldungen: Meldung[]): Prom
         if (fehler) unterschiede.push(`${id}: ${fehler}`);
         delete bild.datei;
     }
+    const csv = join(desktopOrdner, `${name}.csv`);
+    if (existsSync(csv) && !Buffer.from(await tabelleGespeichert(seite)).equals(readFileSync(csv)))
+        unterschiede.push(`${name}.csv: die gespeicherte Tabelle weicht in ihren Bytes ab`);
     const ist = { ...(await standLesen(seite, desktop)), meldungen: meldungen.splice(0) };
     const { fenster, steuerelemente, bilder, meldungen: gemeldet, auswertung } = desktop;
     vergleichen({ fenster, steuerelemente, bilder, meldungen: gemeldet, auswertung }, ist, name, unterschiede);

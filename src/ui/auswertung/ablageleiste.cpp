@@ -4,8 +4,7 @@
 #include "arbeitsblatt.h"
 #include "arbeitsblattdaten.h"
 #include "auswertungsfensterdaten.h"
-#include "auswertungszeilen.h"
-#include "csvtext.h"
+#include "auswertungstabelle.h"
 #include "diagrammbild.h"
 
 #include <QFileInfo>
@@ -23,7 +22,9 @@ const QString arbeitsblattTitel = QString::fromUtf8(arbeitsblattdaten::titel);
 
 QByteArray tabelleAlsCsv(const LaufAuswertung& stand)
 {
-    return QByteArray::fromStdString(csvText(Auswertungszeilen(stand).alle()));
+    Auswertungstabelle tabelle;
+    tabelle.setzen(stand);
+    return tabelle.alsCsv();
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "auswertungstabelle.h"
 
+#include "csvtext.h"
+
 #include <QColor>
 #include <QStringList>
 
@@ -86,4 +88,9 @@ QList<QStringList> Auswertungstabelle::zeilen() const
 QString Auswertungstabelle::alsText() const
 {
     return QString::fromStdString(m_zeilen.alsText());
+}
+
+QByteArray Auswertungstabelle::alsCsv() const
+{
+    return QByteArray::fromStdString(csvText(m_zeilen.alle()));
 }

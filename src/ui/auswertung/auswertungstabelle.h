@@ -4,6 +4,7 @@
 #include "auswertungszeilen.h"
 
 #include <QAbstractTableModel>
+#include <QByteArray>
 
 // The run cycle by cycle as a table view shows it: the rows, header and
 // marks of Auswertungszeilen, right-aligned, a cycle committed without a
@@ -29,6 +30,8 @@ public:
     // The whole table as tab-separated lines with a header line, for the
     // clipboard and a German spreadsheet.
     QString alsText() const;
+    // The table as the German CSV file it is saved as.
+    QByteArray alsCsv() const;
 
     // What the mark of a cycle without a pass means.
     static QString ohneZielsucheHinweis();

@@ -55,7 +55,7 @@ std::vector<Punkt> punkte(const std::vector<double>& werte, bool kappen)
 }
 
 // The current t solid, the best t dashed, the mean of many games dotted.
-const std::vector<double> gestrichelt{4.0, 2.0};
+const std::vector<double> gestrichelt{3.0, 1.5};
 const std::vector<double> gepunktet{1.0, 1.5};
 
 Linienreihe kurve(std::string name, Auswertungsfarbe farbe, const std::vector<double>& werte,

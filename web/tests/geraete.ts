@@ -4,7 +4,8 @@
 // a Chromebook. On each, every control lies inside the screen, and a finger
 // that lands near a small control works it: a tap anywhere within 20 CSS
 // pixels of a control's middle (or on it) reaches the nearest control there.
-// Turning the tablet keeps the game as it was.
+// Turning the tablet keeps the game as it was; a finger held on an arrow
+// counts on.
 import assert from "node:assert/strict";
 import type { Page } from "puppeteer-core";
 import { oeffnen, pruefen, seitenPfad } from "./browser.js";
@@ -252,6 +253,15 @@ await pruefen({
             await s.seite.reload({ waitUntil: "load" });
             await s.seite.waitForSelector("body[data-bereit=ja]", { timeout: 30000 });
             await sichtbarEinrichten(s.seite);
+            // A finger held on p's upper arrow counts on, as the mouse held does: from 5 to 15.
+            const pfeil = await s.seite.$eval("#vscFaktor .zurueck", (e) => {
+                const r = e.getBoundingClientRect();
+                return [r.left + r.width / 2, r.top + r.height / 2] as [number, number];
+            });
+            await s.seite.touchscreen.touchStart(...pfeil);
+            await s.seite.waitForFunction(() => document.getElementById("txtFaktor") instanceof HTMLInputElement
+                && (document.getElementById("txtFaktor") as HTMLInputElement).value === "15", { timeout: 5000 });
+            await s.seite.touchscreen.touchEnd();
             for (const name of ["cmdZielsuche", "cmdErgebnis", "cmdZielsuche"]) await s.seite.tap(`#${name}`);
             await s.seite.evaluate(() => new Promise((fertig) => requestAnimationFrame(() => requestAnimationFrame(fertig))));
             const vorher = { flaechen: await flaechen(s.seite), kaesten: await kaesten(s.seite) };

@@ -3,25 +3,10 @@
 
 #include "spielfeld.h"
 #include "standardzufallsquelle.h"
+#include "zufallsmischung.h"
 
 #include <algorithm>
 #include <cstddef>
-
-namespace {
-
-// Bijective mix of 32 bits (multiply by odd constants, xor-shifts): distinct
-// inputs give distinct seeds, and neighbouring inputs scattered ones.
-std::uint32_t mischen(std::uint32_t x)
-{
-    x ^= x >> 16;
-    x *= 0x7feb352du;
-    x ^= x >> 15;
-    x *= 0x846ca68bu;
-    x ^= x >> 16;
-    return x;
-}
-
-} // namespace
 
 Zaehltabelle::Zaehltabelle(int spiele, int zyklen)
     : m_breite(static_cast<std::size_t>(zyklen) + 1), m_werte(static_cast<std::size_t>(spiele) * m_breite)
@@ -85,7 +70,7 @@ EnsembleAuftrag ensembleBegrenzt(EnsembleAuftrag auftrag)
 
 std::uint32_t ensembleSpielStartwert(int index)
 {
-    return mischen(ensembleStartwert + static_cast<std::uint32_t>(index));
+    return zufallsmischung(ensembleStartwert + static_cast<std::uint32_t>(index));
 }
 
 double quantil(std::span<const int> sortiert, int prozent)

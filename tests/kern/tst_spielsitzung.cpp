@@ -26,6 +26,7 @@ struct Aufgezeichnet final : Bedienung
     std::vector<std::string> meldungen;
     std::function<void()> nachMeldung; // the OK not pressed yet
     int aenderungen = 0;
+    std::string titel;
 
     // A pupil's typing; moved in, as GCC 12 warns falsely (-Wrestrict) about
     // short literals assigned to a string when it optimises.
@@ -48,6 +49,7 @@ struct Aufgezeichnet final : Bedienung
         nachMeldung = std::move(danach);
     }
     void spielGeaendert() override { ++aenderungen; }
+    void titelSetzen(const std::string& t) override { titel = t; }
     char dezimaltrenner() const override { return ','; }
 };
 
@@ -79,7 +81,60 @@ private slots:
     void parameterZeigenIhreHilfe();
     void fuenfzehnStellenWieC_data();
     void fuenfzehnStellenWieC();
+    void nummeriertesSpiel_data();
+    void nummeriertesSpiel();
 };
+
+namespace {
+
+// A(1) .. A(3) of the session's game, played by its buttons.
+std::vector<int> dreiZyklen(Sitzung& s)
+{
+    std::vector<int> anzahlen;
+    for (int n = 0; n < 3; ++n) {
+        s.sitzung.cmdZielsucheClick();
+        s.sitzung.cmdErgebnisClick();
+        anzahlen.push_back(s.sitzung.spielfeld().anzahlSpieler());
+    }
+    return anzahlen;
+}
+
+} // namespace
+
+void TestSpielsitzung::nummeriertesSpiel_data()
+{
+    QTest::addColumn<int>("nummer");
+    QTest::addColumn<bool>("gibtEs");
+    QTest::addColumn<QString>("titel");
+    QTest::newRow("game 7") << 7 << true << QStringLiteral("Nivra1.0 – Spiel 7");
+    QTest::newRow("game 99") << 99 << true << QStringLiteral("Nivra1.0 – Spiel 99");
+    QTest::newRow("back to the program's own game") << 0 << true << QStringLiteral("Nivra1.0");
+    QTest::newRow("no game 100: nothing changes") << 100 << false << QString();
+}
+
+// A numbered game is the same game in every session and after "Das Spiel
+// vom Programmstart", another game than the program's own, and named in
+// the caption; a number without a game changes nothing.
+void TestSpielsitzung::nummeriertesSpiel()
+{
+    QFETCH(int, nummer);
+    QFETCH(bool, gibtEs);
+    QFETCH(QString, titel);
+    Sitzung programmspiel;
+    const std::vector<int> spielNull = dreiZyklen(programmspiel);
+
+    Sitzung s;
+    QCOMPARE(s.sitzung.spielNummerSetzen(nummer), gibtEs);
+    QCOMPARE(QString::fromStdString(s.bedienung.titel), titel);
+    QCOMPARE(s.sitzung.spielNummer(), gibtEs ? nummer : 0);
+    const std::vector<int> gespielt = dreiZyklen(s);
+    QCOMPARE(gespielt == spielNull, !gibtEs || nummer == 0);
+    s.sitzung.spielVomProgrammstart();
+    QCOMPARE(dreiZyklen(s), gespielt);
+    Sitzung zweite;
+    (void)zweite.sitzung.spielNummerSetzen(nummer);
+    QCOMPARE(dreiZyklen(zweite), gespielt);
+}
 
 void TestSpielsitzung::schnelldurchlaufEndetMitDemProgramm_data()
 {

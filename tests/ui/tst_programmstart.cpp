@@ -6,6 +6,13 @@
 #include "fensterhilfen.h"
 #include "fenstertest.h"
 
+#include "spielfeld.h"
+#include "spielnummer.h"
+#include "standardzufallsquelle.h"
+
+#include <QInputDialog>
+#include <QTimer>
+
 #include <functional>
 
 using namespace fenster;
@@ -19,6 +26,7 @@ class TestProgrammstart : public FensterTest
 private slots:
     void wieNachDemStart_data();
     void wieNachDemStart();
+    void spielNachNummer();
 };
 
 void TestProgrammstart::wieNachDemStart_data()
@@ -82,6 +90,43 @@ void TestProgrammstart::wieNachDemStart()
             klick(ui(*form).cmdErgebnis);
         }
     }
+}
+
+// Ctrl+G asks for a number: game 7 is the model's game 7 (the same on the
+// page and in every replay), named in the caption, and Ctrl+N brings it back.
+void TestProgrammstart::spielNachNummer()
+{
+    QTimer::singleShot(0, [] {
+        auto* frage = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        QVERIFY(frage);
+        frage->setIntValue(7);
+        frage->accept();
+    });
+    QTest::keyClick(m_form.get(), Qt::Key_G, Qt::ControlModifier);
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Nivra1.0 – Spiel 7"));
+    // The window's keys again, once the dialogue has given the focus back.
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    Spielfeld feld;
+    StandardZufallsquelle zufall(spielStartwert(7).value());
+    feld.allesZuruecksetzen();
+    (void)feld.startSpielerSetzen(10, zufall);
+    QStringList modell;
+    for (int n = 0; n < 3; ++n) {
+        (void)feld.zielsuche(5, zufall);
+        modell << QString::number(feld.zyklusAbschliessen().anzahlSpieler);
+    }
+    for (int lauf = 0; lauf < 2; ++lauf) {
+        QStringList fenster;
+        for (int n = 0; n < 3; ++n) {
+            klick(ui(*m_form).cmdZielsuche);
+            klick(ui(*m_form).cmdErgebnis);
+            fenster << ui(*m_form).Text1->text();
+        }
+        QCOMPARE(fenster, modell);
+        QTest::keyClick(m_form.get(), Qt::Key_N, Qt::ControlModifier);
+    }
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Nivra1.0 – Spiel 7"));
 }
 
 QTEST_MAIN(TestProgrammstart)

@@ -4,6 +4,7 @@
 // bit for bit. A change of the draws or their order fails here.
 
 #include "spielfeld.h"
+#include "spielnummer.h"
 #include "standardzufallsquelle.h"
 #include "verhulst.h"
 #include "zahltext.h"
@@ -116,7 +117,7 @@ void TestSpielvektoren::spiele()
 {
     QFETCH(QJsonValue, fall);
     Spielfeld feld;
-    StandardZufallsquelle zufall;
+    StandardZufallsquelle zufall(spielStartwert(fall[u"nummer"].toInt()).value());
     feld.allesZuruecksetzen();
     GLEICH(zellenAlsJson(feld.startSpielerSetzen(fall[u"a0"].toInt(), zufall)), fall[u"start"].toArray());
     const QJsonArray anzahlen = fall[u"anzahlen"].toArray();

@@ -9,6 +9,7 @@
 
 #include "anpassung.h"
 #include "spielfeld.h"
+#include "spielnummer.h"
 #include "standardzufallsquelle.h"
 #include "verhulst.h"
 #include "zahltext.h"
@@ -31,6 +32,7 @@ struct Spielfall
     int a0;
     double p;
     int zyklenMitVersuchen; // the first cycles whose attempts are written
+    int nummer = 0;         // the numbered game (0: the program's own)
 };
 
 std::string zahl(double wert)
@@ -94,7 +96,7 @@ std::string anpassung(const std::vector<int>& anzahlen, double p)
 std::string spiel(const Spielfall& fall)
 {
     Spielfeld feld;
-    StandardZufallsquelle zufall;
+    StandardZufallsquelle zufall(spielStartwert(fall.nummer).value());
     feld.allesZuruecksetzen();
     const std::vector<Zelle> start = feld.startSpielerSetzen(fall.a0, zufall);
     std::vector<int> anzahlen{feld.spielerZaehlen()};
@@ -108,7 +110,8 @@ std::string spiel(const Spielfall& fall)
                   ",\n     \"neu\":" + liste(suche.neuGeworbene, zelle) +
                   ",\n     \"anzahl\":" + std::to_string(anzahlen.back()) + "}";
     }
-    return "  {\"name\":" + zeichenkette(fall.name) + ",\"a0\":" + std::to_string(fall.a0) + ",\"p\":" +
+    return "  {\"name\":" + zeichenkette(fall.name) + ",\"nummer\":" + std::to_string(fall.nummer) +
+           ",\"a0\":" + std::to_string(fall.a0) + ",\"p\":" +
            zahl(fall.p) + ",\n   \"start\":" + liste(start, zelle) + ",\n   \"zyklen\":[\n" + zyklen +
            "],\n   \"anzahlen\":" + liste(anzahlen, [](int a) { return std::to_string(a); }) +
            ",\n   \"feld\":" + zeichenkette(feldText(feld)) + ",\n   \"besteAnpassung\":" + anpassung(anzahlen, fall.p) +
@@ -128,14 +131,15 @@ std::string vektoren()
 {
     const std::vector<Spielfall> faelle{{"Programmstart A0=10 p=5", 10, 5, 3}, {"A0=1 p=15", 1, 15, 3},
                                         {"A0=50 p=10", 50, 10, 3},             {"volles Feld A0=2500 p=15", 2500, 15, 1},
-                                        {"A0=0 p=5", 0, 5, 3}};
+                                        {"A0=0 p=5", 0, 5, 3},
+                                        {"Spiel 7 A0=10 p=5", 10, 5, 1, 7}};
     const std::vector<double> zahlen{0, 37, -3, 0.5, -0.25, 1.5, 2.718, 1.0 / 3, 2500.75, 123456789012345.6,
                                      1e15, 0.0001, 0.00001, -1e300};
     const std::vector<std::string> texte{"37", "  1.5", "1,5", "0,975", "1,", ",5", "1.5,2", "-2.5E3x",
                                          "abc", "", "1e400", "-1E400", "1E-400", ".5e-2", "+7 Spieler"};
     std::string json =
-        "{\"ablauf\":\"per game a fresh Spielfeld and a fresh StandardZufallsquelle (default seed), as at program "
-        "start or after Ctrl+N: allesZuruecksetzen, startSpielerSetzen(a0), spielerZaehlen (draws nothing); per "
+        "{\"ablauf\":\"per game a fresh Spielfeld and a fresh StandardZufallsquelle (the default seed, or for a "
+        "numbered game spielStartwert(nummer)), as at program start or after Ctrl+N: allesZuruecksetzen, startSpielerSetzen(a0), spielerZaehlen (draws nothing); per "
         "cycle zielsuche(p), then zyklusAbschliessen; 15 cycles\",\n"
         "\"zyklen\":\"attempts, new recruits and A(n) of the first cycles only\",\n"
         "\"versuch\":[\"werberX\",\"werberY\",\"zielX\",\"zielY\",\"zustand\",\"sicher\"],\n"

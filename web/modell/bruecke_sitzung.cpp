@@ -70,6 +70,7 @@ EMSCRIPTEN_KEEPALIVE void kb_vsc_start_change(int wert) { sitzung().vscStartChan
 EMSCRIPTEN_KEEPALIVE void kb_vsc_faktor_change(int wert) { sitzung().vscFaktorChange(wert); }
 EMSCRIPTEN_KEEPALIVE void kb_text_edited(const char* name) { sitzung().textEdited(element(name)); }
 EMSCRIPTEN_KEEPALIVE void kb_spiel_vom_programmstart() { sitzung().spielVomProgrammstart(); }
+EMSCRIPTEN_KEEPALIVE void kb_spiel_nummer_setzen(int nummer) { (void)sitzung().spielNummerSetzen(nummer); }
 EMSCRIPTEN_KEEPALIVE void kb_programm_beenden() { sitzung().programmBeenden(); }
 
 EMSCRIPTEN_KEEPALIVE void kb_mouse_down(const char* name, double x, double y) { sitzung().mouseDown(element(name), {x, y}); }

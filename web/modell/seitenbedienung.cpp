@@ -114,3 +114,8 @@ void Seitenbedienung::spielGeaendert()
 {
     melden("spielGeaendert");
 }
+
+void Seitenbedienung::titelSetzen(const std::string& titel)
+{
+    melden("titel", titel.c_str());
+}

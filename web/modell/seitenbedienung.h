@@ -29,6 +29,7 @@ public:
     void hilfeZeigen(const std::string& text) override;
     void meldungZeigen(const std::string& titel, const std::string& text, std::function<void()> danach) override;
     void spielGeaendert() override;
+    void titelSetzen(const std::string& titel) override;
     // The boxes of A(0) and p are read-only and hold the whole numbers their
     // scroll bars wrote, which read the same with any separator: the page
     // does not ask the browser's number format for one, which would cost a

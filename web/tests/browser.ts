@@ -25,7 +25,7 @@ export function seitenPfad(): string {
 }
 
 export async function oeffnen(pfad: string,
-    optionen: { breite?: number; hoehe?: number; zoom?: number; vorher?: () => void } = {}): Promise<Sitzung> {
+    optionen: { breite?: number; hoehe?: number; zoom?: number; vorher?: () => void; abfrage?: string } = {}): Promise<Sitzung> {
     const browser = await puppeteer.launch({
         executablePath: chromium,
         headless: true,
@@ -49,7 +49,7 @@ export async function oeffnen(pfad: string,
         height: optionen.hoehe ?? 768,
         deviceScaleFactor: optionen.zoom ?? 1,
     });
-    const url = pathToFileURL(pfad).href;
+    const url = pathToFileURL(pfad).href + (optionen.abfrage ?? "");
     const sitzung: Sitzung = { browser, seite, anfragen: [], fehler: [] };
     seite.on("request", (anfrage) => {
         const ziel = anfrage.url();

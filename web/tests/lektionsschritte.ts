@@ -14,6 +14,8 @@ import { eintippen, klicken, meldungSchliessen, pfeiltaste } from "./bedienung.j
 
 interface Spiel {
     name: string;
+    /** The numbered game (0: the program's own). */
+    nummer: number;
     a0: number;
     p: number;
     zyklen: Array<{ anzahl: number }>;
@@ -23,8 +25,8 @@ export interface Vektoren {
     spiele: Spiel[];
 }
 
-function spielAus(vektoren: Vektoren, a0: number, p: number): Spiel {
-    const gefunden = vektoren.spiele.find((s) => s.a0 === a0 && s.p === p);
+function spielAus(vektoren: Vektoren, a0: number, p: number, nummer = 0): Spiel {
+    const gefunden = vektoren.spiele.find((s) => s.a0 === a0 && s.p === p && s.nummer === nummer);
     assert.ok(gefunden, `kein Spiel A0=${a0} p=${p} in den Vektoren`);
     return gefunden;
 }
@@ -147,6 +149,26 @@ export async function kurvenUndUeberlauf(seite: Bediener, vektoren: Vektoren): P
  * A(0) initialises a new game), then Ctrl+N: the game of those values from
  * the random source's start.
  */
+/**
+ * Game 7 from the address (?spiel=7): its caption, and its cycles as the
+ * desktop's model plays game 7; "Das Spiel vom Programmstart" in the
+ * evaluation brings game 7 back.
+ */
+export async function nummeriertesSpiel(seite: Bediener, vektoren: Vektoren): Promise<void> {
+    const spiel7 = spielAus(vektoren, 10, 5, 7);
+    assert.equal(await seite.auswerten(() => document.title), "Nivra1.0 – Spiel 7");
+    for (let n = 1; n <= 3; ++n) {
+        await klicken(seite, "cmdZielsuche");
+        await zeigt(seite, "txtNeuSum", String(spiel7.anzahlen[n]));
+        await klicken(seite, "cmdErgebnis");
+    }
+    await klicken(seite, "cmdAuswertung");
+    await klicken(seite, "auswertungProgrammstart");
+    await zeigt(seite, "Text1", "10");
+    await klicken(seite, "cmdZielsuche");
+    await zeigt(seite, "txtNeuSum", String(spiel7.anzahlen[1]));
+}
+
 export async function neuesSpiel(seite: Bediener, vektoren: Vektoren): Promise<void> {
     const neu = spielAus(vektoren, 50, 10);
     await pfeiltaste(seite, "vscStart", "ArrowUp", 40);

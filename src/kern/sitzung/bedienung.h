@@ -62,6 +62,8 @@ public:
     virtual void meldungZeigen(const std::string& titel, const std::string& text, std::function<void()> danach) = 0;
     // The game changed: a commit, a new initialisation, a new p or t.
     virtual void spielGeaendert() = 0;
+    // The main window's caption, which names a numbered game.
+    virtual void titelSetzen(const std::string& titel) = 0;
 
     // The decimal separator of the user's locale, for reading parameters.
     virtual char dezimaltrenner() const = 0;

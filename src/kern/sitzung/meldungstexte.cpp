@@ -44,3 +44,11 @@ std::string informationstext()
            "<p>Tastatur:</p><table cellspacing=\"4\">"
            + zeilen + "</table>";
 }
+
+std::string fenstertitelFuer(int nummer)
+{
+    std::string titel = fenstertitel;
+    if (nummer != 0)
+        titel += " – Spiel " + std::to_string(nummer);
+    return titel;
+}

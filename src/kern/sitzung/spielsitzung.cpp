@@ -4,11 +4,13 @@
 #include "hilfezeilentexte.h"
 #include "kastentexte.h"
 #include "meldungstexte.h"
+#include "spielnummer.h"
 #include "standardzufallsquelle.h"
 #include "zahltext.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 using S = Steuerelement;
 
@@ -56,6 +58,18 @@ void Spielsitzung::cmdStartClick()
     beschreibungenAktualisieren();
     command7Click();
     m_bedienung.spielGeaendert();
+}
+
+bool Spielsitzung::spielNummerSetzen(int nummer)
+{
+    const std::optional<std::uint32_t> startwert = spielStartwert(nummer);
+    if (!startwert || m_beendet)
+        return false;
+    m_zufall = std::make_unique<StandardZufallsquelle>(*startwert);
+    m_spielNummer = nummer;
+    m_bedienung.titelSetzen(fenstertitelFuer(nummer));
+    spielVomProgrammstart();
+    return true;
 }
 
 void Spielsitzung::spielVomProgrammstart()

@@ -65,8 +65,13 @@ public:
     // Esc: hides the explanation when it is shown, as its "X" does.
     void erlaeuterungSchliessen();
     // Ctrl+N, "Das Spiel vom Programmstart": the game as after a start of the
-    // program, with A(0), p and t kept.
+    // program, with A(0), p and t kept; a numbered game from its own start.
     void spielVomProgrammstart();
+    // Plays game `nummer` (spielnummer.h) from its start, with A(0), p and t
+    // kept, and names it in the caption; false, and nothing changes, for a
+    // number without a game.
+    bool spielNummerSetzen(int nummer);
+    int spielNummer() const { return m_spielNummer; }
 
     // The pointer on a picture box (picAusgabe or picHisto), in its user coordinates.
     void mouseDown(Steuerelement bild, Punkt punkt);
@@ -108,4 +113,5 @@ private:
     Freihandstift m_histoStift;
     Schnelldurchlauf m_schnelldurchlauf;
     bool m_beendet = false;
+    int m_spielNummer = 0;
 };

@@ -125,6 +125,11 @@ void Fensterbedienung::spielGeaendert()
     m_rueckrufe.spielGeaendert();
 }
 
+void Fensterbedienung::titelSetzen(const std::string& titel)
+{
+    m_fenster.setWindowTitle(QString::fromStdString(titel));
+}
+
 char Fensterbedienung::dezimaltrenner() const
 {
     const QString trenner = QLocale().decimalPoint();

@@ -37,6 +37,7 @@ public:
     void hilfeZeigen(const std::string& text) override;
     void meldungZeigen(const std::string& titel, const std::string& text, std::function<void()> danach) override;
     void spielGeaendert() override;
+    void titelSetzen(const std::string& titel) override;
     char dezimaltrenner() const override;
 
     QWidget* widget(Steuerelement element) const;

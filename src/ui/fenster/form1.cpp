@@ -14,12 +14,14 @@
 #include "menuebefehle.h"
 #include "projektorzoom.h"
 #include "schriften.h"
+#include "spielnummer.h"
 #include "tophighscrollbar.h"
 #include "twips.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
+#include <QInputDialog>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -94,6 +96,7 @@ void Form1::createShortcuts()
     kuerzel(QKeySequence(Qt::Key_Escape), this, [sitzung] { sitzung->erlaeuterungSchliessen(); });
     kuerzel(QKeySequence(Qt::CTRL | Qt::Key_T), this, &Form1::auswertungUmschalten);
     kuerzel(QKeySequence(Qt::CTRL | Qt::Key_N), this, [sitzung] { sitzung->spielVomProgrammstart(); });
+    kuerzel(QKeySequence(Qt::CTRL | Qt::Key_G), this, &Form1::spielWaehlen);
 }
 
 void Form1::connectHandlers()
@@ -227,6 +230,15 @@ void Form1::closeEvent(QCloseEvent* event)
 {
     m_sitzung.programmBeenden();
     QMainWindow::closeEvent(event);
+}
+
+void Form1::spielWaehlen()
+{
+    bool gewaehlt = false;
+    const int nummer = QInputDialog::getInt(this, QString::fromUtf8(spielwahlTitel), QString::fromUtf8(spielwahlFrage),
+                                            m_sitzung.spielNummer(), 0, hoechsteSpielnummer, 1, &gewaehlt);
+    if (gewaehlt)
+        (void)m_sitzung.spielNummerSetzen(nummer);
 }
 
 void Form1::auswertungUmschalten()

@@ -63,6 +63,8 @@ private:
     void bildKopieren();
     // Ctrl+T: opens or closes the evaluation window.
     void auswertungUmschalten();
+    // Ctrl+G: asks for the number of the game to play.
+    void spielWaehlen();
 
     void createMenus();
     void createShortcuts();

@@ -22,7 +22,7 @@ declare global {
  * up to two texts (a box's text, a message and its title).
  */
 export type Bedienungsart = "text" | "anfang" | "wert" | "sichtbar" | "nachVorn" | "beschreibung" | "hilfe"
-    | "meldung" | "spielGeaendert";
+    | "meldung" | "spielGeaendert" | "titel";
 export type Bedienung = Record<Bedienungsart, (name: string, zahl: number, text: string, zweiter: string) => void>;
 
 /** The session's handlers without arguments, by their names in the module. */

@@ -69,6 +69,9 @@ export class Fensterhuelle implements Spielzugang {
         this.bilderVerbinden();
         rahmen.ende.beimProgrammende(() => modell.sitzung("programm_beenden"));
         modell.sitzung("start_up");
+        // "?spiel=7" in the address: a class's pupil plays numbered game 7.
+        const nummer = new URLSearchParams(location.search).get("spiel");
+        if (nummer !== null && /^\d{1,2}$/.test(nummer)) modell.sitzungMit("spiel_nummer_setzen", null, Number(nummer));
         this.aufPixelverhaeltnisAchten();
     }
 
@@ -125,6 +128,9 @@ export class Fensterhuelle implements Spielzugang {
                 void meldungZeigen(text, titel).then(() => this.modell.sitzung("meldung_geschlossen")),
             spielGeaendert: () => {
                 for (const aenderung of this.aenderungen) aenderung();
+            },
+            titel: (_, __, text) => {
+                document.title = text;
             },
         };
     }

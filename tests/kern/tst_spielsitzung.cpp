@@ -5,6 +5,7 @@
 // parameters' help, and the exact text of a t from the evaluation.
 #include "bedienung.h"
 #include "kastentexte.h"
+#include "spielbericht.h"
 #include "spielsitzung.h"
 #include "zeichenflaeche.h"
 
@@ -13,6 +14,9 @@
 #include <clocale>
 #include <cstdio>
 #include <map>
+#include <vector>
+#include <utility>
+#include <functional>
 
 namespace {
 
@@ -83,6 +87,8 @@ private slots:
     void fuenfzehnStellenWieC();
     void nummeriertesSpiel_data();
     void nummeriertesSpiel();
+    void berichtNachgespielt_data();
+    void berichtNachgespielt();
 };
 
 namespace {
@@ -100,6 +106,127 @@ std::vector<int> dreiZyklen(Sitzung& s)
 }
 
 } // namespace
+
+namespace {
+
+// A pupil's game played with the session's buttons and bars, written down
+// as the device reports it.
+struct Bericht
+{
+    Sitzung s;
+    Spielbericht bericht;
+
+    explicit Bericht(int nummer)
+    {
+        (void)s.sitzung.spielNummerSetzen(nummer);
+        bericht = {nummer, {{10, {}}}};
+    }
+    void durchgang()
+    {
+        s.sitzung.cmdZielsucheClick();
+        offen.durchgaenge.push_back(s.sitzung.wachstumsrate());
+    }
+    void ergebnis()
+    {
+        s.sitzung.cmdErgebnisClick();
+        offen.anzahl = s.sitzung.spielfeld().anzahlSpieler();
+        bericht.starts.back().zyklen.push_back(std::exchange(offen, {}));
+    }
+    void zyklen(int anzahl)
+    {
+        for (int n = 0; n < anzahl; ++n) {
+            durchgang();
+            ergebnis();
+        }
+    }
+    // A new A(0) on its bar starts a new game from the same random stream.
+    void neuesA0(int a0)
+    {
+        s.sitzung.vscStartChange(a0);
+        bericht.starts.push_back({a0, {}});
+    }
+
+    Zyklusbericht offen;
+};
+
+using Spielzug = std::function<void(Bericht&)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Spielzug)
+
+void TestSpielsitzung::berichtNachgespielt_data()
+{
+    QTest::addColumn<int>("nummer");
+    QTest::addColumn<Spielzug>("spielen");
+    QTest::addColumn<Spielzug>("faelschen");
+    QTest::addColumn<QString>("grund");
+    QTest::addColumn<int>("a0");
+    const Spielzug nichts = [](Bericht&) {};
+    const Spielzug dreiZyklen = [](Bericht& b) { b.zyklen(3); };
+    QTest::newRow("game 7, three cycles") << 7 << dreiZyklen << nichts << QString() << 10;
+    QTest::newRow("the program's own game") << 0 << dreiZyklen << nichts << QString() << 10;
+    QTest::newRow("two passes in a cycle, a new p") << 3 << Spielzug([](Bericht& b) {
+        b.durchgang();
+        b.durchgang();
+        b.ergebnis();
+        b.s.sitzung.vscFaktorChange(9);
+        b.zyklen(2);
+    }) << nichts << QString() << 10;
+    QTest::newRow("a new A(0) mid-way: the last start counts") << 7 << Spielzug([](Bericht& b) {
+        b.zyklen(2);
+        b.neuesA0(11);
+        b.neuesA0(12);
+        b.zyklen(3);
+    }) << nichts << QString() << 12;
+    QTest::newRow("a count changed in the first start") << 7 << Spielzug([](Bericht& b) {
+        b.zyklen(2);
+        b.neuesA0(11);
+        b.zyklen(1);
+    }) << Spielzug([](Bericht& b) { b.bericht.starts[0].zyklen[1].anzahl += 1; })
+                                                        << QStringLiteral("Start 1, Zyklus 2: gemeldet") << 0;
+    QTest::newRow("another game's number") << 7 << dreiZyklen << Spielzug([](Bericht& b) { b.bericht.nummer = 8; })
+                                           << QStringLiteral("Start 1, Zyklus 1: gemeldet") << 0;
+    QTest::newRow("no game 100") << 7 << dreiZyklen << Spielzug([](Bericht& b) { b.bericht.nummer = 100; })
+                                 << QStringLiteral("Ein Spiel 100 gibt es nicht.") << 0;
+    QTest::newRow("p beyond the bar") << 7 << dreiZyklen
+                                      << Spielzug([](Bericht& b) { b.bericht.starts[0].zyklen[0].durchgaenge = {16}; })
+                                      << QStringLiteral("p = 16 ist keine Wachstumsrate des Spiels.") << 0;
+    QTest::newRow("A(0) below 0") << 7 << dreiZyklen << Spielzug([](Bericht& b) { b.bericht.starts[0].a0 = -1; })
+                                  << QStringLiteral("A(0) = -1 ist kein Start.") << 0;
+    QTest::newRow("passes beyond two lessons") << 7 << dreiZyklen << Spielzug([](Bericht& b) {
+        b.bericht.starts[0].zyklen[0].durchgaenge.assign(hoechsteDurchgaenge + 1, 5.0);
+    }) << QStringLiteral("Der Bericht hat zu viele Durchgänge.") << 0;
+    QTest::newRow("no start at all") << 7 << nichts << Spielzug([](Bericht& b) { b.bericht.starts.clear(); })
+                                     << QStringLiteral("Der Bericht hat keinen oder zu viele Starts.") << 0;
+}
+
+// The teacher's program replays a report with the model alone: an honest
+// one gives the counts the session showed, from its last start; a changed
+// one is rejected with the first place it differs or its flaw.
+void TestSpielsitzung::berichtNachgespielt()
+{
+    QFETCH(int, nummer);
+    QFETCH(Spielzug, spielen);
+    QFETCH(Spielzug, faelschen);
+    QFETCH(QString, grund);
+    QFETCH(int, a0);
+    Bericht b(nummer);
+    spielen(b);
+    faelschen(b);
+    const Nachgespielt ergebnis = nachspielen(b.bericht);
+    QVERIFY2(QString::fromStdString(ergebnis.grund).startsWith(grund), ergebnis.grund.c_str());
+    QCOMPARE(ergebnis.nachvollziehbar, grund.isEmpty());
+    if (!ergebnis.nachvollziehbar) {
+        QVERIFY(ergebnis.anzahlen.empty());
+        return;
+    }
+    std::vector<int> gezeigt{a0};
+    for (const Zyklusbericht& zyklus : b.bericht.starts.back().zyklen)
+        gezeigt.push_back(zyklus.anzahl);
+    QCOMPARE(ergebnis.anzahlen, gezeigt);
+    QCOMPARE(ergebnis.anzahlen.back(), b.s.sitzung.spielfeld().anzahlSpieler());
+}
 
 void TestSpielsitzung::nummeriertesSpiel_data()
 {

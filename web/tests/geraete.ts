@@ -3,7 +3,8 @@
 // pointer, in one browser session: a tablet upright and across, a phone and
 // a Chromebook. On each, every control lies inside the screen, and a finger
 // that lands near a small control works it: a tap anywhere within 20 CSS
-// pixels of a control's middle (or on it) reaches the nearest control there.
+// pixels of a control's middle (or on it) reaches the nearest control there,
+// and the evaluation shows all its controls.
 // Turning the tablet keeps the game as it was; a finger held on an arrow
 // counts on.
 import assert from "node:assert/strict";
@@ -65,6 +66,25 @@ async function ausserhalb(seite: Page): Promise<string[]> {
         .filter(({ r }) => r.width > 0 && r.height > 0)
         .filter(({ r }) => r.left < -0.5 || r.top < -0.5 || r.right > innerWidth + 0.5 || r.bottom > innerHeight + 0.5)
         .map(({ e, r }) => `${e.id || e.className} ${JSON.stringify(r)}`));
+}
+
+// The evaluation opened by a tap: each of its controls wholly inside the
+// screen and inside the window's box (a row too long for a phone wraps).
+async function auswertungAusserhalb(seite: Page): Promise<string[]> {
+    await seite.tap("#cmdAuswertung");
+    await seite.waitForSelector("section.auswertung:not([hidden])");
+    const verdeckt = await seite.evaluate(() => {
+        const fenster = document.querySelector("section.auswertung")!.getBoundingClientRect();
+        return Array.from(document.querySelectorAll<HTMLElement>(".auswertung button, .auswertung select, .auswertung input"))
+            .filter((e) => {
+                const r = e.getBoundingClientRect();
+                return r.left < Math.max(0, fenster.left) - 0.5 || r.top < Math.max(0, fenster.top) - 0.5
+                    || r.right > Math.min(innerWidth, fenster.right) + 0.5 || r.bottom > Math.min(innerHeight, fenster.bottom) + 0.5;
+            })
+            .map((e) => e.id || (e.textContent ?? ""));
+    });
+    await seite.tap(".auswertungKopf button");
+    return verdeckt;
 }
 
 interface Ziel {
@@ -194,6 +214,7 @@ await pruefen({
                 if (bild && g === hochkant) await s.seite.screenshot({ path: bild as `${string}.png` });
                 const hinweis = await s.seite.$eval("#drehhinweis", (e) => !(e as HTMLElement).hidden);
                 assert.equal(hinweis, g.name === "Telefon", `${g.name}: Hinweis zum Drehen`);
+                assert.deepEqual(await auswertungAusserhalb(s.seite), [], `${g.name}: in der Auswertung verdeckt`);
                 await abfangen(s.seite);
                 const { fehler, getippt, ziele } = await trefferPruefen(s.seite, g);
                 // Beyond the browser's own adjustment the controls keep points of their reach (fewer on a phone).

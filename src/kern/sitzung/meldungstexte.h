@@ -13,7 +13,7 @@ std::string fenstertitelFuer(int nummer);
 // What the editions ask when a game is chosen by its number.
 inline constexpr const char* spielwahlTitel = "Spiel wählen";
 inline constexpr const char* spielwahlFrage =
-    "Nummer des Spiels: 0 ist das Spiel des Programms, 1 bis 99 sind eigene Spiele, etwa eines für jede Schülerin "
+    "Nummer des Spiels: 0 ist das Spiel des Programms,\n1 bis 99 sind eigene Spiele, etwa eines für jede Schülerin "
     "und jeden Schüler.";
 
 // "Überlauf" or "Ungültiges Argument", and where the Verhulst curve stopped.

@@ -234,11 +234,15 @@ void Form1::closeEvent(QCloseEvent* event)
 
 void Form1::spielWaehlen()
 {
-    bool gewaehlt = false;
-    const int nummer = QInputDialog::getInt(this, QString::fromUtf8(spielwahlTitel), QString::fromUtf8(spielwahlFrage),
-                                            m_sitzung.spielNummer(), 0, hoechsteSpielnummer, 1, &gewaehlt);
-    if (gewaehlt)
-        (void)m_sitzung.spielNummerSetzen(nummer);
+    QInputDialog frage(this);
+    // At the projector's zoom, as the program's message boxes.
+    frage.setFont(standardSchrift(zoom()));
+    frage.setWindowTitle(QString::fromUtf8(spielwahlTitel));
+    frage.setLabelText(QString::fromUtf8(spielwahlFrage));
+    frage.setIntRange(0, hoechsteSpielnummer);
+    frage.setIntValue(m_sitzung.spielNummer());
+    if (frage.exec() == QDialog::Accepted)
+        (void)m_sitzung.spielNummerSetzen(frage.intValue());
 }
 
 void Form1::auswertungUmschalten()

@@ -9,7 +9,7 @@
 // counts on.
 import assert from "node:assert/strict";
 import type { Page } from "puppeteer-core";
-import { oeffnen, pruefen, seitenPfad } from "./browser.js";
+import { oeffnen, pruefen, seitenPfad, Sitzung } from "./browser.js";
 
 const pfad = seitenPfad();
 
@@ -198,106 +198,85 @@ function pdfSeiten(pdf: Uint8Array): { seiten: number; groesse: number[] } {
     return { seiten: (text.match(/\/Type\s*\/Page\b/g) ?? []).length, groesse: kasten.slice(3, 5).map(Number) };
 }
 
+// The device emulated and the page loaded anew: a touch screen is told at the start.
+async function aufGeraet(s: Sitzung, g: Geraet): Promise<void> {
+    await einstellen(s.seite, g);
+    await s.seite.reload({ waitUntil: "load" });
+    await s.seite.waitForSelector("body[data-bereit=ja]", { timeout: 30000 });
+    await sichtbarEinrichten(s.seite);
+}
+
+// One browser for every device and check.
+const s = await oeffnen(pfad, { breite: hochkant.breite, hoehe: hochkant.hoehe });
 await pruefen({
     "jedes Gerät zeigt das ganze Fenster, ein Finger trifft jedes Steuerelement": async () => {
-        const s = await oeffnen(pfad, { breite: hochkant.breite, hoehe: hochkant.hoehe });
-        try {
-            for (const g of geraete) {
-                await einstellen(s.seite, g);
-                // A touch screen is told at the start: the page is loaded anew for each device.
-                await s.seite.reload({ waitUntil: "load" });
-                await s.seite.waitForSelector("body[data-bereit=ja]", { timeout: 30000 });
-                await sichtbarEinrichten(s.seite);
-                assert.deepEqual(await ausserhalb(s.seite), [], `${g.name}: außerhalb des Bildschirms`);
-                // The guide's picture of the page on a tablet upright (scripts/bildschirmfotos.sh).
-                const bild = process.env["KETTENBRIEF_TABLETBILD"];
-                if (bild && g === hochkant) await s.seite.screenshot({ path: bild as `${string}.png` });
-                const hinweis = await s.seite.$eval("#drehhinweis", (e) => !(e as HTMLElement).hidden);
-                assert.equal(hinweis, g.name === "Telefon", `${g.name}: Hinweis zum Drehen`);
-                assert.deepEqual(await auswertungAusserhalb(s.seite), [], `${g.name}: in der Auswertung verdeckt`);
-                await abfangen(s.seite);
-                const { fehler, getippt, ziele } = await trefferPruefen(s.seite, g);
-                // Beyond the browser's own adjustment the controls keep points of their reach (fewer on a phone).
-                assert.ok(getippt >= ziele, `${g.name}: nur ${getippt} Tipper für ${ziele} Steuerelemente`);
-                assert.deepEqual(fehler, [], `${g.name}: Tipper daneben`);
-            }
-            assert.deepEqual(s.fehler, []);
-        } finally {
-            await s.browser.close();
-        }
-    },
-    "das Arbeitsblatt vom Tablet: eine A4-Seite, nichts von der Seite darauf": async () => {
-        const s = await oeffnen(pfad, { breite: hochkant.breite, hoehe: hochkant.hoehe });
-        try {
-            await einstellen(s.seite, hochkant);
-            await s.seite.reload({ waitUntil: "load" });
-            await s.seite.waitForSelector("body[data-bereit=ja]", { timeout: 30000 });
-            // Thirty cycles: more rows than the page has room for.
-            for (let lauf = 1; lauf <= 3; ++lauf) {
-                await s.seite.tap("#Command2");
-                await s.seite.waitForFunction((n) => document.getElementById("picHisto")!.getAttribute("aria-description")
-                    ?.startsWith(`Letzter Zyklus ${n} `), { timeout: 30000 }, 10 * lauf);
-            }
-            await s.seite.tap("#cmdAuswertung");
-            await s.seite.evaluate(() => { window.print = () => undefined; });
-            await s.seite.tap("#auswertungArbeitsblatt");
-            await s.seite.emulateMediaType("print");
-            const gezeigt = await s.seite.evaluate(() => Array.from(document.body.children)
-                .filter((e) => getComputedStyle(e).display !== "none").map((e) => e.id));
-            assert.deepEqual(gezeigt, ["arbeitsblatt"]);
-            const { seiten, groesse } = pdfSeiten(await s.seite.pdf({ preferCSSPageSize: true }));
-            assert.equal(seiten, 1);
-            // A4 in points, as Chromium rounds it.
-            assert.ok(Math.abs(groesse[0]! - 595.3) < 1 && Math.abs(groesse[1]! - 841.9) < 1, JSON.stringify(groesse));
-            const blatt = await s.seite.evaluate(() => ({
-                titel: document.querySelector("#arbeitsblatt h1")?.textContent,
-                kopf: Array.from(document.querySelectorAll("#arbeitsblatt th"), (z) => z.textContent),
-                zeilen: document.querySelectorAll("#arbeitsblatt td:first-child").length,
-                hinweis: document.querySelector("#arbeitsblatt .blattHinweis")?.textContent ?? "",
-                linien: document.querySelectorAll("#arbeitsblatt .blattLinie").length,
-            }));
-            const gespielt = await s.seite.$$eval(".auswertungstabelle th", (k) => k.map((z) => z.textContent));
-            assert.equal(blatt.titel, "Kettenbrief – Arbeitsblatt");
-            assert.deepEqual(blatt.kopf, gespielt);
-            assert.ok(blatt.zeilen > 5, `${blatt.zeilen} Zeilen`);
-            assert.match(blatt.hinweis, new RegExp(`^Die Zyklen ${blatt.zeilen} bis 30 sind hier weggelassen\\.`));
-            assert.equal(blatt.linien, 5);
-            assert.deepEqual(s.fehler, []);
-        } finally {
-            await s.browser.close();
+        for (const g of geraete) {
+            await aufGeraet(s, g);
+            assert.deepEqual(await ausserhalb(s.seite), [], `${g.name}: außerhalb des Bildschirms`);
+            // The guide's picture of the page on a tablet upright (scripts/bildschirmfotos.sh).
+            const bild = process.env["KETTENBRIEF_TABLETBILD"];
+            if (bild && g === hochkant) await s.seite.screenshot({ path: bild as `${string}.png` });
+            const hinweis = await s.seite.$eval("#drehhinweis", (e) => !(e as HTMLElement).hidden);
+            assert.equal(hinweis, g.name === "Telefon", `${g.name}: Hinweis zum Drehen`);
+            assert.deepEqual(await auswertungAusserhalb(s.seite), [], `${g.name}: in der Auswertung verdeckt`);
+            await abfangen(s.seite);
+            const { fehler, getippt, ziele } = await trefferPruefen(s.seite, g);
+            // Beyond the browser's own adjustment the controls keep points of their reach (fewer on a phone).
+            assert.ok(getippt >= ziele, `${g.name}: nur ${getippt} Tipper für ${ziele} Steuerelemente`);
+            assert.deepEqual(fehler, [], `${g.name}: Tipper daneben`);
         }
     },
     "das Tablet gedreht: das Spiel bleibt, wie es war": async () => {
-        const s = await oeffnen(pfad, { breite: hochkant.breite, hoehe: hochkant.hoehe });
-        try {
-            await einstellen(s.seite, hochkant);
-            await s.seite.reload({ waitUntil: "load" });
-            await s.seite.waitForSelector("body[data-bereit=ja]", { timeout: 30000 });
-            await sichtbarEinrichten(s.seite);
-            // A finger held on p's upper arrow counts on, as the mouse held does: from 5 to 15.
-            const pfeil = await s.seite.$eval("#vscFaktor .zurueck", (e) => {
-                const r = e.getBoundingClientRect();
-                return [r.left + r.width / 2, r.top + r.height / 2] as [number, number];
-            });
-            await s.seite.touchscreen.touchStart(...pfeil);
-            await s.seite.waitForFunction(() => document.getElementById("txtFaktor") instanceof HTMLInputElement
-                && (document.getElementById("txtFaktor") as HTMLInputElement).value === "15", { timeout: 5000 });
-            await s.seite.touchscreen.touchEnd();
-            for (const name of ["cmdZielsuche", "cmdErgebnis", "cmdZielsuche"]) await s.seite.tap(`#${name}`);
-            await s.seite.evaluate(() => new Promise((fertig) => requestAnimationFrame(() => requestAnimationFrame(fertig))));
-            const vorher = { flaechen: await flaechen(s.seite), kaesten: await kaesten(s.seite) };
-            const zoomVorher = await s.seite.$eval("#fensterrahmen", (e) => (e as HTMLElement).style.zoom);
-            await einstellen(s.seite, { ...hochkant, breite: hochkant.hoehe, hoehe: hochkant.breite });
-            const zoomQuer = await s.seite.$eval("#fensterrahmen", (e) => (e as HTMLElement).style.zoom);
-            assert.ok(Number(zoomQuer) > Number(zoomVorher), `quer ${zoomQuer}, hochkant ${zoomVorher}`);
-            assert.deepEqual(await ausserhalb(s.seite), []);
-            assert.deepEqual(await kaesten(s.seite), vorher.kaesten);
-            // Upright again: the same picture, pixel for pixel.
-            await einstellen(s.seite, hochkant);
-            assert.deepEqual({ flaechen: await flaechen(s.seite), kaesten: await kaesten(s.seite) }, vorher);
-            assert.deepEqual(s.fehler, []);
-        } finally {
-            await s.browser.close();
-        }
+        await aufGeraet(s, hochkant);
+        // A finger held on p's upper arrow counts on, as the mouse held does: from 5 to 15.
+        const pfeil = await s.seite.$eval("#vscFaktor .zurueck", (e) => {
+            const r = e.getBoundingClientRect();
+            return [r.left + r.width / 2, r.top + r.height / 2] as [number, number];
+        });
+        await s.seite.touchscreen.touchStart(...pfeil);
+        await s.seite.waitForFunction(() => (document.getElementById("txtFaktor") as HTMLInputElement).value === "15",
+            { timeout: 5000 });
+        await s.seite.touchscreen.touchEnd();
+        for (const name of ["cmdZielsuche", "cmdErgebnis", "cmdZielsuche"]) await s.seite.tap(`#${name}`);
+        await s.seite.evaluate(() => new Promise((fertig) => requestAnimationFrame(() => requestAnimationFrame(fertig))));
+        const vorher = { flaechen: await flaechen(s.seite), kaesten: await kaesten(s.seite) };
+        const zoom = (): Promise<number> => s.seite.$eval("#fensterrahmen", (e) => Number((e as HTMLElement).style.zoom));
+        const zoomVorher = await zoom();
+        await einstellen(s.seite, { ...hochkant, breite: hochkant.hoehe, hoehe: hochkant.breite });
+        assert.ok((await zoom()) > zoomVorher, `quer ${await zoom()}, hochkant ${zoomVorher}`);
+        // Upright again: the same picture, pixel for pixel.
+        await einstellen(s.seite, hochkant);
+        assert.deepEqual({ flaechen: await flaechen(s.seite), kaesten: await kaesten(s.seite) }, vorher);
     },
+    "das Arbeitsblatt vom Tablet: eine A4-Seite, nichts von der Seite darauf": async () => {
+        await aufGeraet(s, hochkant);
+        // Thirty cycles: more rows than the page has room for.
+        for (let lauf = 1; lauf <= 3; ++lauf) {
+            await s.seite.tap("#Command2");
+            await s.seite.waitForFunction((n) => document.getElementById("picHisto")!.getAttribute("aria-description")
+                ?.startsWith(`Letzter Zyklus ${n} `), { timeout: 30000 }, 10 * lauf);
+        }
+        await s.seite.tap("#cmdAuswertung");
+        await s.seite.evaluate(() => { window.print = () => undefined; });
+        await s.seite.tap("#auswertungArbeitsblatt");
+        await s.seite.emulateMediaType("print");
+        const gezeigt = await s.seite.evaluate(() => Array.from(document.body.children)
+            .filter((e) => getComputedStyle(e).display !== "none").map((e) => e.id));
+        assert.deepEqual(gezeigt, ["arbeitsblatt"]);
+        const { seiten, groesse } = pdfSeiten(await s.seite.pdf({ preferCSSPageSize: true }));
+        assert.equal(seiten, 1);
+        // A4 in points, as Chromium rounds it.
+        assert.ok(Math.abs(groesse[0]! - 595.3) < 1 && Math.abs(groesse[1]! - 841.9) < 1, JSON.stringify(groesse));
+        const blatt = await s.seite.evaluate(() => ({
+            kopf: Array.from(document.querySelectorAll("#arbeitsblatt th"), (z) => z.textContent),
+            zeilen: document.querySelectorAll("#arbeitsblatt td:first-child").length,
+            hinweis: document.querySelector("#arbeitsblatt .blattHinweis")?.textContent ?? "",
+        }));
+        assert.deepEqual(blatt.kopf, await s.seite.$$eval(".auswertungstabelle th", (k) => k.map((z) => z.textContent)));
+        assert.ok(blatt.zeilen > 5, `${blatt.zeilen} Zeilen`);
+        assert.match(blatt.hinweis, new RegExp(`^Die Zyklen ${blatt.zeilen} bis 30 sind hier weggelassen\\.`));
+        await s.seite.emulateMediaType("screen");
+    },
+    "keine Fehler in der Konsole": async () => assert.deepEqual(s.fehler, []),
 });
+await s.browser.close();

@@ -16,7 +16,7 @@ import { Fensterrahmen } from "./fensterrahmen";
 import { Fortschrittsbalken } from "./fortschrittsbalken";
 import { Spielzugang } from "./spielzugang";
 import { Arbeiterauftrag } from "./arbeiterauftrag";
-import { Arbeitsblatt } from "./arbeitsblatt";
+import { Blattdruck } from "./blattdruck";
 import { alsPng, herunterladen } from "./dateien";
 import { bildKopieren, textKopieren } from "./zwischenablage";
 
@@ -51,7 +51,7 @@ export class Auswertungsdialog {
     private readonly tabelle: Tabellenanzeige;
     private readonly tabellenrahmen = document.createElement("div");
     private readonly vieleSpiele: Arbeiterauftrag;
-    private readonly arbeitsblatt: Arbeitsblatt;
+    private readonly arbeitsblatt: Blattdruck;
     private bestesT: number | null = null;
     private zeitgeber: number | null = null;
     private ersteAenderung = 0; // when the change came that the next update follows
@@ -65,7 +65,7 @@ export class Auswertungsdialog {
         this.fortschritt = new Fortschrittsbalken(texte.fortschritt);
         this.tabelle = new Tabellenanzeige(texte.tabelle);
         this.diagramm = new Diagrammanzeige(this.bruecke);
-        this.arbeitsblatt = new Arbeitsblatt(this.bruecke, () => this.bruecke.darstellung());
+        this.arbeitsblatt = new Blattdruck(this.bruecke, () => this.bruecke.darstellung());
         this.rahmen = new Fensterrahmen(texte.titel, this.daten, hauptfenster, this.bruecke,
             () => this.schliessen());
         // The program's end closes the window and stops its many games.

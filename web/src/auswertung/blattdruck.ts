@@ -14,7 +14,7 @@ function teil(art: string, klasse: string, text = ""): HTMLElement {
     return neu;
 }
 
-export class Arbeitsblatt {
+export class Blattdruck {
     private readonly element = teil("section", "");
 
     constructor(private readonly bruecke: Auswertungsbruecke, private readonly darstellung: () => Darstellung) {

@@ -165,7 +165,6 @@ void TestSpielsitzung::berichtNachgespielt_data()
     const Spielzug nichts = [](Bericht&) {};
     const Spielzug dreiZyklen = [](Bericht& b) { b.zyklen(3); };
     QTest::newRow("game 7, three cycles") << 7 << dreiZyklen << nichts << QString() << 10;
-    QTest::newRow("the program's own game") << 0 << dreiZyklen << nichts << QString() << 10;
     QTest::newRow("two passes in a cycle, a new p") << 3 << Spielzug([](Bericht& b) {
         b.durchgang();
         b.durchgang();
@@ -234,7 +233,6 @@ void TestSpielsitzung::nummeriertesSpiel_data()
     QTest::addColumn<bool>("gibtEs");
     QTest::addColumn<QString>("titel");
     QTest::newRow("game 7") << 7 << true << QStringLiteral("Nivra1.0 – Spiel 7");
-    QTest::newRow("game 99") << 99 << true << QStringLiteral("Nivra1.0 – Spiel 99");
     QTest::newRow("back to the program's own game") << 0 << true << QStringLiteral("Nivra1.0");
     QTest::newRow("no game 100: nothing changes") << 100 << false << QString();
 }

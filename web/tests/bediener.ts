@@ -42,9 +42,8 @@ const miniBrowser = readdirSync("/usr/lib", { withFileTypes: true })
     .flatMap((e) => ["webkit2gtk-4.1", "webkitgtk-6.0"].map((api) => `/usr/lib/${e.name}/${api}/MiniBrowser`))
     .find(existsSync) ?? "";
 
-/** What an engine lacks on this machine, in German, or null when it can start. */
+/** What Firefox or WebKit lacks on this machine, in German, or null when it can start. */
 export function motorFehlt(motor: Motorname): string | null {
-    if (motor === "chromium" && !existsSync(chromium)) return `${chromium} fehlt (Paket chromium)`;
     if (motor === "firefox" && !existsSync(firefox)) return `${firefox} fehlt (Paket firefox-esr)`;
     if (motor === "webkit" && !existsSync(webkitTreiber)) return `${webkitTreiber} fehlt (Paket webkit2gtk-driver)`;
     if (motor === "webkit" && !miniBrowser) return "MiniBrowser von WebKitGTK fehlt (Paket libwebkit2gtk-4.1-0)";

@@ -9,6 +9,7 @@
 #include "json.h"
 
 #include "arbeitsblattdaten.h"
+#include "arbeitsblattseite.h"
 #include "auswertungsfensterdaten.h"
 #include "auswertungszeilen.h"
 #include "csvtext.h"
@@ -73,6 +74,15 @@ std::string ohneZugriffszeichen(const char* text)
     return ohne;
 }
 
+// The run as it stands, evaluated at the window's p and t.
+const LaufAuswertung& auswerten()
+{
+    Spiel& s = spiel();
+    s.auswertung = laufAuswerten(s.sitzung.spielfeld(), s.sitzung.wachstumsrate(), s.sitzung.exponentT(), s.ensemble,
+                                 s.suche);
+    return s.auswertung;
+}
+
 const char* eckeAusgeben(Ecke ecke)
 {
     Json json;
@@ -88,10 +98,7 @@ extern "C" {
 // sentences, the table, the plot and the best t (none when no t fits).
 EMSCRIPTEN_KEEPALIVE const char* kb_auswertung_darstellung()
 {
-    Spiel& s = spiel();
-    s.auswertung = laufAuswerten(s.sitzung.spielfeld(), s.sitzung.wachstumsrate(), s.sitzung.exponentT(), s.ensemble,
-                                 s.suche);
-    const LaufAuswertung& auswertung = s.auswertung;
+    const LaufAuswertung& auswertung = auswerten();
     Json json;
     json.auf('{');
     json.schluessel("bestesT").zahl(auswertung.beste.gefunden ? auswertung.beste.t : NAN);
@@ -144,30 +151,22 @@ EMSCRIPTEN_KEEPALIVE const char* kb_auswertungsfenster()
     return textAusgeben(json.fertig());
 }
 
-// The worksheet of the run evaluated last, dated `datum` ("9. Dezember
-// 2026"): its texts and the measures of its layout.
+// The worksheet of the run as it stands, dated `datum` ("9. Dezember
+// 2026"): its HTML, its measures and its number of cycles.
 EMSCRIPTEN_KEEPALIVE const char* kb_arbeitsblatt(const char* datum)
 {
-    namespace a = arbeitsblattdaten;
+    const Arbeitsblattseite seite = arbeitsblattseite(auswerten(), datum);
     Json json;
     json.auf('{');
-    json.schluessel("titel").text(a::titel).schluessel("namenszeile").text(a::namenszeile);
-    json.schluessel("kopfzeile").text(a::kopfzeile(spiel().auswertung, datum));
-    json.schluessel("beobachtungen").text(a::beobachtungen).schluessel("beobachtungsZeilen").zahl(a::beobachtungsZeilen);
-    json.schluessel("randMm").zahl(a::randMm).schluessel("diagrammHoeheMm").zahl(a::diagrammHoeheMm);
-    json.schluessel("abstandMm").zahl(a::abstandMm).schluessel("zeilenabstandMm").zahl(a::zeilenabstandBeobachtungMm);
-    json.schluessel("diagrammPixelProMm").zahl(a::diagrammPixelProMm);
-    json.schluessel("punkte").auf('{').schluessel("titel").zahl(a::titelPunkte).schluessel("text").zahl(a::textPunkte);
-    json.schluessel("beobachtungen").zahl(a::beobachtungenPunkte).schluessel("tabelle").zahl(a::tabellenPunkte).zu('}');
-    json.zu('}');
+    json.schluessel("html").text(seite.html).schluessel("zyklen").zahl(seite.zyklen);
+    json.schluessel("masse").auf('{');
+    for (const auto& [name, wert] : seite.masse)
+        json.schluessel(name.c_str()).text(wert);
+    json.zu('}').zu('}');
     return textAusgeben(json.fertig());
 }
 
-// The worksheet's plot, with a clip path of its own beside the window's plot.
-EMSCRIPTEN_KEEPALIVE const char* kb_arbeitsblatt_diagramm(double breite, double hoehe)
-{
-    return textAusgeben(diagrammSvg(diagrammdaten(spiel().auswertung), breite, hoehe, "blattflaeche"));
-}
+EMSCRIPTEN_KEEPALIVE const char* kb_arbeitsblatt_papier() { return textAusgeben(arbeitsblattPapier()); }
 
 EMSCRIPTEN_KEEPALIVE const char* kb_arbeitsblatt_weggelassen(int gezeigt, int zyklen)
 {

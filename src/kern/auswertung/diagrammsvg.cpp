@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagrammsvg.h"
 
+#include "xmltext.h"
+
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
@@ -20,21 +22,6 @@ constexpr double zeilenhoehe = 18.0;
 constexpr double seitenrand = 16.0; // right of the plot and beside the legend
 const char* const gitterFarbe = "rgb(220,220,220)";
 
-// Two decimals are finer than a device pixel at any zoom. Written from
-// whole hundredths, so no locale can put a comma in; the plot's values are
-// clamped, far within the range of the integer.
-std::string zahl(double wert)
-{
-    const long long hundertstel = std::llround(wert * 100.0);
-    const long long betrag = hundertstel < 0 ? -hundertstel : hundertstel;
-    std::string text = hundertstel < 0 ? "-" : "";
-    text += std::to_string(betrag / 100);
-    if (const long long rest = betrag % 100; rest != 0) {
-        text += rest < 10 ? ".0" : ".";
-        text += std::to_string(rest % 10 == 0 ? rest / 10 : rest);
-    }
-    return text;
-}
 
 // The pieces one after the other. (Written so rather than with operator+,
 // whose literal-first form GCC 12 wrongly warns of at -O2.)
@@ -46,20 +33,6 @@ std::string verbunden(std::initializer_list<std::string_view> teile)
     return text;
 }
 
-std::string maskiert(const std::string& text)
-{
-    std::string aus;
-    for (char c : text) {
-        switch (c) {
-        case '&': aus += "&amp;"; break;
-        case '<': aus += "&lt;"; break;
-        case '>': aus += "&gt;"; break;
-        case '"': aus += "&quot;"; break;
-        default: aus += c;
-        }
-    }
-    return aus;
-}
 
 std::string farbe(Auswertungsfarbe f)
 {
@@ -71,7 +44,7 @@ std::string malen(const char* art, Auswertungsfarbe f)
 {
     std::string text = verbunden({" ", art, "=\"", farbe(f), "\""});
     if (f.deckung != 255)
-        text += verbunden({" ", art, "-opacity=\"", zahl(f.deckung / 255.0), "\""});
+        text += verbunden({" ", art, "-opacity=\"", xmlZahl(f.deckung / 255.0), "\""});
     return text;
 }
 
@@ -99,14 +72,14 @@ double markenbreite(const Legendeneintrag& eintrag)
 // A curve's stroke: colour, width and its dashes scaled to the width.
 std::string strich(const Linienreihe& linie)
 {
-    std::string text = malen("stroke", linie.farbe) + " stroke-width=\"" + zahl(linie.linienbreite) + "\"";
+    std::string text = malen("stroke", linie.farbe) + " stroke-width=\"" + xmlZahl(linie.linienbreite) + "\"";
     if (linie.strichmuster.empty())
         return text;
     text += " stroke-dasharray=\"";
     for (std::size_t i = 0; i < linie.strichmuster.size(); ++i) {
         if (i > 0)
             text += ' ';
-        text += zahl(linie.strichmuster[i] * linie.linienbreite);
+        text += xmlZahl(linie.strichmuster[i] * linie.linienbreite);
     }
     return text + "\"";
 }
@@ -173,15 +146,15 @@ public:
 
     void linie(double x1, double y1, double x2, double y2, const char* farbe)
     {
-        text += verbunden({"<line x1=\"", zahl(x1), "\" y1=\"", zahl(y1), "\" x2=\"", zahl(x2), "\" y2=\"", zahl(y2),
+        text += verbunden({"<line x1=\"", xmlZahl(x1), "\" y1=\"", xmlZahl(y1), "\" x2=\"", xmlZahl(x2), "\" y2=\"", xmlZahl(y2),
                            "\" stroke=\"", farbe, "\"/>"});
     }
 
     void beschriftung(double x, double y, const char* anker, const char* grundlinie, const std::string& inhalt,
                       const std::string& extra = {})
     {
-        text += verbunden({"<text x=\"", zahl(x), "\" y=\"", zahl(y), "\" text-anchor=\"", anker,
-                           "\" dominant-baseline=\"", grundlinie, "\"", extra, ">", maskiert(inhalt), "</text>"});
+        text += verbunden({"<text x=\"", xmlZahl(x), "\" y=\"", xmlZahl(y), "\" text-anchor=\"", anker,
+                           "\" dominant-baseline=\"", grundlinie, "\"", extra, ">", xmlMaskiert(inhalt), "</text>"});
     }
 
     // The points as a path's data, leaving out those without a number
@@ -192,7 +165,7 @@ public:
         for (const Punkt& p : punkte) {
             if (!std::isfinite(p.x) || !std::isfinite(p.y))
                 continue;
-            daten += verbunden({daten.empty() && !weiter ? "M" : "L", zahl(f.x(p.x)), " ", zahl(f.y(p.y))});
+            daten += verbunden({daten.empty() && !weiter ? "M" : "L", xmlZahl(f.x(p.x)), " ", xmlZahl(f.y(p.y))});
         }
         return daten;
     }
@@ -204,14 +177,14 @@ void achsen(Svg& svg, const Flaeche& f, const Diagrammdaten& d)
     for (int i = 0; i < d.yMarken; ++i) {
         const double spieler = d.y.von + i * yAbstand;
         svg.linie(f.links, f.y(spieler), f.links + f.breite, f.y(spieler), gitterFarbe);
-        svg.beschriftung(f.links - 6, f.y(spieler), "end", "central", zahl(spieler));
+        svg.beschriftung(f.links - 6, f.y(spieler), "end", "central", xmlZahl(spieler));
     }
     for (double n = 0; n <= d.x.bis; n += d.xSchritt) {
         svg.linie(f.x(n), f.oben, f.x(n), f.oben + f.hoehe, gitterFarbe);
-        svg.beschriftung(f.x(n), f.oben + f.hoehe + 4, "middle", "hanging", zahl(n));
+        svg.beschriftung(f.x(n), f.oben + f.hoehe + 4, "middle", "hanging", xmlZahl(n));
     }
     svg.beschriftung(f.links + f.breite / 2, f.oben + f.hoehe + 22, "middle", "hanging", d.x.titel);
-    const std::string mitte = zahl(f.oben + f.hoehe / 2);
+    const std::string mitte = xmlZahl(f.oben + f.hoehe / 2);
     svg.beschriftung(8, f.oben + f.hoehe / 2, "middle", "hanging", d.y.titel,
                      verbunden({" transform=\"rotate(-90 8 ", mitte, ")\""}));
 }
@@ -223,8 +196,8 @@ void reihen(Svg& svg, const Flaeche& f, const Diagrammdaten& d, const std::strin
     for (std::size_t n = 0; n < d.balken.werte.size(); ++n) {
         const double wert = d.balken.werte[n];
         const double x = f.x(double(n) - halb);
-        svg.text += verbunden({"<rect x=\"", zahl(x), "\" y=\"", zahl(std::min(f.y(wert), f.y(0))), "\" width=\"",
-                               zahl(f.x(double(n) + halb) - x), "\" height=\"", zahl(std::abs(f.y(0) - f.y(wert))),
+        svg.text += verbunden({"<rect x=\"", xmlZahl(x), "\" y=\"", xmlZahl(std::min(f.y(wert), f.y(0))), "\" width=\"",
+                               xmlZahl(f.x(double(n) + halb) - x), "\" height=\"", xmlZahl(std::abs(f.y(0) - f.y(wert))),
                                "\"/>"});
     }
     svg.text += "</g>";
@@ -232,7 +205,7 @@ void reihen(Svg& svg, const Flaeche& f, const Diagrammdaten& d, const std::strin
         std::vector<Punkt> unten(band->unten.rbegin(), band->unten.rend());
         svg.text += verbunden({"<path class=\"band\" d=\"", Svg::pfad(f, band->oben), Svg::pfad(f, unten, true), "Z\"",
                                malen("fill", band->farbe), malen("stroke", band->rand), " stroke-width=\"",
-                               zahl(band->randbreite), "\"/>"});
+                               xmlZahl(band->randbreite), "\"/>"});
     }
     for (const Linienreihe* linie : linien(d))
         svg.text += verbunden({"<path d=\"", Svg::pfad(f, linie->punkte), "\" fill=\"none\"", strich(*linie),
@@ -252,11 +225,11 @@ void legendeMalen(Svg& svg, const std::vector<Legendeneintrag>& eintraege,
         for (std::size_t i : reihenfolge[r]) {
             const Legendeneintrag& e = eintraege[i];
             if (e.linie)
-                svg.text += verbunden({"<path d=\"M", zahl(x), " ", zahl(y), "H", zahl(x + linienmarke), "\" fill=\"none\"",
+                svg.text += verbunden({"<path d=\"M", xmlZahl(x), " ", xmlZahl(y), "H", xmlZahl(x + linienmarke), "\" fill=\"none\"",
                                        strich(*e.linie), "/>"});
             else
-                svg.text += verbunden({"<rect x=\"", zahl(x + 0.5), "\" y=\"", zahl(y - marke / 2 + 0.5),
-                                       "\" width=\"", zahl(marke - 1), "\" height=\"", zahl(marke - 1), "\"",
+                svg.text += verbunden({"<rect x=\"", xmlZahl(x + 0.5), "\" y=\"", xmlZahl(y - marke / 2 + 0.5),
+                                       "\" width=\"", xmlZahl(marke - 1), "\" height=\"", xmlZahl(marke - 1), "\"",
                                        malen("fill", e.fuellung), malen("stroke", e.kante), "/>"});
             svg.beschriftung(x + markenbreite(e) + 6, y, "start", "central", e.name);
             x += eintragsbreite(e) + legendenAbstand;
@@ -270,16 +243,16 @@ std::string diagrammSvg(const Diagrammdaten& d, double breite, double hoehe, con
 {
     const std::vector<Legendeneintrag> eintraege = legende(d);
     const auto reihenfolge = legendenReihen(eintraege, breite);
-    const double links = 14 + 8 + textbreite(zahl(d.y.bis)) + 8;
+    const double links = 14 + 8 + textbreite(xmlZahl(d.y.bis)) + 8;
     const double unten = 16 + 18 + 6 + double(reihenfolge.size()) * zeilenhoehe + 8;
     const Flaeche f{links, 12, std::max(10.0, breite - links - seitenrand), std::max(10.0, hoehe - 12 - unten), d};
     Svg svg;
-    svg.text = verbunden({"<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"", zahl(breite), "\" height=\"",
-                          zahl(hoehe), "\" viewBox=\"0 0 ", zahl(breite), " ", zahl(hoehe),
-                          "\" font-family=\"Liberation Sans, sans-serif\" font-size=\"", zahl(schriftgroesse), "\">",
+    svg.text = verbunden({"<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"", xmlZahl(breite), "\" height=\"",
+                          xmlZahl(hoehe), "\" viewBox=\"0 0 ", xmlZahl(breite), " ", xmlZahl(hoehe),
+                          "\" font-family=\"Liberation Sans, sans-serif\" font-size=\"", xmlZahl(schriftgroesse), "\">",
                           "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/><clipPath id=\"", kennung, "\"><rect x=\"",
-                          zahl(f.links), "\" y=\"", zahl(f.oben), "\" width=\"", zahl(f.breite), "\" height=\"",
-                          zahl(f.hoehe), "\"/></clipPath>"});
+                          xmlZahl(f.links), "\" y=\"", xmlZahl(f.oben), "\" width=\"", xmlZahl(f.breite), "\" height=\"",
+                          xmlZahl(f.hoehe), "\"/></clipPath>"});
     achsen(svg, f, d);
     reihen(svg, f, d, kennung);
     legendeMalen(svg, eintraege, reihenfolge, breite, hoehe);

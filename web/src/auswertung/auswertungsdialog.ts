@@ -65,7 +65,7 @@ export class Auswertungsdialog {
         this.fortschritt = new Fortschrittsbalken(texte.fortschritt);
         this.tabelle = new Tabellenanzeige(texte.tabelle);
         this.diagramm = new Diagrammanzeige(this.bruecke);
-        this.arbeitsblatt = new Blattdruck(this.bruecke, () => this.bruecke.darstellung());
+        this.arbeitsblatt = new Blattdruck(this.bruecke);
         this.rahmen = new Fensterrahmen(texte.titel, this.daten, hauptfenster, this.bruecke,
             () => this.schliessen());
         // The program's end closes the window and stops its many games.

@@ -51,19 +51,11 @@ export interface Fensterdaten {
         "diagrammSpeichern" | "tabelleSpeichern" | "svgDateityp" | "pngDateityp", string>;
 }
 
-/** The worksheet as the desktop lays it out: its texts, lengths in millimetres, type sizes in points. */
-export interface Arbeitsblattdaten {
-    titel: string;
-    namenszeile: string;
-    kopfzeile: string;
-    beobachtungen: string;
-    beobachtungsZeilen: number;
-    randMm: number;
-    diagrammHoeheMm: number;
-    abstandMm: number;
-    zeilenabstandMm: number;
-    diagrammPixelProMm: number;
-    punkte: { titel: number; text: number; beobachtungen: number; tabelle: number };
+/** The worksheet as HTML, its measures as CSS custom properties, and its table's number of cycles. */
+export interface Arbeitsblatt {
+    html: string;
+    masse: Record<string, string>;
+    zyklen: number;
 }
 
 export interface Rechteck {
@@ -109,13 +101,14 @@ export class Auswertungsbruecke {
         return this.modul.HEAPU8.slice(anfang, this.modul.HEAPU8.indexOf(0, anfang));
     }
 
-    /** The worksheet of the run evaluated last, dated as "9. Dezember 2026". */
-    arbeitsblatt(datum: string): Arbeitsblattdaten {
-        return JSON.parse(this.text("kb_arbeitsblatt", [datum])) as Arbeitsblattdaten;
+    /** The worksheet of the run as it stands, dated as "9. Dezember 2026". */
+    arbeitsblatt(datum: string): Arbeitsblatt {
+        return JSON.parse(this.text("kb_arbeitsblatt", [datum])) as Arbeitsblatt;
     }
 
-    arbeitsblattDiagramm(breite: number, hoehe: number): string {
-        return this.text("kb_arbeitsblatt_diagramm", [breite, hoehe]);
+    /** The paper's size and the worksheet's margins, as an @page rule. */
+    arbeitsblattPapier(): string {
+        return this.text("kb_arbeitsblatt_papier");
     }
 
     /** The note below the worksheet's table when the rows from cycle `gezeigt` on did not fit. */

@@ -7,6 +7,7 @@
 #include "seitenbedienung.h"
 #include "spielsitzung.h"
 #include "zeichenflaeche.h"
+#include "zoomwahl.h"
 
 #include <optional>
 #include <string>
@@ -30,6 +31,8 @@ struct Spiel
     // The run evaluated last: its plot drawn at whatever size the page asks,
     // its table as a file.
     LaufAuswertung auswertung;
+    // The projector zoom of the page's window.
+    Zoomwahl zoom;
 };
 
 Spiel& spiel();

@@ -16,10 +16,12 @@ export async function seiteStarten(): Promise<void> {
     fenster.style.width = `${breite}px`;
     fenster.style.height = `${hoehe}px`;
     document.body.append(fenster);
+    // The model compiles while the page builds its controls.
+    const laden = Modell.laden();
     const elemente = steuerelementeBauen(fenster, daten);
+    const modell = await laden;
     // The frame around the game: menu bar, help line, explanation, information, zoom.
-    const rahmen = rahmenEinrichten(fenster, daten);
-    const modell = await Modell.laden();
+    const rahmen = rahmenEinrichten(fenster, daten, modell);
 
     const huelle = new Fensterhuelle(modell, elemente, daten.steuertabelle, rahmen);
     rahmen.menueleiste.handlerSetzen("cmdStoch", () => huelle.cmdStochClick());

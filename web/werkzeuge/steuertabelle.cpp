@@ -2,16 +2,14 @@
 // Writes the window's control table as JSON for the page in the browser,
 // so that both editions place the same controls from one table. Beside it
 // go the texts and measures of the window's frame (help texts, menu, the
-// information, the zoom steps, the explanation picture), so that the page
+// information, the explanation picture), so that the page
 // shows the desktop's own words and pictures.
 #include "controltable.h"
 #include "erlaeuterungstext.h"
 #include "hilfezeilentexte.h"
 #include "meldungstexte.h"
 #include "menuebefehle.h"
-#include "projektorzoom.h"
 #include "twips.h"
-#include "zoomstufen.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -158,22 +156,6 @@ std::string menue()
     return liste(befehle);
 }
 
-// The steps from the design size up, each with the help line's words for
-// a step that does not fit the screen.
-std::string zoom()
-{
-    std::vector<std::string> stufen;
-    std::vector<std::pair<std::string, std::string>> zuGross;
-    for (double stufe = zoomstufen::kleinste;; stufe = zoomstufen::groesser(stufe)) {
-        stufen.push_back(zahl(stufe));
-        zuGross.emplace_back(zahl(stufe), jsonText(Projektorzoom::zuKleinHinweis(stufe)));
-        if (zoomstufen::groesser(stufe) == stufe)
-            break;
-    }
-    return objekt({{"stufen", liste(stufen)}, {"kleinsteAnpassung", zahl(zoomstufen::kleinsteAnpassung)},
-                   {"zuGross", objekt(zuGross)}});
-}
-
 // The generator's document as the page puts it inline: without the XML
 // prolog and the generator's title, sized in CSS pixels.
 QString fuerDieSeite(QString svg, QSize groesse)
@@ -245,7 +227,7 @@ int main(int argc, char* argv[])
     for (const ControlSpec& s : controlTable())
         steuerelemente.push_back(steuerelement(s));
     const std::string rahmen = objekt({{"hilfetexte", hilfetexte()}, {"menue", menue()},
-                                       {"information", jsonText(informationstext().c_str())}, {"zoom", zoom()},
+                                       {"information", jsonText(informationstext().c_str())},
                                        {"erlaeuterung", erlaeuterungsbild()}});
     std::printf("%s\n", objekt({{"titel", jsonText(fenstertitel)}, {"clientWidth", zahl(clientWidthTwips)}, {"clientHeight", zahl(clientHeightTwips)},
                                 {"clientPixel", liste({zahl(clientWidthTwips / double(twipsProPixel)),

@@ -3,6 +3,7 @@
 
 #include "fensterlage.h"
 #include "zoomstufen.h"
+#include "zoomwahl.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -39,9 +40,7 @@ void Projektorzoom::tastenEinrichten()
 
 QString Projektorzoom::zuKleinHinweis(double stufe)
 {
-    return QStringLiteral("Der Bildschirm ist für die nächste Stufe (%1 %) zu klein. F11 füllt ihn mit der "
-                          "größten Stufe, die passt.")
-        .arg(static_cast<int>(std::lround(stufe * 100)));
+    return QString::fromStdString(::zuKleinHinweis(stufe));
 }
 
 bool Projektorzoom::eventFilter(QObject*, QEvent* event)

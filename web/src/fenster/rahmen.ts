@@ -9,6 +9,7 @@ import { festeHilfetexteBeobachten, hilfezeileErstellen } from "./hilfezeilenfel
 import { informationZeigen } from "./information";
 import { beschriftungOhneZeichen, Menueleiste } from "./menueleiste";
 import { Programmende } from "./programmende";
+import { Modell } from "../modell/modell";
 import { Seitenzoom } from "./seitenzoom";
 import { rahmentexteLesen } from "./rahmentexte";
 import { Seitendaten } from "./seitendaten";
@@ -43,7 +44,7 @@ function umhuellen(fenster: HTMLElement): { seite: HTMLElement; rahmen: HTMLElem
 function drehhinweisEinrichten(seite: HTMLElement, zoom: Seitenzoom): void {
     const hinweis = document.createElement("p");
     hinweis.id = "drehhinweis";
-    hinweis.textContent = "Quer gehalten zeigt das Gerät das Fenster größer.";
+    hinweis.textContent = zoom.drehhinweis;
     seite.append(hinweis);
     const zeigen = (): void => {
         const { clientWidth, clientHeight } = document.documentElement;
@@ -54,7 +55,7 @@ function drehhinweisEinrichten(seite: HTMLElement, zoom: Seitenzoom): void {
     zeigen();
 }
 
-export function rahmenEinrichten(fenster: HTMLElement, daten: Seitendaten): Rahmen {
+export function rahmenEinrichten(fenster: HTMLElement, daten: Seitendaten, modell: Modell): Rahmen {
     const texte = rahmentexteLesen(daten);
     const { seite, rahmen } = umhuellen(fenster);
     const hilfezeile = hilfezeileErstellen(element<HTMLInputElement>("txtHilfe"));
@@ -69,12 +70,11 @@ export function rahmenEinrichten(fenster: HTMLElement, daten: Seitendaten): Rahm
     }, () => ende.beendet());
     rahmen.prepend(leiste.element);
     // Measures the window with its menu bar.
-    const zoom = new Seitenzoom(rahmen, texte.zoom, (text) => hilfezeile.zeigen(text));
+    const zoom = new Seitenzoom(rahmen, modell, (text) => hilfezeile.zeigen(text));
     erlaeuterungEinsetzen(element("image2"), texte.erlaeuterung);
     zoom.tastenEinrichten();
-    zoom.zuruecksetzen();
     // A touch screen has no keys for the zoom: the window fills it.
-    if (window.matchMedia("(pointer: coarse)").matches) zoom.fuellen();
+    if (window.matchMedia("(pointer: coarse)").matches) zoom.ausfuehren("fuellen");
     drehhinweisEinrichten(seite, zoom);
     trefferhilfeEinrichten();
     return { hilfezeile, menueleiste: leiste, zoom, ende };

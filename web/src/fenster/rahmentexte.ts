@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The texts and measures of the window's frame, written by the desktop
 // program's own code beside the control table: the help texts, the menu,
-// the information, the zoom steps and the explanation picture.
+// the information and the explanation picture.
 import { Seitendaten } from "./seitendaten";
 
 export interface Menuebefehl {
@@ -10,15 +10,6 @@ export interface Menuebefehl {
     text: string;
     /** Shortcut as "Ctrl+Q", "F1", or "" for none. */
     taste: string;
-}
-
-export interface Zoomdaten {
-    /** From the design size (1) up. */
-    stufen: number[];
-    /** The smallest zoom the window takes to fit a small screen. */
-    kleinsteAnpassung: number;
-    /** The help line's words for a step that does not fit, by the step. */
-    zuGross: Record<string, string>;
 }
 
 /** The explanation picture as SVG, and its lines as text. */
@@ -33,7 +24,6 @@ export interface Rahmentexte {
     menue: Menuebefehl[];
     /** The information box's text as simple HTML. */
     information: string;
-    zoom: Zoomdaten;
     erlaeuterung: Erlaeuterungsdaten;
 }
 

@@ -2,40 +2,42 @@
 // The projector zoom of the whole window, as on the desktop: steps with
 // Ctrl+Plus and Ctrl+Minus, the design size with Ctrl+0, and with F11 the
 // whole screen and the largest zoom that fits it (F11 again goes back). The
-// browser's own page zoom does not answer these keys. The window always
-// fits the browser's window, placed at its top: when it is too small for
-// the zoom asked for, the window takes the largest zoom that fits, however
-// small (a phone), and grows back to the zoom asked for once there is room
-// again (a tablet turned, a window resized). On a touch screen, which has
-// no keys for the steps, the window fills the screen from the start. The
-// zoom lays the page out anew (CSS zoom): text and frames are drawn sharp
-// at every size; the canvases redraw themselves when told. A pinch is the
-// browser's own magnifier and stays possible.
-import { Zoomdaten } from "./rahmentexte";
-
-// Below this the window's texts could no longer be read even with a pinch.
-const kleinsterZoom = 0.25;
+// browser's own page zoom does not answer these keys. The game layer
+// chooses the zoom (it always fits the browser's window, and fills it on a
+// touch screen); the page measures the browser's window and lays the
+// window out anew at the zoom (CSS zoom), placed at the top: text and
+// frames are drawn sharp at every size, and the canvases redraw themselves
+// when told. A pinch is the browser's own magnifier and stays possible.
+import { Modell, Zoomhandlung, Zoomstand } from "../modell/modell";
 
 export class Seitenzoom {
-    private aktuell = 1;
+    private stand: Zoomstand;
     private readonly beobachter: Array<(zoom: number) => void> = [];
-    private gewuenscht = 1;
-    // While the window fills the browser's window: the zoom asked for before (F11), or 1 (a touch screen).
-    private vorDemFuellen: number | null = null;
     private readonly natuerlicheBreite: number;
     private readonly natuerlicheHoehe: number;
 
     /** `fenster` is the window with its menu bar; `zuGross` shows why a step was refused. */
-    constructor(private readonly fenster: HTMLElement, private readonly daten: Zoomdaten,
+    constructor(private readonly fenster: HTMLElement, private readonly modell: Modell,
                 private readonly zuGross: (text: string) => void) {
         const groesse = fenster.getBoundingClientRect();
         this.natuerlicheBreite = groesse.width;
         this.natuerlicheHoehe = groesse.height;
+        this.stand = this.modell.zoom("zuruecksetzen", this.verhaeltnis());
+        this.zeigen();
     }
 
     /** The zoom the window is laid out at now. */
     get zoom(): number {
-        return this.aktuell;
+        return this.stand.zoom;
+    }
+
+    /** Whether the window is shown smaller than the program ever shows it on a screen of its own. */
+    get verkleinert(): boolean {
+        return this.stand.verkleinert;
+    }
+
+    get drehhinweis(): string {
+        return this.stand.drehhinweis;
     }
 
     /** Calls `bei` with the new factor after each change of the zoom. */
@@ -43,82 +45,28 @@ export class Seitenzoom {
         this.beobachter.push(bei);
     }
 
-    private get groesste(): number {
-        return this.daten.stufen[this.daten.stufen.length - 1] ?? 1;
-    }
-
-    /** The largest zoom (in thousandths) at which the window fits the browser's, at most the largest step. */
-    groessterPassenderZoom(): number {
-        // The layout viewport: a pinch leaves it as it is, the page never overflows it sideways.
+    // The layout viewport over the window's own size: a pinch leaves it as it is, the page never overflows it sideways.
+    private verhaeltnis(): number {
         const { clientWidth, clientHeight } = document.documentElement;
-        const passend = Math.min(clientWidth / this.natuerlicheBreite, clientHeight / this.natuerlicheHoehe);
-        const tausendstel = Math.floor(passend * 1000 + 1e-6) / 1000;
-        return Math.min(this.groesste, Math.max(kleinsterZoom, tausendstel));
+        return Math.min(clientWidth / this.natuerlicheBreite, clientHeight / this.natuerlicheHoehe);
     }
 
-    /** Whether the window is shown smaller than the program ever shows it on a screen of its own. */
-    get verkleinert(): boolean {
-        return this.aktuell < this.daten.kleinsteAnpassung;
-    }
-
-    /** On a touch screen: the window fills the browser's window from now on, as F11 does. */
-    fuellen(): void {
-        this.vorDemFuellen = this.gewuenscht;
-        this.anwenden(this.groessterPassenderZoom());
-    }
-
-    /** The zoom asked for, or the largest that fits when it is larger. */
-    setzen(gewuenscht: number): void {
-        this.vorDemFuellen = null;
-        this.gewuenscht = Math.min(this.groesste, Math.max(this.daten.kleinsteAnpassung, gewuenscht));
-        this.anwenden(Math.min(this.gewuenscht, this.groessterPassenderZoom()));
-    }
-
-    vergroessern(): void {
-        const naechste = this.daten.stufen.find((stufe) => stufe > this.aktuell);
-        if (naechste === undefined) return;
-        const passend = this.groessterPassenderZoom();
-        if (naechste <= passend) this.setzen(naechste);
-        // Between two steps, the window still grows as far as the screen has room.
-        else if (passend > this.aktuell) this.setzen(passend);
-        else this.zuGross(this.daten.zuGross[String(naechste)] ?? "");
-    }
-
-    verkleinern(): void {
-        const kleinere = this.daten.stufen.filter((stufe) => stufe < this.aktuell);
-        this.setzen(kleinere[kleinere.length - 1] ?? this.aktuell);
-    }
-
-    zuruecksetzen(): void {
-        this.setzen(this.daten.stufen[0] ?? 1);
-    }
-
-    // The page asks for the whole screen as well, and fills it once it has it (anpassen).
-    bildschirmFuellenUmschalten(): void {
-        if (this.vorDemFuellen !== null) {
-            if (document.fullscreenElement) void document.exitFullscreen().catch(() => undefined);
-            this.setzen(this.vorDemFuellen);
-            return;
-        }
-        const vorher = this.gewuenscht;
-        void document.documentElement.requestFullscreen?.().catch(() => undefined);
-        this.setzen(this.groessterPassenderZoom());
-        this.vorDemFuellen = vorher;
-    }
-
-    /** After a change of the browser's window: fit it, or grow back to the zoom asked for. */
-    anpassen(): void {
-        if (this.vorDemFuellen !== null) this.anwenden(this.groessterPassenderZoom());
-        else this.anwenden(Math.min(this.gewuenscht, this.groessterPassenderZoom()));
+    /** Ctrl+Plus, Ctrl+Minus, Ctrl+0, F11, a touch screen's fill, a change of the browser's window. */
+    ausfuehren(handlung: Zoomhandlung): void {
+        const vorher = this.stand;
+        this.stand = this.modell.zoom(handlung, this.verhaeltnis());
+        if (this.stand.zuGross !== "") this.zuGross(this.stand.zuGross);
+        // F11 asks for the whole screen as well, and fills it once it has it (a change of the window).
+        if (handlung === "umschalten" && this.stand.fuellt) void document.documentElement.requestFullscreen?.().catch(() => undefined);
+        else if (handlung === "umschalten" && document.fullscreenElement) void document.exitFullscreen().catch(() => undefined);
+        if (this.stand.zoom !== vorher.zoom) this.zeigen();
         this.mittig();
     }
 
-    private anwenden(zoom: number): void {
-        if (zoom === this.aktuell && this.fenster.style.zoom !== "") return;
-        this.aktuell = zoom;
-        this.fenster.style.zoom = String(zoom);
+    private zeigen(): void {
+        this.fenster.style.zoom = String(this.stand.zoom);
         this.mittig();
-        for (const bei of this.beobachter) bei(zoom);
+        for (const bei of this.beobachter) bei(this.stand.zoom);
     }
 
     // Centred across the browser's window on whole pixels, at its top: a
@@ -127,17 +75,17 @@ export class Seitenzoom {
     private mittig(): void {
         const seite = this.fenster.parentElement;
         if (!seite) return;
-        const rand = Math.floor((document.documentElement.clientWidth - this.natuerlicheBreite * this.aktuell) / 2);
+        const rand = Math.floor((document.documentElement.clientWidth - this.natuerlicheBreite * this.stand.zoom) / 2);
         seite.style.paddingLeft = `${Math.max(0, rand)}px`;
     }
 
     /** Ctrl+Plus (also Ctrl+= and the keypad's), Ctrl+Minus, Ctrl+0, F11 and Ctrl with the wheel. */
     tastenEinrichten(): void {
         window.addEventListener("keydown", (e) => {
-            const handlung = this.handlungFuer(e);
+            const handlung = handlungFuer(e);
             if (!handlung) return;
             e.preventDefault();
-            handlung();
+            this.ausfuehren(handlung);
         }, { capture: true });
         // Ctrl with the wheel (and a touchpad's pinch) zooms the browser's page: here it steps the window.
         // A pinch sends many small turns: a step is a notch's worth of them.
@@ -147,19 +95,18 @@ export class Seitenzoom {
             e.preventDefault();
             gedreht += e.deltaY;
             if (Math.abs(gedreht) < 100) return;
-            if (gedreht < 0) this.vergroessern();
-            else this.verkleinern();
+            this.ausfuehren(gedreht < 0 ? "vergroessern" : "verkleinern");
             gedreht = 0;
         }, { passive: false });
-        window.addEventListener("resize", () => this.anpassen());
+        window.addEventListener("resize", () => this.ausfuehren("anpassen"));
     }
+}
 
-    private handlungFuer(e: KeyboardEvent): (() => void) | null {
-        if (e.key === "F11" && !e.ctrlKey && !e.altKey && !e.shiftKey) return () => this.bildschirmFuellenUmschalten();
-        if (!(e.ctrlKey || e.metaKey) || e.altKey) return null;
-        if (e.key === "+" || e.key === "=" || e.code === "NumpadAdd") return () => this.vergroessern();
-        if (e.key === "-" || e.code === "NumpadSubtract") return () => this.verkleinern();
-        if (e.key === "0" || e.code === "Digit0" || e.code === "Numpad0") return () => this.zuruecksetzen();
-        return null;
-    }
+function handlungFuer(e: KeyboardEvent): Zoomhandlung | null {
+    if (e.key === "F11" && !e.ctrlKey && !e.altKey && !e.shiftKey) return "umschalten";
+    if (!(e.ctrlKey || e.metaKey) || e.altKey) return null;
+    if (e.key === "+" || e.key === "=" || e.code === "NumpadAdd") return "vergroessern";
+    if (e.key === "-" || e.code === "NumpadSubtract") return "verkleinern";
+    if (e.key === "0" || e.code === "Digit0" || e.code === "Numpad0") return "zuruecksetzen";
+    return null;
 }

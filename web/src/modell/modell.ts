@@ -37,6 +37,21 @@ export const enum VerhulstFehler {
     ungueltigesArgument = 2,
 }
 
+export type Zoomhandlung = "vergroessern" | "verkleinern" | "zuruecksetzen" | "fuellen" | "umschalten" | "anpassen";
+
+/** The zoom the game layer chose, and what the page says of it. */
+export interface Zoomstand {
+    zoom: number;
+    /** Whether the window fills the browser's window. */
+    fuellt: boolean;
+    /** Whether it is smaller than on a screen of its own. */
+    verkleinert: boolean;
+    /** The help line's words for a step that does not fit, or "". */
+    zuGross: string;
+    /** The line that offers a phone's larger view across. */
+    drehhinweis: string;
+}
+
 /** The ranges the model keeps many games in. */
 export interface EnsembleGrenzen {
     mindestSpiele: number;
@@ -98,6 +113,11 @@ export class Modell {
     }
     exponentT(): number {
         return this.zahl("kb_exponent_t");
+    }
+
+    /** The window's zoom after `handlung`, with the browser's window `verhaeltnis` times the window's own size. */
+    zoom(handlung: Zoomhandlung, verhaeltnis: number): Zoomstand {
+        return JSON.parse(this.text("kb_zoom", ["string", "number"], [handlung, verhaeltnis])) as Zoomstand;
     }
 
     // ---- The window's pictures: surface 0 the field, 1 the chart ----
@@ -163,8 +183,5 @@ export class Modell {
     /** The games' curves, which from now on belong to the evaluation of the run. */
     ensembleUebernehmen(): void {
         this.zahl("kb_ensemble_uebernehmen");
-    }
-    ensembleVergessen(): void {
-        this.zahl("kb_ensemble_vergessen");
     }
 }

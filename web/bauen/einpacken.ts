@@ -91,9 +91,17 @@ function main(): void {
     const programm = skriptSicher(
         lader + readFileSync(pflicht("modell"), "utf8") + "\n" + readFileSync(pflicht("seite"), "utf8") +
             '\nkettenbriefStarten("start");\n');
-    const stil = schriftRegeln(pflicht("schriften")) + "\n" + readFileSync(pflicht("stil"), "utf8");
-    const steuertabelle = JSON.parse(readFileSync(pflicht("tabelle"), "utf8")) as { titel: string };
-    const daten = skriptSicher(JSON.stringify({ steuertabelle, bilder: bilder(bilddateien) }));
+    // The window's own markup and styles go into the page as they are; its pictures as data.
+    const { fenster, ...steuertabelle } = JSON.parse(readFileSync(pflicht("tabelle"), "utf8")) as
+        { titel: string; fenster: { html: string; stil: string } };
+    const bildDaten = bilder(bilddateien);
+    const fensterHtml = fenster.html.replace(/src=":\/pictures\/[^"]+"/g, (quelle) => {
+        const daten = bildDaten[quelle.slice(5, -1)];
+        if (!daten) throw new Error(`Bild fehlt: ${quelle}`);
+        return `src="${daten}"`;
+    });
+    const stil = schriftRegeln(pflicht("schriften")) + "\n" + readFileSync(pflicht("stil"), "utf8") + "\n" + fenster.stil;
+    const daten = skriptSicher(JSON.stringify({ steuertabelle }));
     // The tab bears the main window's caption, as the desktop's title bar does.
     const titel = steuertabelle.titel.replace(/&/g, "&amp;").replace(/</g, "&lt;");
     const lizenz = readFileSync(pflicht("lizenz"), "utf8").replace(/--/g, "- -");
@@ -121,6 +129,7 @@ ${lizenz}
 <style>${stil}</style>
 </head>
 <body>
+${fensterHtml}
 <script type="application/json" id="daten">${daten}</script>
 <script id="programm">${programm}</script>
 </body>

@@ -5,20 +5,17 @@ import { auswertungEinrichten } from "./auswertung/auswertungsdialog";
 import { Fensterhuelle } from "./spiel/fensterhuelle";
 import { rahmenEinrichten } from "./fenster/rahmen";
 import { seitendatenLesen } from "./fenster/seitendaten";
-import { steuerelementeBauen } from "./fenster/steuerelemente";
+import { steuerelementeFinden } from "./fenster/steuerelemente";
 
 export async function seiteStarten(): Promise<void> {
     const daten = seitendatenLesen();
-    const fenster = document.createElement("main");
-    fenster.id = "Form1";
-    fenster.setAttribute("aria-label", "Kettenbrief");
-    const [breite, hoehe] = daten.steuertabelle.clientPixel;
-    fenster.style.width = `${breite}px`;
-    fenster.style.height = `${hoehe}px`;
-    document.body.append(fenster);
-    // The model compiles while the page builds its controls.
+    const fenster = document.getElementById("Form1");
+    if (!fenster) throw new Error("Das Fenster fehlt in der Seite.");
+    // Hidden until now: the browser lays it out once, with its frame.
+    fenster.hidden = false;
+    // The model compiles while the page finds its controls.
     const laden = Modell.laden();
-    const elemente = steuerelementeBauen(fenster, daten);
+    const elemente = steuerelementeFinden(daten);
     const modell = await laden;
     // The frame around the game: menu bar, help line, explanation, information, zoom.
     const rahmen = rahmenEinrichten(fenster, daten, modell);

@@ -126,7 +126,7 @@ await pruefen({
             new MutationObserver(() => w.gemeldet.push(`zoom ${rahmen.style.zoom}`))
                 .observe(rahmen, { attributes: true, attributeFilter: ["style"] });
         });
-        const linksVorher = await seite.$eval("#picHisto", (e) => (e as HTMLElement).style.left);
+        const linksVorher = await seite.$eval("#picHisto", (e) => getComputedStyle(e).left);
         const rinne = await seite.$eval("#HScroll2 .rinne", (e) => e.getBoundingClientRect().toJSON() as DOMRect);
         const daumen = await seite.$eval("#HScroll2 .daumen", (e) => e.getBoundingClientRect().toJSON() as DOMRect);
         await seite.mouse.move(daumen.left + 5, daumen.top + 5);

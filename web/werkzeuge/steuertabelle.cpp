@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the window's control table as JSON for the page in the browser,
 // so that both editions place the same controls from one table. Beside it
-// go the texts and measures of the window's frame (help texts, menu, the
+// go the window's own markup and styles, and the texts and measures of the window's frame (help texts, menu, the
 // information, the explanation picture), so that the page
 // shows the desktop's own words and pictures.
 #include "controltable.h"
+#include "fensterseite.h"
 #include "erlaeuterungstext.h"
 #include "hilfezeilentexte.h"
 #include "meldungstexte.h"
@@ -229,7 +230,11 @@ int main(int argc, char* argv[])
     const std::string rahmen = objekt({{"hilfetexte", hilfetexte()}, {"menue", menue()},
                                        {"information", jsonText(informationstext().c_str())},
                                        {"erlaeuterung", erlaeuterungsbild()}});
-    std::printf("%s\n", objekt({{"titel", jsonText(fenstertitel)}, {"clientWidth", zahl(clientWidthTwips)}, {"clientHeight", zahl(clientHeightTwips)},
+    const Fensterseite fenster = fensterseite(controlTable(), clientWidthTwips / double(twipsProPixel),
+                                              clientHeightTwips / double(twipsProPixel));
+    std::printf("%s\n", objekt({{"fenster", objekt({{"html", jsonText(fenster.html.c_str())},
+                                                   {"stil", jsonText(fenster.stil.c_str())}})},
+                                {"titel", jsonText(fenstertitel)}, {"clientWidth", zahl(clientWidthTwips)}, {"clientHeight", zahl(clientHeightTwips)},
                                 {"clientPixel", liste({zahl(clientWidthTwips / double(twipsProPixel)),
                                                        zahl(clientHeightTwips / double(twipsProPixel))})},
                                 {"controls", liste(steuerelemente, ",\n")}, {"rahmen", rahmen}})

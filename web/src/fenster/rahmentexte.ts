@@ -31,8 +31,3 @@ export function rahmentexteLesen(daten: Seitendaten): Rahmentexte {
     // The dumper writes them under "rahmen" beside the controls.
     return (daten.steuertabelle as typeof daten.steuertabelle & { rahmen: Rahmentexte }).rahmen;
 }
-
-/** "#rrggbb" for 0xRRGGBB. */
-export function farbe(rgb: number): string {
-    return "#" + rgb.toString(16).padStart(6, "0");
-}

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The data the build packs into the page: the window's control table (made
-// from the desktop program's own) and the pictures as data URLs.
+// The data the build packs into the page: the window's control table, made
+// from the desktop program's own.
 
 export type Steuerart =
     | "Panel" | "Surface" | "Button" | "PictureButton" | "TextBox" | "BorderlessTextBox"
@@ -43,7 +43,6 @@ export interface Steuertabelle {
 
 export interface Seitendaten {
     steuertabelle: Steuertabelle;
-    bilder: Record<string, string>;
 }
 
 export function seitendatenLesen(): Seitendaten {

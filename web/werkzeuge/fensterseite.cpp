@@ -1,0 +1,245 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fensterseite.h"
+
+#include "twips.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <initializer_list>
+#include <string_view>
+
+namespace {
+
+// Numbers as a script writes them: the shortest text that reads back the same.
+std::string zahl(double wert)
+{
+    char puffer[32];
+    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, wert).ptr;
+    return std::string(puffer, ende);
+}
+
+// Built by appending: GCC 12 warns falsely (-Wrestrict) about
+// "literal" + std::string at -O2.
+std::string verbunden(std::initializer_list<std::string_view> teile)
+{
+    std::string text;
+    for (std::string_view teil : teile)
+        text += teil;
+    return text;
+}
+
+std::string px(double wert)
+{
+    return zahl(wert) + "px";
+}
+
+std::string maskiert(std::string_view text)
+{
+    std::string aus;
+    for (char c : text) {
+        switch (c) {
+        case '&': aus += "&amp;"; break;
+        case '<': aus += "&lt;"; break;
+        case '>': aus += "&gt;"; break;
+        case '"': aus += "&quot;"; break;
+        default: aus += c;
+        }
+    }
+    return aus;
+}
+
+std::string attribut(const char* name, std::string_view wert)
+{
+    std::string text = " ";
+    text += name;
+    text += "=\"";
+    text += maskiert(wert);
+    text += '"';
+    return text;
+}
+
+std::string farbe(int rgb)
+{
+    char puffer[8];
+    std::snprintf(puffer, sizeof puffer, "#%06x", rgb & 0xffffff);
+    return puffer;
+}
+
+const char* artName(ControlKind art)
+{
+    switch (art) {
+    case ControlKind::Panel: return "Panel";
+    case ControlKind::Surface: return "Surface";
+    case ControlKind::Button: return "Button";
+    case ControlKind::PictureButton: return "PictureButton";
+    case ControlKind::TextBox: return "TextBox";
+    case ControlKind::BorderlessTextBox: return "BorderlessTextBox";
+    case ControlKind::Label: return "Label";
+    case ControlKind::VScrollBar: return "VScrollBar";
+    case ControlKind::HScrollBar: return "HScrollBar";
+    case ControlKind::Line: return "Line";
+    case ControlKind::Picture: return "Picture";
+    case ControlKind::Explanation: return "Explanation";
+    }
+    return "";
+}
+
+bool istTextfeld(const ControlSpec& s)
+{
+    return s.kind == ControlKind::TextBox || s.kind == ControlKind::BorderlessTextBox;
+}
+
+bool istKnopf(const ControlSpec& s)
+{
+    return s.kind == ControlKind::Button || s.kind == ControlKind::PictureButton;
+}
+
+struct Rechteck
+{
+    double links, oben, breite, hoehe;
+};
+
+// In CSS pixels at zoom 1, relative to the parent; a line is a band 1 pixel thick.
+Rechteck rechteck(const ControlSpec& s)
+{
+    const auto p = [](int twips) { return static_cast<double>(twips) / twipsProPixel; };
+    if (s.kind != ControlKind::Line)
+        return {p(s.left), p(s.top), p(s.width), p(s.height)};
+    return {p(std::min(s.left, s.left + s.width)), p(std::min(s.top, s.top + s.height)),
+            std::max(p(std::abs(s.width)), 1.0), std::max(p(std::abs(s.height)), 1.0)};
+}
+
+class Schreiber
+{
+public:
+    explicit Schreiber(std::span<const ControlSpec> tabelle) : m_tabelle(tabelle) {}
+
+    // The controls inside `eltern`, in the table's order, each with its own.
+    std::string kinder(std::string_view eltern)
+    {
+        std::string html;
+        for (const ControlSpec& s : m_tabelle)
+            if (eltern == s.parent)
+                html += element(s);
+        return html;
+    }
+
+    std::string stil;
+
+private:
+    std::string element(const ControlSpec& s)
+    {
+        regeln(s);
+        const char* tag = istKnopf(s) ? "button" : istTextfeld(s) ? "input" : "div";
+        std::string html = "<";
+        html += tag;
+        html += verbunden({attribut("id", s.name), attribut("class", klassen(s)), eigenschaften(s), zugang(s)});
+        if (!s.visibleAtStart)
+            html += " hidden";
+        html += '>';
+        if (istTextfeld(s))
+            return html;
+        return verbunden({html, inhalt(s), kinder(s.name), "</", tag, ">"});
+    }
+
+    static std::string klassen(const ControlSpec& s)
+    {
+        std::string text = "steuer ";
+        text += artName(s.kind);
+        if (s.backColour >= 0)
+            text += " eigeneFarbe";
+        return text;
+    }
+
+    static std::string eigenschaften(const ControlSpec& s)
+    {
+        if (istKnopf(s))
+            return attribut("type", "button");
+        if (!istTextfeld(s))
+            return {};
+        std::string text = attribut("type", "text") + attribut("value", s.text);
+        // The chart's axis labels are text boxes in form only, never edited.
+        if (s.readOnly || s.kind == ControlKind::BorderlessTextBox)
+            text += " readonly";
+        return text + attribut("spellcheck", "false") + attribut("autocomplete", "off");
+    }
+
+    static std::string zugang(const ControlSpec& s)
+    {
+        std::string text;
+        // A label is read as its text; one with a name of its own ("Δ" is "Delta") as a sign with that name.
+        const bool bild = s.kind == ControlKind::Surface || s.kind == ControlKind::Explanation ||
+                          s.kind == ControlKind::Picture || (s.kind == ControlKind::Label && *s.accessibleName != '\0');
+        if (bild)
+            text += attribut("role", "img");
+        if (s.kind == ControlKind::Panel)
+            text += attribut("role", "group");
+        const std::string_view name = s.kind == ControlKind::Label ? s.accessibleName
+                                      : *s.accessibleName != '\0'  ? s.accessibleName
+                                                                   : s.text;
+        if (!name.empty())
+            text += attribut("aria-label", name);
+        if (s.kind == ControlKind::Line)
+            text += attribut("aria-hidden", "true");
+        if (*s.toolTip != '\0')
+            text += attribut("title", s.toolTip);
+        // The table's Tab order comes before anything else of the page; a
+        // button or box outside it is not reached by Tab at all.
+        if (s.tabIndex >= 0)
+            text += attribut("tabindex", std::to_string(s.tabIndex + 1));
+        else if (istKnopf(s) || istTextfeld(s))
+            text += attribut("tabindex", "-1");
+        return text;
+    }
+
+    std::string inhalt(const ControlSpec& s)
+    {
+        if (s.kind == ControlKind::Surface)
+            return "<canvas></canvas>";
+        if (s.kind == ControlKind::Label || (istKnopf(s) && *s.picture == '\0'))
+            return maskiert(s.text);
+        if (*s.picture == '\0' || (s.kind != ControlKind::Picture && !istKnopf(s)))
+            return {};
+        // A button's face at its own size, but inside the button's 2-pixel frame.
+        const Rechteck r = rechteck(s);
+        const double breite = istKnopf(s) ? std::min<double>(s.pictureWidth, r.breite - 4) : s.pictureWidth;
+        const double hoehe = istKnopf(s) ? std::min<double>(s.pictureHeight, r.hoehe - 4) : s.pictureHeight;
+        // 0 x 0: the picture fills its control (style sheet).
+        if (breite > 0 && hoehe > 0)
+            stil += verbunden({"#", s.name, " > img { width: ", px(breite), "; height: ", px(hoehe), "; }\n"});
+        return verbunden({"<img", attribut("src", s.picture), attribut("alt", ""), attribut("draggable", "false"), ">"});
+    }
+
+    void regeln(const ControlSpec& s)
+    {
+        const Rechteck r = rechteck(s);
+        std::string regel = verbunden({"#", s.name, " { left: ", px(r.links), "; top: ", px(r.oben), "; width: ",
+                                       px(r.breite), "; height: ", px(r.hoehe), "; "});
+        const bool serif = s.face == FontFace::Serif || s.face == FontFace::Symbol;
+        regel += serif ? "font-family: \"Liberation Serif\", serif; " : "font-family: \"Liberation Sans\", sans-serif; ";
+        // Design sizes are points at 96 dots per inch, in whole pixels.
+        regel += verbunden({"font-size: ", px(std::max(1.0, std::round(s.points * 96 / 72))), "; "});
+        // Text boxes are white unless the design says otherwise; text is black.
+        const int grund = s.backColour >= 0 ? s.backColour : istTextfeld(s) ? 0xffffff : -1;
+        if (grund >= 0)
+            regel += verbunden({"background-color: ", farbe(grund), "; "});
+        regel += verbunden({"color: ", farbe(s.textColour >= 0 ? s.textColour : 0), "; }\n"});
+        stil += regel;
+    }
+
+    std::span<const ControlSpec> m_tabelle;
+};
+
+} // namespace
+
+Fensterseite fensterseite(std::span<const ControlSpec> tabelle, double clientBreite, double clientHoehe)
+{
+    Schreiber schreiber(tabelle);
+    Fensterseite seite;
+    seite.stil = verbunden({"#Form1 { width: ", px(clientBreite), "; height: ", px(clientHoehe), "; }\n"});
+    seite.html = verbunden({"<main id=\"Form1\" aria-label=\"Kettenbrief\" hidden>", schreiber.kinder(""), "</main>"});
+    seite.stil += schreiber.stil;
+    return seite;
+}

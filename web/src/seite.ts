@@ -11,8 +11,6 @@ export async function seiteStarten(): Promise<void> {
     const daten = seitendatenLesen();
     const fenster = document.getElementById("Form1");
     if (!fenster) throw new Error("Das Fenster fehlt in der Seite.");
-    // Hidden until now: the browser lays it out once, with its frame.
-    fenster.hidden = false;
     // The model compiles while the page finds its controls.
     const laden = Modell.laden();
     const elemente = steuerelementeFinden(daten);
@@ -28,12 +26,9 @@ export async function seiteStarten(): Promise<void> {
     try {
         // The evaluation opens beside the window with its menu bar.
         const auswertung = auswertungEinrichten(huelle, fenster.parentElement ?? fenster, rahmen.ende);
-        // A browser keeps Ctrl+T for its own tabs (and Ctrl+N for windows), so
-        // the page opens its evaluation from the menu bar as well (Alt+A); the
-        // game from program start is the evaluation's button.
-        rahmen.menueleiste.befehlAnhaengen({ name: "cmdAuswertung", text: "&Auswertung", taste: "" },
-            () => auswertung.umschalten());
+        rahmen.menueleiste.handlerSetzen("cmdAuswertung", () => auswertung.umschalten());
     } catch (fehler) {
+        document.getElementById("cmdAuswertung")?.remove();
         rahmen.hilfezeile.zeigen(`Die Auswertung kann in diesem Browser nicht starten (${String(fehler)}).`);
     }
     document.body.dataset["bereit"] = "ja";

@@ -4,6 +4,7 @@
 #include "twips.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -232,14 +233,46 @@ private:
     std::span<const ControlSpec> m_tabelle;
 };
 
+// A command of the menu bar, reached by the keyboard only through the bar itself.
+std::string menueeintrag(const Menuebefehl& befehl)
+{
+    const Beschriftung b = beschriftung(befehl.text);
+    std::string html = verbunden({"<button", attribut("type", "button"), attribut("id", befehl.name),
+                                  attribut("role", "menuitem"), attribut("tabindex", "-1")});
+    if (b.zeichen == '\0')
+        return verbunden({html, ">", maskiert(b.text), "</button>"});
+    const std::size_t stelle = std::string_view(befehl.text).find('&');
+    std::string tasten = verbunden({"Alt+", std::string(1, static_cast<char>(std::toupper(b.zeichen)))});
+    if (*befehl.taste != '\0')
+        tasten += verbunden({" ", befehl.taste});
+    return verbunden({html, attribut("aria-keyshortcuts", tasten), ">", maskiert(b.text.substr(0, stelle)), "<u>",
+                      maskiert(std::string(1, b.zeichen)), "</u>", maskiert(b.text.substr(stelle + 1)), "</button>"});
+}
+
 } // namespace
 
-Fensterseite fensterseite(std::span<const ControlSpec> tabelle, double clientBreite, double clientHoehe)
+Beschriftung beschriftung(const char* text)
+{
+    const std::string_view ganz(text);
+    const std::size_t stelle = ganz.find('&');
+    if (stelle == std::string_view::npos || stelle + 1 >= ganz.size())
+        return {std::string(ganz), '\0'};
+    return {verbunden({ganz.substr(0, stelle), ganz.substr(stelle + 1)}), ganz[stelle + 1]};
+}
+
+Fensterseite fensterseite(std::span<const ControlSpec> tabelle, std::span<const Menuebefehl> menue,
+                          double clientBreite, double clientHoehe)
 {
     Schreiber schreiber(tabelle);
     Fensterseite seite;
     seite.stil = verbunden({"#Form1 { width: ", px(clientBreite), "; height: ", px(clientHoehe), "; }\n"});
-    seite.html = verbunden({"<main id=\"Form1\" aria-label=\"Kettenbrief\" hidden>", schreiber.kinder(""), "</main>"});
+    std::string leiste;
+    for (const Menuebefehl& befehl : menue)
+        leiste += menueeintrag(befehl);
+    // #seite places the window with its menu bar (#fensterrahmen), which the zoom scales.
+    seite.html = verbunden({"<div id=\"seite\" hidden><div id=\"fensterrahmen\">",
+                            "<nav id=\"menueleiste\" role=\"menubar\" aria-label=\"Menüleiste\">", leiste, "</nav>",
+                            "<main id=\"Form1\" aria-label=\"Kettenbrief\">", schreiber.kinder(""), "</main></div></div>"});
     seite.stil += schreiber.stil;
     return seite;
 }

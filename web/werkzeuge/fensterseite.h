@@ -2,15 +2,17 @@
 #pragma once
 
 #include "controltable.h"
+#include "menuebefehle.h"
 
 #include <span>
 #include <string>
 
 // The main window as the page's own markup, written at build time from the
-// control table: each control an element at its design rectangle inside
+// control table and the menu: the menu bar, each command with its access
+// key underlined, above the window's client area, whose controls each are an element at its design rectangle inside
 // its parent, with its name as id, its German name for screen readers and
 // its place in the Tab order. It comes hidden: the page's script shows it
-// once its frame is set up, so that the browser lays it out once. The places, fonts and colours go into the
+// once it is set up, so that the browser lays it out once. The places, fonts and colours go into the
 // style sheet (the page's security policy allows no style attributes).
 // A picture's source is its resource path (":/pictures/name.svg"), which
 // the packer replaces by the picture's data.
@@ -20,5 +22,14 @@ struct Fensterseite
     std::string stil;
 };
 
+// The caption without its "&", and the access key after it ('\0' for none).
+struct Beschriftung
+{
+    std::string text;
+    char zeichen = '\0';
+};
+Beschriftung beschriftung(const char* text);
+
 // `clientBreite` × `clientHoehe`: the client area in CSS pixels at zoom 1.
-Fensterseite fensterseite(std::span<const ControlSpec> tabelle, double clientBreite, double clientHoehe);
+Fensterseite fensterseite(std::span<const ControlSpec> tabelle, std::span<const Menuebefehl> menue,
+                          double clientBreite, double clientHoehe);

@@ -148,12 +148,30 @@ std::string hilfetexte()
     return objekt(felder);
 }
 
+// The desktop's menu and, right of it, the page's own command for the
+// evaluation: a browser keeps Ctrl+T for its own tabs (and Ctrl+N for
+// windows), so the page opens its evaluation from the menu bar as well
+// (Alt+A); the game from program start is the evaluation's button.
+const std::vector<Menuebefehl>& seitenmenue()
+{
+    static const std::vector<Menuebefehl> befehle = [] {
+        std::vector<Menuebefehl> alle(menuebefehle.begin(), menuebefehle.end());
+        alle.push_back({"cmdAuswertung", "&Auswertung", ""});
+        return alle;
+    }();
+    return befehle;
+}
+
+// Each command with its caption, access key (lower case as in the caption) and shortcut.
 std::string menue()
 {
     std::vector<std::string> befehle;
-    for (const Menuebefehl& befehl : menuebefehle)
-        befehle.push_back(objekt({{"name", jsonText(befehl.name)}, {"text", jsonText(befehl.text)},
+    for (const Menuebefehl& befehl : seitenmenue()) {
+        const Beschriftung b = beschriftung(befehl.text);
+        befehle.push_back(objekt({{"name", jsonText(befehl.name)}, {"text", jsonText(b.text.c_str())},
+                                  {"zeichen", jsonText(std::string(b.zeichen == '\0' ? 0 : 1, b.zeichen).c_str())},
                                   {"taste", jsonText(befehl.taste)}}));
+    }
     return liste(befehle);
 }
 
@@ -230,7 +248,7 @@ int main(int argc, char* argv[])
     const std::string rahmen = objekt({{"hilfetexte", hilfetexte()}, {"menue", menue()},
                                        {"information", jsonText(informationstext().c_str())},
                                        {"erlaeuterung", erlaeuterungsbild()}});
-    const Fensterseite fenster = fensterseite(controlTable(), clientWidthTwips / double(twipsProPixel),
+    const Fensterseite fenster = fensterseite(controlTable(), seitenmenue(), clientWidthTwips / double(twipsProPixel),
                                               clientHeightTwips / double(twipsProPixel));
     std::printf("%s\n", objekt({{"fenster", objekt({{"html", jsonText(fenster.html.c_str())},
                                                    {"stil", jsonText(fenster.stil.c_str())}})},

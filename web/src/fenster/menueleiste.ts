@@ -1,38 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The menu bar above the window: the desktop's three commands, left to
-// right, each with its underlined access key (Alt and the letter) and its
-// shortcut (Ctrl+Q, F1). Alt alone or F10 puts the keyboard on the bar,
+// The menu bar above the window (written into the page by the build): the
+// desktop's three commands and the page's evaluation, left to right, each
+// with its underlined access key (Alt and the letter) and its shortcut
+// (Ctrl+Q, F1). Alt alone or F10 puts the keyboard on the bar,
 // the arrow keys move along it, Escape goes back to where the focus was.
 import { Menuebefehl } from "./rahmentexte";
 
 export type Menuehandler = Record<string, () => void>;
-
-/** The caption without its "&", and the letter after it. */
-export function beschriftungOhneZeichen(text: string): { text: string; zeichen: string } {
-    const stelle = text.indexOf("&");
-    if (stelle < 0) return { text, zeichen: "" };
-    return { text: text.slice(0, stelle) + text.slice(stelle + 1), zeichen: text.charAt(stelle + 1) };
-}
-
-function eintrag(befehl: Menuebefehl, handler: () => void): HTMLButtonElement {
-    const knopf = document.createElement("button");
-    knopf.type = "button";
-    knopf.id = befehl.name;
-    knopf.setAttribute("role", "menuitem");
-    knopf.tabIndex = -1;
-    const stelle = befehl.text.indexOf("&");
-    const { text, zeichen } = beschriftungOhneZeichen(befehl.text);
-    if (zeichen) {
-        const unterstrichen = document.createElement("u");
-        unterstrichen.textContent = zeichen;
-        knopf.append(text.slice(0, stelle), unterstrichen, text.slice(stelle + 1));
-        knopf.setAttribute("aria-keyshortcuts", [`Alt+${zeichen.toUpperCase()}`, befehl.taste].filter(Boolean).join(" "));
-    } else {
-        knopf.textContent = text;
-    }
-    knopf.addEventListener("click", () => handler());
-    return knopf;
-}
 
 // "Ctrl+Q" or "F1" against a key press.
 function passt(taste: string, e: KeyboardEvent): boolean {
@@ -45,22 +19,14 @@ function passt(taste: string, e: KeyboardEvent): boolean {
 }
 
 export class Menueleiste {
-    readonly element: HTMLElement;
-    private readonly eintraege: HTMLButtonElement[] = [];
+    private readonly element = document.getElementById("menueleiste")!;
+    private readonly eintraege = Array.from(this.element.querySelectorAll("button"));
     private vorher: HTMLElement | null = null;
     private nurAlt = false;
 
     constructor(private readonly befehle: Menuebefehl[], private readonly handler: Menuehandler,
                 private readonly gesperrt: () => boolean) {
-        this.element = document.createElement("nav");
-        this.element.id = "menueleiste";
-        this.element.setAttribute("role", "menubar");
-        this.element.setAttribute("aria-label", "Menüleiste");
-        for (const befehl of befehle) {
-            const knopf = eintrag(befehl, () => this.ausfuehren(befehl.name));
-            this.eintraege.push(knopf);
-            this.element.append(knopf);
-        }
+        for (const knopf of this.eintraege) knopf.addEventListener("click", () => this.ausfuehren(knopf.id));
         this.element.addEventListener("keydown", (e) => this.inDerLeiste(e));
         window.addEventListener("keydown", (e) => this.taste(e));
         window.addEventListener("keyup", (e) => this.altLosgelassen(e));
@@ -69,15 +35,6 @@ export class Menueleiste {
     /** What a command does from now on. */
     handlerSetzen(name: string, handlung: () => void): void {
         this.handler[name] = handlung;
-    }
-
-    /** A command of the page's own, right of the others. */
-    befehlAnhaengen(befehl: Menuebefehl, handlung: () => void): void {
-        this.befehle.push(befehl);
-        this.handler[befehl.name] = handlung;
-        const knopf = eintrag(befehl, () => this.ausfuehren(befehl.name));
-        this.eintraege.push(knopf);
-        this.element.append(knopf);
     }
 
     private ausfuehren(name: string): void {
@@ -100,8 +57,7 @@ export class Menueleiste {
         }
     }
 
-    private zugriffstaste(befehl: Menuebefehl, e: KeyboardEvent): boolean {
-        const { zeichen } = beschriftungOhneZeichen(befehl.text);
+    private zugriffstaste({ zeichen }: Menuebefehl, e: KeyboardEvent): boolean {
         return e.altKey && !e.ctrlKey && zeichen !== "" && e.code === `Key${zeichen.toUpperCase()}`;
     }
 

@@ -7,7 +7,7 @@ import { erlaeuterungEinsetzen } from "./erlaeuterung";
 import { Hilfezeile } from "./hilfezeile";
 import { festeHilfetexteBeobachten, hilfezeileErstellen } from "./hilfezeilenfeld";
 import { informationZeigen } from "./information";
-import { beschriftungOhneZeichen, Menueleiste } from "./menueleiste";
+import { Menueleiste } from "./menueleiste";
 import { Programmende } from "./programmende";
 import { Modell } from "../modell/modell";
 import { Seitenzoom } from "./seitenzoom";
@@ -28,18 +28,6 @@ function element<T extends HTMLElement>(name: string): T {
     return gefunden as T;
 }
 
-// #seite centres #fensterrahmen (menu bar and window), which the zoom scales.
-function umhuellen(fenster: HTMLElement): { seite: HTMLElement; rahmen: HTMLElement } {
-    const seite = document.createElement("div");
-    seite.id = "seite";
-    const rahmen = document.createElement("div");
-    rahmen.id = "fensterrahmen";
-    fenster.replaceWith(seite);
-    seite.append(rahmen);
-    rahmen.append(fenster);
-    return { seite, rahmen };
-}
-
 // A phone upright shows the whole window, small: the line offers the larger view across.
 function drehhinweisEinrichten(seite: HTMLElement, zoom: Seitenzoom): void {
     const hinweis = document.createElement("p");
@@ -57,10 +45,12 @@ function drehhinweisEinrichten(seite: HTMLElement, zoom: Seitenzoom): void {
 
 export function rahmenEinrichten(fenster: HTMLElement, daten: Seitendaten, modell: Modell): Rahmen {
     const texte = rahmentexteLesen(daten);
-    const { seite, rahmen } = umhuellen(fenster);
+    // #seite centres #fensterrahmen (menu bar and window), which the zoom scales.
+    const seite = element("seite");
+    const rahmen = element("fensterrahmen");
     const hilfezeile = hilfezeileErstellen(element<HTMLInputElement>("txtHilfe"));
     festeHilfetexteBeobachten(fenster, hilfezeile, texte.hilfetexte);
-    const informationTitel = beschriftungOhneZeichen(texte.menue.find((b) => b.name === "cmdInfo")?.text ?? "").text;
+    const informationTitel = texte.menue.find((b) => b.name === "cmdInfo")?.text ?? "";
     const ende = new Programmende(seite);
     const leiste = new Menueleiste(texte.menue, {
         cmdEnde: () => ende.beenden(),
@@ -68,8 +58,8 @@ export function rahmenEinrichten(fenster: HTMLElement, daten: Seitendaten, model
         cmdStoch: () => undefined,
         cmdInfo: () => void informationZeigen(texte.information, informationTitel),
     }, () => ende.beendet());
-    rahmen.prepend(leiste.element);
-    // Measures the window with its menu bar.
+    // Hidden until now, so that the browser lays it out once. The zoom measures the window with its menu bar.
+    seite.hidden = false;
     const zoom = new Seitenzoom(rahmen, modell, (text) => hilfezeile.zeigen(text));
     erlaeuterungEinsetzen(element("image2"), texte.erlaeuterung);
     zoom.tastenEinrichten();

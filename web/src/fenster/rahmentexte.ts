@@ -6,8 +6,10 @@ import { Seitendaten } from "./seitendaten";
 
 export interface Menuebefehl {
     name: string;
-    /** Caption with "&" before its access key. */
+    /** Caption without the "&" before its access key. */
     text: string;
+    /** The access key as the caption has it, or "". */
+    zeichen: string;
     /** Shortcut as "Ctrl+Q", "F1", or "" for none. */
     taste: string;
 }

@@ -3,12 +3,16 @@
 
 #include "twips.h"
 
+#include <QFile>
+#include <QString>
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <initializer_list>
+#include <stdexcept>
 #include <string_view>
 
 namespace {
@@ -112,6 +116,31 @@ Rechteck rechteck(const ControlSpec& s)
             std::max(p(std::abs(s.width)), 1.0), std::max(p(std::abs(s.height)), 1.0)};
 }
 
+// The picture inline, as a part of the page: a picture in an image element
+// would be a document of its own, which the browser builds for each one.
+// Decoration only, so screen readers pass it by.
+std::string bild(const char* pfad)
+{
+    QFile datei(QString::fromUtf8(pfad));
+    if (!datei.open(QIODevice::ReadOnly))
+        throw std::runtime_error(verbunden({"Bild fehlt: ", pfad}));
+    const std::string svg = datei.readAll().toStdString();
+    const std::size_t anfang = svg.find("<svg ");
+    if (anfang == std::string::npos)
+        throw std::runtime_error(verbunden({"kein SVG: ", pfad}));
+    // Without the blanks between its tags: they would be text of the button.
+    std::string ohneLuecken;
+    bool zwischenTags = false;
+    for (const char c : std::string_view(svg).substr(anfang + 5)) {
+        if (c == '<' || c == '>')
+            zwischenTags = c == '>';
+        else if (zwischenTags && std::isspace(static_cast<unsigned char>(c)))
+            continue;
+        ohneLuecken += c;
+    }
+    return verbunden({"<svg aria-hidden=\"true\" ", ohneLuecken});
+}
+
 class Schreiber
 {
 public:
@@ -209,8 +238,8 @@ private:
         const double hoehe = istKnopf(s) ? std::min<double>(s.pictureHeight, r.hoehe - 4) : s.pictureHeight;
         // 0 x 0: the picture fills its control (style sheet).
         if (breite > 0 && hoehe > 0)
-            stil += verbunden({"#", s.name, " > img { width: ", px(breite), "; height: ", px(hoehe), "; }\n"});
-        return verbunden({"<img", attribut("src", s.picture), attribut("alt", ""), attribut("draggable", "false"), ">"});
+            stil += verbunden({"#", s.name, " > svg { width: ", px(breite), "; height: ", px(hoehe), "; }\n"});
+        return bild(s.picture);
     }
 
     void regeln(const ControlSpec& s)

@@ -14,8 +14,7 @@
 // its place in the Tab order. It comes hidden: the page's script shows it
 // once it is set up, so that the browser lays it out once. The places, fonts and colours go into the
 // style sheet (the page's security policy allows no style attributes).
-// A picture's source is its resource path (":/pictures/name.svg"), which
-// the packer replaces by the picture's data.
+// The pictures come inline.
 struct Fensterseite
 {
     std::string html;

@@ -19,6 +19,8 @@ export class Seitenzoom {
     /** `fenster` is the window with its menu bar; `zuGross` shows why a step was refused. */
     constructor(private readonly fenster: HTMLElement, private readonly modell: Modell,
                 private readonly zuGross: (text: string) => void) {
+        // Measured at the design size, which the zoom below keeps for a mouse: one layout for both.
+        fenster.style.zoom = "1";
         const groesse = fenster.getBoundingClientRect();
         this.natuerlicheBreite = groesse.width;
         this.natuerlicheHoehe = groesse.height;

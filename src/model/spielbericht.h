@@ -17,18 +17,21 @@ struct Zyklusbericht
 {
     std::vector<double> durchgaenge; // p of each pass ("Zielsuche") before the commit
     int anzahl = 0;                  // A(n) after the commit ("Ergebnis")
+    friend bool operator==(const Zyklusbericht&, const Zyklusbericht&) = default;
 };
 
 struct Startbericht
 {
     int a0 = 0;
     std::vector<Zyklusbericht> zyklen;
+    friend bool operator==(const Startbericht&, const Startbericht&) = default;
 };
 
 struct Spielbericht
 {
     int nummer = 0;
     std::vector<Startbericht> starts;
+    friend bool operator==(const Spielbericht&, const Spielbericht&) = default;
 };
 
 // What a report is bounded to, so that a hostile one costs no more than an

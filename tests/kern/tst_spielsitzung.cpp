@@ -212,6 +212,8 @@ void TestSpielsitzung::berichtNachgespielt()
     QFETCH(int, a0);
     Bericht b(nummer);
     spielen(b);
+    // The session wrote down what it played, as the report by hand has it.
+    QVERIFY(b.s.sitzung.bericht() == b.bericht);
     faelschen(b);
     const Nachgespielt ergebnis = nachspielen(b.bericht);
     QVERIFY2(QString::fromStdString(ergebnis.grund).startsWith(grund), ergebnis.grund.c_str());

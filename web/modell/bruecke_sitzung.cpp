@@ -3,6 +3,7 @@
 // control goes to the game session by the control's name, and what a pupil
 // typed or moved goes to the session's controls first.
 #include "bruecke.h"
+#include "klassenprotokoll.h"
 
 #include <emscripten/emscripten.h>
 
@@ -72,6 +73,12 @@ EMSCRIPTEN_KEEPALIVE void kb_text_edited(const char* name) { sitzung().textEdite
 EMSCRIPTEN_KEEPALIVE void kb_spiel_vom_programmstart() { sitzung().spielVomProgrammstart(); }
 EMSCRIPTEN_KEEPALIVE void kb_spiel_nummer_setzen(int nummer) { (void)sitzung().spielNummerSetzen(nummer); }
 EMSCRIPTEN_KEEPALIVE void kb_programm_beenden() { sitzung().programmBeenden(); }
+
+// The game played since its seed, as the class game's report numbered `seq`.
+EMSCRIPTEN_KEEPALIVE const char* kb_spielbericht(int seq)
+{
+    return textAusgeben(klassenprotokoll::berichtNachricht(sitzung().bericht(), seq));
+}
 
 EMSCRIPTEN_KEEPALIVE void kb_mouse_down(const char* name, double x, double y) { sitzung().mouseDown(element(name), {x, y}); }
 EMSCRIPTEN_KEEPALIVE void kb_mouse_move(const char* name, double x, double y) { sitzung().mouseMove(element(name), {x, y}); }

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 using S = Steuerelement;
 
@@ -53,6 +54,8 @@ void Spielsitzung::cmdStartClick()
     const double hoechstens = Spielfeld::zellenAnzahl;
     const int startzahl = std::isfinite(a0) && a0 > 0 ? static_cast<int>(std::min(a0, hoechstens)) : 0;
     m_feld.startSpielerZeichnen(m_spielfeld.startSpielerSetzen(startzahl, *m_zufall));
+    m_bericht.starts.push_back({startzahl, {}});
+    m_offenerZyklus = {};
     m_histo.startbalkenZeichnen(nachsichtigUmwandeln(m_bedienung.text(S::txtStart)));
     m_bedienung.textSetzen(S::Text1, m_bedienung.text(S::txtStart));
     beschreibungenAktualisieren();
@@ -78,6 +81,7 @@ void Spielsitzung::spielVomProgrammstart()
     if (m_beendet)
         return;
     m_zufall->zumStart();
+    m_bericht = {m_spielNummer, {}};
     // After a start there is no last run to show as pale bars.
     m_spielfeld = Spielfeld();
     m_bedienung.textSetzen(S::txtdelta, "");
@@ -142,7 +146,9 @@ double Spielsitzung::wachstumsrate() const
 
 void Spielsitzung::cmdZielsucheClick()
 {
-    const Zielsuchergebnis ergebnis = m_spielfeld.zielsuche(wachstumsrate(), *m_zufall);
+    const double p = wachstumsrate();
+    const Zielsuchergebnis ergebnis = m_spielfeld.zielsuche(p, *m_zufall);
+    m_offenerZyklus.durchgaenge.push_back(p);
     for (const Werbeversuch& versuch : ergebnis.versuche)
         m_feld.zielVersuchZeichnen(versuch);
 
@@ -160,6 +166,10 @@ void Spielsitzung::cmdErgebnisClick()
     m_bedienung.textSetzen(S::txtdelta, "");
     m_bedienung.textSetzen(S::txtNeuSum, "");
     const Zyklusergebnis ergebnis = m_spielfeld.zyklusAbschliessen();
+    m_offenerZyklus.anzahl = ergebnis.anzahlSpieler;
+    if (m_bericht.starts.empty())
+        m_bericht.starts.push_back({0, {}});
+    m_bericht.starts.back().zyklen.push_back(std::exchange(m_offenerZyklus, {}));
     m_feld.ergebnisZeichnen(m_spielfeld);
     m_bedienung.textSetzen(S::Text1, klartext(static_cast<double>(ergebnis.anzahlSpieler)));
     m_bedienung.wertSetzen(S::HScroll2,

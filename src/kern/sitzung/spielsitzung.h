@@ -6,6 +6,7 @@
 #include "freihandstift.h"
 #include "histoansicht.h"
 #include "schnelldurchlauf.h"
+#include "spielbericht.h"
 #include "spielfeld.h"
 #include "verhulst.h"
 #include "zufallsquelle.h"
@@ -72,6 +73,10 @@ public:
     // number without a game.
     bool spielNummerSetzen(int nummer);
     int spielNummer() const { return m_spielNummer; }
+    // The game as played since its seed, as a class's pupil reports it:
+    // every start with its A(0), every committed cycle with the p of each
+    // of its passes. The teacher's program replays it (nachspielen).
+    const Spielbericht& bericht() const { return m_bericht; }
 
     // The pointer on a picture box (picAusgabe or picHisto), in its user coordinates.
     void mouseDown(Steuerelement bild, Punkt punkt);
@@ -114,4 +119,7 @@ private:
     Schnelldurchlauf m_schnelldurchlauf;
     bool m_beendet = false;
     int m_spielNummer = 0;
+    Spielbericht m_bericht;
+    // The passes of the cycle not committed yet.
+    Zyklusbericht m_offenerZyklus;
 };

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "spielbericht.h"
+
+#include <cstddef>
+#include <string>
+
+// The class game on the school's network: each pupil's page talks to the
+// teacher's program over one WebSocket, in text frames of JSON.
+//
+// Page to teacher:
+//   {"art":"anmelden","code":"K7Q2","name":"Mia","kennung":"…","spiel":0}
+//       the class code, a nickname, a random token the page keeps (so that
+//       a reload is the same pupil) and the game it plays (0: none yet);
+//   {"art":"bericht","seq":3,"spiel":7,"starts":[{"a0":10,"zyklen":[{"p":[5],"a":12}]}]}
+//       after each commit the whole history (Spielbericht), numbered, so
+//       that a repeat or a late duplicate changes nothing.
+// Teacher to page:
+//   {"art":"angemeldet","spiel":7}  the pupil's game number;
+//   {"art":"erhalten","seq":3}      the report is stored;
+//   {"art":"fehler","text":"…"}     a German reason, nothing changed.
+namespace klassenprotokoll {
+
+inline constexpr const char* pfad = "/klasse";
+
+// A report of an honest lesson (two lessons of passes at most) stays far
+// below this; anything larger is refused unread.
+inline constexpr std::size_t hoechsteNachrichtBytes = 64 * 1024;
+inline constexpr int hoechsteNamenslaenge = 24;
+inline constexpr int vorgabeSchueler = 40;
+// Messages per connection and second; a pupil commits far less often.
+inline constexpr int nachrichtenProSekunde = 10;
+inline constexpr int codeLaenge = 4;
+
+// The report as the page sends it, with its sequence number.
+std::string berichtNachricht(const Spielbericht& bericht, int seq);
+
+} // namespace klassenprotokoll

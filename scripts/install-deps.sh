@@ -42,6 +42,12 @@ program_packages=(
     # Qt Charts for the evaluation's plot; its CMake files need Qt's OpenGL
     # ones (below, per release).
     qt6-charts-dev
+    # The class game: the teacher's window serves the page and a live
+    # connection, and shows the address as a QR code.
+    qt6-httpserver-dev
+    qt6-websockets-dev
+    libqrencode-dev
+    pkg-config
     qt6-translations-l10n
     libgl-dev
     fonts-liberation

@@ -119,10 +119,11 @@ void TestStartup::clientGroesseUndMenue()
 {
     QCOMPARE(m_form->centralWidget()->size(), QSize(916, 629));
     const QList<QAction*> eintraege = m_form->menuBar()->actions();
-    QCOMPARE(eintraege.size(), 3);
+    QCOMPARE(eintraege.size(), 4);
     QCOMPARE(eintraege[0]->text().remove(QLatin1Char('&')), QStringLiteral("Programm beenden"));
     QCOMPARE(eintraege[1]->text().remove(QLatin1Char('&')), QStringLiteral("Erläuterung"));
     QCOMPARE(eintraege[2]->text().remove(QLatin1Char('&')), QStringLiteral("Information"));
+    QCOMPARE(eintraege[3]->text().remove(QLatin1Char('&')), QStringLiteral("Klassenspiel"));
     QCOMPARE(ui(*m_form).Label6->text(), QStringLiteral("Δ"));
     // The vertical bars have their larger end at the top.
     QCOMPARE(ui(*m_form).vscStart->angezeigterWert(), 10);

@@ -11,6 +11,7 @@
 #include "histoansicht.h"
 #include "meldungen.h"
 #include "meldungstexte.h"
+#include "klassenspielfenster.h"
 #include "menuebefehle.h"
 #include "projektorzoom.h"
 #include "schriften.h"
@@ -81,6 +82,17 @@ void Form1::createMenus()
     m_ui.cmdEnde = befehl(menueEnde, [this] { cmdEndeClick(); });
     m_ui.cmdStoch = befehl(menueErlaeuterung, [this] { m_sitzung.cmdStochClick(); });
     m_ui.cmdInfo = befehl(menueInformation, [this] { cmdInfoClick(); });
+    // The desktop's alone: the page has no class to serve.
+    befehl(menueKlassenspiel, [this] { klassenspielOeffnen(); });
+}
+
+void Form1::klassenspielOeffnen()
+{
+    if (!m_klassenspiel)
+        m_klassenspiel = new Klassenspielfenster(this);
+    m_klassenspiel->show();
+    m_klassenspiel->raise();
+    m_klassenspiel->activateWindow();
 }
 
 void Form1::createShortcuts()

@@ -9,6 +9,7 @@
 #include "zufallsquelle.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -63,6 +64,8 @@ private:
     void bildKopieren();
     // Ctrl+T: opens or closes the evaluation window.
     void auswertungUmschalten();
+    // "Klassenspiel" (Ctrl+K): the teacher's window of the class game.
+    void klassenspielOeffnen();
     // Ctrl+G: asks for the number of the game to play.
     void spielWaehlen();
 
@@ -84,4 +87,5 @@ private:
     Fokusrahmen* m_fokusrahmen = nullptr;
     Projektorzoom* m_projektorzoom = nullptr;
     Auswertungsfenster* m_auswertung = nullptr; // made when first asked for
+    QPointer<QWidget> m_klassenspiel;            // gone once closed, which stops its serving
 };

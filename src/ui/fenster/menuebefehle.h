@@ -17,3 +17,5 @@ inline constexpr Menuebefehl menueEnde{"cmdEnde", "Programm &beenden", "Ctrl+Q"}
 inline constexpr Menuebefehl menueErlaeuterung{"cmdStoch", "&Erläuterung", "F1"};
 inline constexpr Menuebefehl menueInformation{"cmdInfo", "&Information", ""};
 inline constexpr std::array<Menuebefehl, 3> menuebefehle{menueEnde, menueErlaeuterung, menueInformation};
+// The teacher's class game, right of the three: the desktop's alone.
+inline constexpr Menuebefehl menueKlassenspiel{"cmdKlassenspiel", "&Klassenspiel", "Ctrl+K"};

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "klassenstand.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QObject>
+
+#include <map>
+#include <memory>
+
+class QHttpServer;
+class QWebSocket;
+
+// While the Klassenspiel window is open: the page for the pupils at the
+// address the teacher shows, and one WebSocket per page, over which it
+// signs in with the class code and sends its reports. Every message is
+// read and checked (klassennachricht) before the class changes; what is
+// wrong gets a German reason back. Deleting the server stops serving at once.
+class Klassenserver : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `seite`: the page as the program ships it; `code`: the class code.
+    Klassenserver(QByteArray seite, QString code, int hoechstens, QObject* parent = nullptr);
+    ~Klassenserver() override;
+
+    // Listens on every address of this computer, on `port` or, when that
+    // is taken, on any free one; false when it cannot listen at all.
+    bool starten(quint16 port);
+    quint16 port() const { return m_port; }
+    const Klassenstand& stand() const { return m_stand; }
+
+signals:
+    // A pupil came, went or sent a report.
+    void geaendert();
+
+private:
+    struct Verbindung
+    {
+        std::unique_ptr<QWebSocket> socket;
+        int zeile = -1; // the pupil's row once signed in
+        QElapsedTimer sekunde;
+        int nachrichten = 0;
+    };
+
+    QByteArray seiteFuerDieKlasse(const QByteArray& host) const;
+    void verbinden();
+    void empfangen(QWebSocket* socket, const QString& text);
+    void antworten(Verbindung& v, const Klassennachricht& nachricht);
+    void getrennt(QWebSocket* socket);
+    bool zuViele(Verbindung& v);
+
+    QByteArray m_seite;
+    QString m_code;
+    Klassenstand m_stand;
+    std::unique_ptr<QHttpServer> m_http;
+    std::map<QWebSocket*, Verbindung> m_verbindungen;
+    quint16 m_port = 0;
+};

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "klassenspielfenster.h"
+
+#include "klassenprotokoll.h"
+#include "klassenserver.h"
+#include "qrbild.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QNetworkInterface>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTableWidget>
+
+namespace {
+
+// Without 0/O and 1/I/L, which a class reads wrongly from a projector.
+QString neuerKlassencode()
+{
+    static const QString zeichen = QStringLiteral("ABCDEFGHJKMNPQRSTUVWXYZ23456789");
+    QString code;
+    for (int i = 0; i < klassenprotokoll::codeLaenge; ++i)
+        code += zeichen[QRandomGenerator::system()->bounded(static_cast<int>(zeichen.size()))];
+    return code;
+}
+
+// The page as the program ships it: beside the program in the build tree,
+// else where the package installs it.
+QByteArray seiteLesen()
+{
+    QStringList orte{qEnvironmentVariable("KETTENBRIEF_SEITE"),
+                     QCoreApplication::applicationDirPath() + QStringLiteral("/web/kettenbrief.html"),
+                     QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                            QStringLiteral("kettenbrief/kettenbrief.html"))};
+    for (const QString& ort : orte) {
+        QFile datei(ort);
+        if (!ort.isEmpty() && datei.open(QIODevice::ReadOnly))
+            return datei.readAll();
+    }
+    return {};
+}
+
+// An address of this computer that the pupils' devices can reach: the
+// first IPv4 address outside the loopback, else the loopback.
+QString eigeneAdresse()
+{
+    for (const QHostAddress& a : QNetworkInterface::allAddresses())
+        if (a.protocol() == QAbstractSocket::IPv4Protocol && !a.isLoopback())
+            return a.toString();
+    return QStringLiteral("127.0.0.1");
+}
+
+QString statusText(const Schueler& s)
+{
+    QString text = s.verbunden ? QStringLiteral("verbunden") : QStringLiteral("getrennt");
+    if (s.seq > 0 && !s.nachgespielt.nachvollziehbar)
+        text += QStringLiteral(", nicht nachvollziehbar: ") + QString::fromStdString(s.nachgespielt.grund);
+    return text;
+}
+
+} // namespace
+
+Klassenspielfenster::Klassenspielfenster(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_code(neuerKlassencode())
+{
+    setWindowTitle(QStringLiteral("Klassenspiel – Kettenbrief"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    aufbauen();
+    const QByteArray seite = seiteLesen();
+    m_server = std::make_unique<Klassenserver>(seite, m_code, klassenprotokoll::vorgabeSchueler);
+    if (seite.isEmpty() || !m_server->starten(vorgabePort))
+        m_server.reset();
+    else
+        connect(m_server.get(), &Klassenserver::geaendert, this, &Klassenspielfenster::tabelleFuellen);
+    anzeigen();
+}
+
+Klassenspielfenster::~Klassenspielfenster() = default;
+
+QString Klassenspielfenster::adresse() const
+{
+    if (!m_server)
+        return {};
+    return QStringLiteral("http://%1:%2/").arg(eigeneAdresse()).arg(m_server->port());
+}
+
+void Klassenspielfenster::aufbauen()
+{
+    auto* raster = new QGridLayout(this);
+    m_adresse = new QLabel(this);
+    m_adresse->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont gross = font();
+    gross.setPointSizeF(gross.pointSizeF() * 2);
+    m_adresse->setFont(gross);
+    m_qr = new QLabel(this);
+    m_hinweis = new QLabel(this);
+    m_hinweis->setWordWrap(true);
+    m_tabelle = new QTableWidget(0, 5, this);
+    m_tabelle->setHorizontalHeaderLabels({QStringLiteral("Spiel"), QStringLiteral("Name (nur Spitzname)"),
+                                          QStringLiteral("Zyklus"), QStringLiteral("A(n)"), QStringLiteral("Stand")});
+    m_tabelle->horizontalHeader()->setStretchLastSection(true);
+    m_tabelle->verticalHeader()->hide();
+    m_tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    raster->addWidget(m_adresse, 0, 0);
+    raster->addWidget(m_qr, 0, 1, 2, 1, Qt::AlignRight | Qt::AlignTop);
+    raster->addWidget(m_hinweis, 1, 0);
+    raster->addWidget(m_tabelle, 2, 0, 1, 2);
+    resize(900, 640);
+}
+
+void Klassenspielfenster::anzeigen()
+{
+    if (!m_server) {
+        m_adresse->setText(QStringLiteral("Das Klassenspiel kann nicht starten."));
+        m_hinweis->setText(QStringLiteral("Die Seite für die Schüler fehlt, oder dieser Rechner kann auf keinem Port "
+                                          "lauschen. Kettenbrief neu installieren oder eine Firewall prüfen."));
+        return;
+    }
+    m_adresse->setText(QStringLiteral("%1\nKlassencode: %2").arg(adresse(), m_code));
+    // Whole pixels per module, about 240 pixels in all: sharp, and read from the back of the room.
+    const QImage qr = qrBild(adresse());
+    if (!qr.isNull()) {
+        const int faktor = std::max(1, 240 / qr.width());
+        m_qr->setPixmap(QPixmap::fromImage(qr.scaled(qr.size() * faktor, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    }
+    tabelleFuellen();
+}
+
+void Klassenspielfenster::tabelleFuellen()
+{
+    const std::vector<Schueler>& schueler = m_server->stand().schueler();
+    m_hinweis->setText(
+        schueler.empty()
+            ? QStringLiteral("Noch hat kein Gerät das Klassenspiel erreicht. Die Geräte müssen im selben Netz sein "
+                             "wie dieser Rechner: Ein Gast-WLAN, das Geräte voneinander trennt, oder eine Firewall "
+                             "auf Port %1 hält sie ab. Dann speichern die Schüler ihr Ergebnis auf der Seite "
+                             "(„Ergebnis speichern“) und geben die Datei hierher.")
+                  .arg(m_server->port())
+            : QStringLiteral("Nur Spitznamen: Das Klassenspiel speichert keine echten Namen."));
+    m_tabelle->setRowCount(static_cast<int>(schueler.size()));
+    for (int zeile = 0; zeile < m_tabelle->rowCount(); ++zeile) {
+        const Schueler& s = schueler[static_cast<std::size_t>(zeile)];
+        const QStringList zellen{QString::number(s.spiel), s.name, QString::number(s.zyklus()),
+                                 QString::number(s.anzahl()), statusText(s)};
+        for (int spalte = 0; spalte < zellen.size(); ++spalte)
+            m_tabelle->setItem(zeile, spalte, new QTableWidgetItem(zellen[spalte]));
+    }
+}

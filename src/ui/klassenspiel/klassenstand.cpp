@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "klassenstand.h"
+
+#include "ensemblespiele.h"
+
+#include <algorithm>
+
+int Schueler::zyklus() const
+{
+    return std::max(0, static_cast<int>(nachgespielt.anzahlen.size()) - 1);
+}
+
+int Schueler::anzahl() const
+{
+    return nachgespielt.anzahlen.empty() ? 0 : nachgespielt.anzahlen.back();
+}
+
+int Klassenstand::naechstesFreiesSpiel() const
+{
+    for (int spiel = 1; spiel <= 99; ++spiel)
+        if (std::none_of(m_schueler.begin(), m_schueler.end(), [spiel](const Schueler& s) { return s.spiel == spiel; }))
+            return spiel;
+    return 0;
+}
+
+std::optional<int> Klassenstand::anmelden(const Anmeldung& anmeldung, QString& grund)
+{
+    for (std::size_t i = 0; i < m_schueler.size(); ++i) {
+        if (m_schueler[i].kennung != anmeldung.kennung)
+            continue;
+        m_schueler[i].name = anmeldung.name;
+        return static_cast<int>(i);
+    }
+    const int spiel = naechstesFreiesSpiel();
+    if (static_cast<int>(m_schueler.size()) >= m_hoechstens || spiel == 0) {
+        grund = QStringLiteral("Die Klasse ist voll (%1 Plätze).").arg(m_hoechstens);
+        return std::nullopt;
+    }
+    m_schueler.push_back({anmeldung.kennung, anmeldung.name, spiel, 0, {}, {}, false});
+    return static_cast<int>(m_schueler.size()) - 1;
+}
+
+bool Klassenstand::melden(int zeile, const Berichtsnachricht& nachricht)
+{
+    Schueler& s = m_schueler.at(static_cast<std::size_t>(zeile));
+    if (nachricht.seq <= s.seq || nachricht.bericht.nummer != s.spiel)
+        return false;
+    s.seq = nachricht.seq;
+    s.bericht = nachricht.bericht;
+    s.nachgespielt = nachspielen(nachricht.bericht);
+    return true;
+}
+
+void Klassenstand::verbindungSetzen(int zeile, bool verbunden)
+{
+    m_schueler.at(static_cast<std::size_t>(zeile)).verbunden = verbunden;
+}
+
+Klassenkurven Klassenstand::kurven() const
+{
+    Klassenkurven k;
+    for (std::size_t n = 0;; ++n) {
+        std::vector<int> werte;
+        for (const Schueler& s : m_schueler)
+            if (s.nachgespielt.nachvollziehbar && n < s.nachgespielt.anzahlen.size())
+                werte.push_back(s.nachgespielt.anzahlen[n]);
+        if (werte.empty())
+            return k;
+        std::sort(werte.begin(), werte.end());
+        double summe = 0;
+        for (int w : werte)
+            summe += w;
+        k.mittel.push_back(summe / static_cast<double>(werte.size()));
+        k.quantil10.push_back(quantil(werte, 10));
+        k.quantil90.push_back(quantil(werte, 90));
+        k.anzahlSchueler.push_back(static_cast<int>(werte.size()));
+    }
+}

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "klassennachricht.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// The class as the teacher's program knows it: one pupil per page, each
+// with a game number of their own, a nickname and the last report they
+// sent, replayed with the model. Only replayed reports enter the class's
+// figures, and of each only its last start.
+struct Schueler
+{
+    QString kennung;
+    QString name;
+    int spiel = 0;
+    int seq = 0;               // of the last report taken, 0 for none
+    Spielbericht bericht;      // the last report taken
+    Nachgespielt nachgespielt; // its replay
+    bool verbunden = false;
+
+    // The cycle reached and A(n) there, as the replay counted it.
+    int zyklus() const;
+    int anzahl() const;
+};
+
+// The class's mean and its 10 % and 90 % quantiles per cycle n = 0, 1, ...,
+// over the pupils whose replayed game reached n, and how many those are.
+struct Klassenkurven
+{
+    std::vector<double> mittel;
+    std::vector<double> quantil10;
+    std::vector<double> quantil90;
+    std::vector<int> anzahlSchueler;
+};
+
+class Klassenstand
+{
+public:
+    explicit Klassenstand(int hoechstens) : m_hoechstens(hoechstens) {}
+
+    // The pupil's row: the same for a page that comes back (its token), else
+    // a new one with the next free game number. None when the class is full
+    // or every game is taken; `grund` says why.
+    std::optional<int> anmelden(const Anmeldung& anmeldung, QString& grund);
+    // Takes a report newer than the pupil's last; false when it changed
+    // nothing (a repeat, a late duplicate, another pupil's game).
+    bool melden(int zeile, const Berichtsnachricht& nachricht);
+    void verbindungSetzen(int zeile, bool verbunden);
+
+    const std::vector<Schueler>& schueler() const { return m_schueler; }
+    Klassenkurven kurven() const;
+
+private:
+    int naechstesFreiesSpiel() const;
+
+    int m_hoechstens;
+    std::vector<Schueler> m_schueler;
+};

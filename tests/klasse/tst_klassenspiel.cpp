@@ -1,0 +1,188 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The class game's teacher side: what a page's message may be, how the
+// class takes reports, and the server on the loopback, spoken to as a
+// pupil's page speaks.
+#include "klassenprotokoll.h"
+#include "klassenserver.h"
+#include "klassenstand.h"
+#include "spielfeld.h"
+#include "spielnummer.h"
+#include "standardzufallsquelle.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebSocket>
+
+namespace {
+
+// Game `nummer` as a pupil's device plays it: A(0) = 10, `zyklen` cycles of one pass at p = 5.
+Spielbericht gespielt(int nummer, int zyklen)
+{
+    StandardZufallsquelle zufall(*spielStartwert(nummer));
+    Spielfeld feld;
+    (void)feld.startSpielerSetzen(10, zufall);
+    Spielbericht bericht{nummer, {{10, {}}}};
+    for (int n = 0; n < zyklen; ++n) {
+        (void)feld.zielsuche(5, zufall);
+        bericht.starts[0].zyklen.push_back({{5}, feld.zyklusAbschliessen().anzahlSpieler});
+    }
+    return bericht;
+}
+
+QString anmeldung(const QString& code, const QString& kennung, const QString& name = QStringLiteral("Mia"))
+{
+    return QString::fromUtf8(QJsonDocument(QJsonObject{{"art", "anmelden"}, {"code", code}, {"name", name},
+                                                       {"kennung", kennung}, {"spiel", 0}})
+                                 .toJson(QJsonDocument::Compact));
+}
+
+QString bericht(const Spielbericht& b, int seq)
+{
+    return QString::fromStdString(klassenprotokoll::berichtNachricht(b, seq));
+}
+
+} // namespace
+
+class TestKlassenspiel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void nachrichten_data();
+    void nachrichten();
+    void berichteUndKurven();
+    void klasseVoll();
+    void serverImNetz();
+};
+
+void TestKlassenspiel::nachrichten_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("fehler"); // "" when the message is read
+    const QString ehrlich = bericht(gespielt(7, 3), 1);
+    QTest::newRow("an honest report") << ehrlich << QString();
+    QTest::newRow("a sign-in") << anmeldung("K7Q2", "abc") << QString();
+    QTest::newRow("not JSON") << QStringLiteral("{\"art\":") << QStringLiteral("Die Nachricht ist kein gültiges JSON.");
+    QTest::newRow("an unknown kind") << QStringLiteral("{\"art\":\"loeschen\"}") << QStringLiteral("Unbekannte Nachricht.");
+    QTest::newRow("a nickname too long") << anmeldung("K7Q2", "abc", QString(25, QLatin1Char('x')))
+                                         << QStringLiteral("Der Name fehlt oder ist länger als 24 Zeichen.");
+    QTest::newRow("a nickname of control characters only") << anmeldung("K7Q2", "abc", QStringLiteral("\u0007\u200b"))
+                                                           << QStringLiteral("Der Name fehlt oder ist länger als 24 Zeichen.");
+    QTest::newRow("a count beyond the field") << QString(ehrlich).replace("\"a\":", "\"a\":9999")
+                                              << QStringLiteral("Der Bericht ist nicht lesbar.");
+    QTest::newRow("a fractional sequence number") << QString(ehrlich).replace("\"seq\":1", "\"seq\":1.5")
+                                                  << QStringLiteral("Der Bericht ist nicht lesbar.");
+    QTest::newRow("a p that is text") << QString(ehrlich).replace("\"p\":[5]", "\"p\":[\"5\"]")
+                                      << QStringLiteral("Der Bericht ist nicht lesbar.");
+    QTest::newRow("larger than a message may be")
+        << QStringLiteral("{\"art\":\"bericht\",\"x\":\"%1\"}").arg(QString(70000, QLatin1Char('a')))
+        << QStringLiteral("Die Nachricht ist zu groß.");
+}
+
+void TestKlassenspiel::nachrichten()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, fehler);
+    const Klassennachricht n = ::nachrichtLesen(text);
+    const auto* f = std::get_if<Lesefehler>(&n);
+    QCOMPARE(f ? f->text : QString(), fehler);
+}
+
+// Reports replace each other by their number only; a forged one is kept
+// out of the figures; the curves are taken over the pupils that reached a cycle.
+void TestKlassenspiel::berichteUndKurven()
+{
+    Klassenstand stand(40);
+    QString grund;
+    const int mia = *stand.anmelden({"K7Q2", "Mia", "a", 0}, grund);
+    const int ben = *stand.anmelden({"K7Q2", "Ben", "b", 0}, grund);
+    const int eva = *stand.anmelden({"K7Q2", "Eva", "c", 0}, grund);
+    QCOMPARE(*stand.anmelden({"K7Q2", "Mia neu", "a", 0}, grund), mia); // a reload
+    QCOMPARE(stand.schueler()[mia].name, QStringLiteral("Mia neu"));
+    QCOMPARE((std::vector<int>{stand.schueler()[mia].spiel, stand.schueler()[ben].spiel, stand.schueler()[eva].spiel}),
+             (std::vector<int>{1, 2, 3}));
+
+    QVERIFY(stand.melden(mia, {2, gespielt(1, 3)}));
+    QVERIFY(!stand.melden(mia, {2, gespielt(1, 4)})); // the same number again
+    QVERIFY(!stand.melden(mia, {1, gespielt(1, 1)})); // a late duplicate
+    QVERIFY(!stand.melden(mia, {3, gespielt(2, 5)})); // another pupil's game
+    QCOMPARE(stand.schueler()[mia].zyklus(), 3);
+    QVERIFY(stand.melden(ben, {1, gespielt(2, 1)}));
+    Spielbericht gefaelscht = gespielt(3, 2);
+    gefaelscht.starts[0].zyklen[1].anzahl += 5;
+    QVERIFY(stand.melden(eva, {1, gefaelscht}));
+    QVERIFY(!stand.schueler()[eva].nachgespielt.nachvollziehbar);
+
+    const Klassenkurven k = stand.kurven();
+    const std::vector<int>& a = stand.schueler()[mia].nachgespielt.anzahlen;
+    const std::vector<int>& b = stand.schueler()[ben].nachgespielt.anzahlen;
+    QCOMPARE(k.anzahlSchueler, (std::vector<int>{2, 2, 1, 1}));
+    QCOMPARE(k.mittel[1], (a[1] + b[1]) / 2.0);
+    QCOMPARE(k.quantil10[1], std::min(a[1], b[1]) + 0.1 * std::abs(a[1] - b[1]));
+    QCOMPARE(k.mittel[3], double(a[3]));
+}
+
+void TestKlassenspiel::klasseVoll()
+{
+    Klassenstand stand(2);
+    QString grund;
+    QVERIFY(stand.anmelden({"K", "A", "1", 0}, grund));
+    QVERIFY(stand.anmelden({"K", "B", "2", 0}, grund));
+    QVERIFY(!stand.anmelden({"K", "C", "3", 0}, grund));
+    QCOMPARE(grund, QStringLiteral("Die Klasse ist voll (2 Plätze)."));
+}
+
+// A page's whole conversation over the loopback: the page served with its
+// own origin allowed, a wrong code, the sign-in, a report, its repeat,
+// garbage, and the row that comes of it.
+void TestKlassenspiel::serverImNetz()
+{
+    Klassenserver server(QByteArrayLiteral("<html><head><meta content=\"connect-src 'none'\"></head></html>"),
+                         QStringLiteral("K7Q2"), 40);
+    QVERIFY(server.starten(0));
+    const QString basis = QStringLiteral("127.0.0.1:%1").arg(server.port());
+
+    QNetworkAccessManager netz;
+    QNetworkReply* antwort = netz.get(QNetworkRequest(QUrl(QStringLiteral("http://%1/").arg(basis))));
+    QVERIFY(QSignalSpy(antwort, &QNetworkReply::finished).wait(5000));
+    const QByteArray seite = antwort->readAll();
+    QVERIFY2(seite.contains("connect-src 'self' ws://" + basis.toUtf8()), seite.constData());
+    QVERIFY(seite.contains("name=\"kettenbrief-klasse\""));
+    antwort->deleteLater();
+
+    QWebSocket seiteDesSchuelers;
+    QStringList erhalten;
+    connect(&seiteDesSchuelers, &QWebSocket::textMessageReceived, this, [&](const QString& t) { erhalten << t; });
+    connect(&seiteDesSchuelers, qOverload<QAbstractSocket::SocketError>(&QWebSocket::error), this, [&] { qWarning() << "WS" << seiteDesSchuelers.errorString(); });
+    seiteDesSchuelers.open(QUrl(QStringLiteral("ws://%1%2").arg(basis, klassenprotokoll::pfad)));
+    QVERIFY(QSignalSpy(&seiteDesSchuelers, &QWebSocket::connected).wait(5000));
+    const auto senden = [&](const QString& text) {
+        const qsizetype vorher = erhalten.size();
+        seiteDesSchuelers.sendTextMessage(text);
+        for (int i = 0; i < 500 && erhalten.size() <= vorher; ++i)
+            QTest::qWait(10);
+        return erhalten.value(vorher);
+    };
+    QCOMPARE(senden(anmeldung("XXXX", "k")), QStringLiteral("{\"art\":\"fehler\",\"text\":\"Der Klassencode stimmt nicht.\"}"));
+    QCOMPARE(senden(anmeldung("k7q2", "k")), QStringLiteral("{\"art\":\"angemeldet\",\"spiel\":1}"));
+    QCOMPARE(senden(bericht(gespielt(1, 4), 1)), QStringLiteral("{\"art\":\"erhalten\",\"seq\":1}"));
+    QCOMPARE(senden(bericht(gespielt(1, 4), 1)), QStringLiteral("{\"art\":\"erhalten\",\"seq\":1}"));
+    QVERIFY(senden(QStringLiteral("garbage")).contains(QStringLiteral("kein gültiges JSON")));
+    QCOMPARE(senden(bericht(gespielt(2, 4), 2)), QStringLiteral("{\"art\":\"fehler\",\"text\":\"Das ist nicht dein Spiel.\"}"));
+
+    QCOMPARE(server.stand().schueler().size(), std::size_t(1));
+    const Schueler& s = server.stand().schueler().front();
+    QCOMPARE(s.seq, 1);
+    QVERIFY(s.nachgespielt.nachvollziehbar);
+    QCOMPARE(s.zyklus(), 4);
+    QVERIFY(s.verbunden);
+    seiteDesSchuelers.close();
+    QTRY_VERIFY_WITH_TIMEOUT(!server.stand().schueler().front().verbunden, 5000);
+}
+
+QTEST_GUILESS_MAIN(TestKlassenspiel)
+#include "tst_klassenspiel.moc"

@@ -3,6 +3,7 @@
 // control goes to the game session by the control's name, and what a pupil
 // typed or moved goes to the session's controls first.
 #include "bruecke.h"
+#include "json.h"
 #include "klassenprotokoll.h"
 
 #include <emscripten/emscripten.h>
@@ -78,6 +79,17 @@ EMSCRIPTEN_KEEPALIVE void kb_programm_beenden() { sitzung().programmBeenden(); }
 EMSCRIPTEN_KEEPALIVE const char* kb_spielbericht(int seq)
 {
     return textAusgeben(klassenprotokoll::berichtNachricht(sitzung().bericht(), seq));
+}
+
+// What the page says and asks in a class, and the connection's path.
+EMSCRIPTEN_KEEPALIVE const char* kb_klassentexte()
+{
+    namespace k = klassenprotokoll;
+    Json json;
+    json.auf('{').schluessel("pfad").text(k::pfad).schluessel("frageCode").text(k::frageCode);
+    json.schluessel("frageName").text(k::frageName).schluessel("verbunden").text(k::verbunden);
+    json.schluessel("offline").text(k::offline).zu('}');
+    return textAusgeben(json.fertig());
 }
 
 EMSCRIPTEN_KEEPALIVE void kb_mouse_down(const char* name, double x, double y) { sitzung().mouseDown(element(name), {x, y}); }

@@ -33,6 +33,14 @@ inline constexpr int vorgabeSchueler = 40;
 inline constexpr int nachrichtenProSekunde = 10;
 inline constexpr int codeLaenge = 4;
 
+// What the page says in a class.
+inline constexpr const char* frageCode = "Klassencode (steht an der Tafel):";
+inline constexpr const char* frageName = "Dein Spitzname (bitte kein echter Name):";
+inline constexpr const char* verbunden = "Klassenspiel: verbunden, Spiel ";
+inline constexpr const char* offline =
+    "Klassenspiel: keine Verbindung. Du spielst weiter; das Ergebnis wird gesendet, sobald die Verbindung "
+    "zurück ist.";
+
 // The report as the page sends it, with its sequence number.
 std::string berichtNachricht(const Spielbericht& bericht, int seq);
 

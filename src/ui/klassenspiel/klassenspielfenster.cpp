@@ -93,8 +93,13 @@ void Klassenspielfenster::aufbauen()
     auto* raster = new QGridLayout(this);
     m_adresse = new QLabel(this);
     m_adresse->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Read from the back of the room: twice the window's text.
     QFont gross = font();
-    gross.setPointSizeF(gross.pointSizeF() * 2);
+    if (gross.pointSizeF() > 0)
+        gross.setPointSizeF(gross.pointSizeF() * 2);
+    else
+        gross.setPixelSize(gross.pixelSize() * 2);
+    gross.setBold(true);
     m_adresse->setFont(gross);
     m_qr = new QLabel(this);
     m_hinweis = new QLabel(this);
@@ -102,6 +107,7 @@ void Klassenspielfenster::aufbauen()
     m_tabelle = new QTableWidget(0, 5, this);
     m_tabelle->setHorizontalHeaderLabels({QStringLiteral("Spiel"), QStringLiteral("Name (nur Spitzname)"),
                                           QStringLiteral("Zyklus"), QStringLiteral("A(n)"), QStringLiteral("Stand")});
+    m_tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tabelle->horizontalHeader()->setStretchLastSection(true);
     m_tabelle->verticalHeader()->hide();
     m_tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);

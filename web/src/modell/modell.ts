@@ -52,6 +52,9 @@ export interface Zoomstand {
     drehhinweis: string;
 }
 
+/** What the page says and asks in a class game, and the connection's path. */
+export type Klassentexte = Record<"pfad" | "frageCode" | "frageName" | "verbunden" | "offline", string>;
+
 /** The ranges the model keeps many games in. */
 export interface EnsembleGrenzen {
     mindestSpiele: number;
@@ -107,6 +110,13 @@ export class Modell {
     }
     hilfetextVon(name: string): string {
         return this.text("kb_hilfetext_von", ["string"], [name]);
+    }
+    /** The game since its seed, as the class game's report numbered `seq` (JSON). */
+    spielbericht(seq: number): string {
+        return this.text("kb_spielbericht", ["number"], [seq]);
+    }
+    klassentexte(): Klassentexte {
+        return JSON.parse(this.text("kb_klassentexte", [], [])) as Klassentexte;
     }
     wachstumsrate(): number {
         return this.zahl("kb_wachstumsrate");

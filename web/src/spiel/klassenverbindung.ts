@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A class game: only the copy of the page that the teacher's program serves
+// (its mark in the head) takes part. It asks once for the class code and a
+// nickname, plays the game number the teacher's program gives it, and after
+// every change of the game sends its whole report, numbered, so that a
+// repeat changes nothing there. Without a connection the pupil plays on;
+// the line says so, and the report goes out once the page is back.
+import { Modell } from "../modell/modell";
+
+interface Anmeldung {
+    code: string;
+    name: string;
+    kennung: string;
+    spiel: number;
+    seq: number;
+}
+
+const ablage = "kettenbrief-klasse";
+
+export function klasseEinrichten(modell: Modell, beiAenderung: (aenderung: () => void) => void): void {
+    if (!document.querySelector('meta[name="kettenbrief-klasse"]')) return;
+    const texte = modell.klassentexte();
+    const gespeichert = JSON.parse(localStorage.getItem(ablage) ?? "null") as Anmeldung | null;
+    const a: Anmeldung = gespeichert ?? {
+        code: (prompt(texte.frageCode) ?? "").trim(), name: (prompt(texte.frageName) ?? "").trim(),
+        kennung: crypto.randomUUID(), spiel: 0, seq: 0,
+    };
+    const zeile = document.createElement("p");
+    zeile.id = "klassenstatus";
+    document.body.append(zeile);
+    let socket: WebSocket | null = null;
+    let gesendet = "";
+    const melden = (): void => {
+        const stand = modell.spielbericht(0);
+        if (a.spiel === 0 || socket?.readyState !== WebSocket.OPEN || stand === gesendet) return;
+        gesendet = stand;
+        a.seq += 1;
+        localStorage.setItem(ablage, JSON.stringify(a));
+        socket.send(modell.spielbericht(a.seq));
+    };
+    const verbinden = (): void => {
+        socket = new WebSocket(`ws://${location.host}${texte.pfad}`);
+        socket.onopen = () => socket?.send(JSON.stringify({ art: "anmelden", ...a }));
+        socket.onmessage = (e: MessageEvent<string>) => {
+            const antwort = JSON.parse(e.data) as { art: string; spiel?: number; text?: string };
+            if (antwort.art === "fehler") zeile.textContent = antwort.text ?? "";
+            if (antwort.art !== "angemeldet" || antwort.spiel === undefined) return;
+            if (antwort.spiel !== a.spiel) modell.sitzungMit("spiel_nummer_setzen", null, antwort.spiel);
+            a.spiel = antwort.spiel;
+            zeile.textContent = texte.verbunden + String(a.spiel);
+            gesendet = "";
+            melden();
+        };
+        socket.onclose = () => {
+            zeile.textContent = texte.offline;
+            window.setTimeout(verbinden, 2000);
+        };
+    };
+    beiAenderung(melden);
+    verbinden();
+}

@@ -64,16 +64,6 @@ void diagrammSchreiben(Json& json, const Diagrammdaten& daten)
     json.zu('}');
 }
 
-// A caption as the page shows it: without the "&" of the access key.
-std::string ohneZugriffszeichen(const char* text)
-{
-    std::string ohne;
-    for (const char* c = text; *c != '\0'; ++c)
-        if (*c != '&')
-            ohne += *c;
-    return ohne;
-}
-
 // The run as it stands, evaluated at the window's p and t.
 const LaufAuswertung& auswerten()
 {
@@ -122,7 +112,7 @@ EMSCRIPTEN_KEEPALIVE const char* kb_auswertung_csv()
     return textAusgeben(csvText(Auswertungszeilen(spiel().auswertung).alle()));
 }
 
-// The evaluation window's size, timing, first number of many games and words.
+// The evaluation window's size, timing, first number of many games and files.
 EMSCRIPTEN_KEEPALIVE const char* kb_auswertungsfenster()
 {
     namespace d = auswertungsfensterdaten;
@@ -136,18 +126,7 @@ EMSCRIPTEN_KEEPALIVE const char* kb_auswertungsfenster()
     json.schluessel("tabelle").text(d::tabellenDatei).schluessel("svg").text(d::diagrammDatei);
     json.schluessel("png").text(d::diagrammPngDatei).schluessel("breite").zahl(d::diagrammDateiBreite);
     json.schluessel("hoehe").zahl(d::diagrammDateiHoehe).schluessel("pngFaktor").zahl(d::pngFaktor).zu('}');
-    json.schluessel("texte").auf('{');
-    for (const auto& [name, text] : {std::pair{"titel", d::titel}, {"uebernehmen", d::uebernehmen},
-                                     {"tabelleKopieren", d::tabelleKopieren}, {"diagrammKopieren", d::diagrammKopieren},
-                                     {"programmstart", d::programmstart}, {"vieleSpiele", d::vieleSpiele},
-                                     {"abbrechen", d::abbrechen}, {"spiele", d::spiele},
-                                     {"anzahlSpiele", d::anzahlSpiele}, {"fortschritt", d::fortschritt},
-                                     {"ergebnis", d::ergebnis}, {"tabelle", d::tabelle},
-                                     {"arbeitsblattDrucken", d::arbeitsblattDrucken},
-                                     {"diagrammSpeichern", d::diagrammSpeichern}, {"tabelleSpeichern", d::tabelleSpeichern},
-                                     {"svgDateityp", d::svgDateityp}, {"pngDateityp", d::pngDateityp}})
-        json.schluessel(name).text(ohneZugriffszeichen(text));
-    json.zu('}').zu('}');
+    json.zu('}');
     return textAusgeben(json.fertig());
 }
 
@@ -198,8 +177,6 @@ EMSCRIPTEN_KEEPALIVE const char* kb_im_bereich(double x, double y, double breite
 {
     return eckeAusgeben(imBereich({x, y}, {breite, hoehe}, {bereichX, bereichY, bereichBreite, bereichHoehe}));
 }
-
-EMSCRIPTEN_KEEPALIVE const char* kb_viele_spiele_hinweis() { return textAusgeben(vieleSpieleHinweis()); }
 
 EMSCRIPTEN_KEEPALIVE const char* kb_viele_spiele_abbruchtext(int fertig, int spiele)
 {

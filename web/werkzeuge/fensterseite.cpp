@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fensterseite.h"
 
+#include "html.h"
 #include "twips.h"
 
 #include <QFile>
@@ -8,62 +9,17 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <initializer_list>
 #include <stdexcept>
 #include <string_view>
 
 namespace {
 
-// Numbers as a script writes them: the shortest text that reads back the same.
-std::string zahl(double wert)
-{
-    char puffer[32];
-    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, wert).ptr;
-    return std::string(puffer, ende);
-}
-
-// Built by appending: GCC 12 warns falsely (-Wrestrict) about
-// "literal" + std::string at -O2.
-std::string verbunden(std::initializer_list<std::string_view> teile)
-{
-    std::string text;
-    for (std::string_view teil : teile)
-        text += teil;
-    return text;
-}
-
-std::string px(double wert)
-{
-    return zahl(wert) + "px";
-}
-
-std::string maskiert(std::string_view text)
-{
-    std::string aus;
-    for (char c : text) {
-        switch (c) {
-        case '&': aus += "&amp;"; break;
-        case '<': aus += "&lt;"; break;
-        case '>': aus += "&gt;"; break;
-        case '"': aus += "&quot;"; break;
-        default: aus += c;
-        }
-    }
-    return aus;
-}
-
-std::string attribut(const char* name, std::string_view wert)
-{
-    std::string text = " ";
-    text += name;
-    text += "=\"";
-    text += maskiert(wert);
-    text += '"';
-    return text;
-}
+using html::attribut;
+using html::maskiert;
+using html::px;
+using html::verbunden;
 
 std::string farbe(int rgb)
 {

@@ -4,6 +4,7 @@
 // go the window's own markup and styles, and the texts and measures of the window's frame (help texts, menu, the
 // information, the explanation picture), so that the page
 // shows the desktop's own words and pictures.
+#include "auswertungsseite.h"
 #include "controltable.h"
 #include "fensterseite.h"
 #include "erlaeuterungstext.h"
@@ -250,7 +251,9 @@ int main(int argc, char* argv[])
                                        {"erlaeuterung", erlaeuterungsbild()}});
     const Fensterseite fenster = fensterseite(controlTable(), seitenmenue(), clientWidthTwips / double(twipsProPixel),
                                               clientHeightTwips / double(twipsProPixel));
-    std::printf("%s\n", objekt({{"fenster", objekt({{"html", jsonText(fenster.html.c_str())},
+    // The evaluation window comes beside the main window, hidden until opened.
+    const std::string markup = fenster.html + auswertungsseite();
+    std::printf("%s\n", objekt({{"fenster", objekt({{"html", jsonText(markup.c_str())},
                                                    {"stil", jsonText(fenster.stil.c_str())}})},
                                 {"titel", jsonText(fenstertitel)}, {"clientWidth", zahl(clientWidthTwips)}, {"clientHeight", zahl(clientHeightTwips)},
                                 {"clientPixel", liste({zahl(clientWidthTwips / double(twipsProPixel)),

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string>
+
 // The evaluation window as both editions build it: its size, how soon it
 // follows the game, the number of many games it offers first, the files
 // it saves, and its own words: its caption, its buttons (an "&" marks the access key, which the
@@ -44,5 +46,15 @@ inline constexpr const char* diagrammPngDatei = "kettenbrief-diagramm.png";
 inline constexpr int diagrammDateiBreite = 960;
 inline constexpr int diagrammDateiHoehe = 600;
 inline constexpr int pngFaktor = 2;
+
+// A caption as the page shows it: without the "&" of the access key.
+inline std::string ohneZugriffszeichen(const char* text)
+{
+    std::string ohne;
+    for (const char* c = text; *c != '\0'; ++c)
+        if (*c != '&')
+            ohne += *c;
+    return ohne;
+}
 
 } // namespace auswertungsfensterdaten

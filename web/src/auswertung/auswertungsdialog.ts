@@ -20,36 +20,26 @@ import { Blattdruck } from "./blattdruck";
 import { alsPng, herunterladen } from "./dateien";
 import { bildKopieren, textKopieren } from "./zwischenablage";
 
-function knopf(text: string, id: string, handlung: () => void): HTMLButtonElement {
-    const neu = document.createElement("button");
-    neu.type = "button";
-    neu.id = id;
-    neu.textContent = text;
-    neu.addEventListener("click", handlung);
-    return neu;
-}
-
-function leiste(...kinder: HTMLElement[]): HTMLElement {
-    const reihe = document.createElement("div");
-    reihe.className = "auswertungLeiste";
-    reihe.append(...kinder);
-    return reihe;
+function element<T extends HTMLElement>(selektor: string): T {
+    const gefunden = document.querySelector<T>(selektor);
+    if (!gefunden) throw new Error(`Die Auswertung hat kein ${selektor}.`);
+    return gefunden;
 }
 
 export class Auswertungsdialog {
     private readonly rahmen: Fensterrahmen;
     private readonly bruecke: Auswertungsbruecke;
     private readonly grenzen: EnsembleGrenzen;
-    private readonly ergebnis = document.createElement("section");
-    private readonly uebernehmen: HTMLButtonElement;
-    private readonly anzahlSpiele = document.createElement("input");
-    private readonly starten: HTMLButtonElement;
-    private readonly abbrechen: HTMLButtonElement;
+    private readonly ergebnis = element("#auswertungErgebnis");
+    private readonly uebernehmen = element<HTMLButtonElement>("#auswertungUebernehmen");
+    private readonly anzahlSpiele = element<HTMLInputElement>("#auswertungAnzahlSpiele");
+    private readonly starten = element<HTMLButtonElement>("#auswertungVieleSpiele");
+    private readonly abbrechen = element<HTMLButtonElement>("#auswertungAbbrechen");
     private readonly daten: Fensterdaten;
     private readonly fortschritt: Fortschrittsbalken;
     private readonly diagramm: Diagrammanzeige;
     private readonly tabelle: Tabellenanzeige;
-    private readonly tabellenrahmen = document.createElement("div");
+    private readonly tabellenrahmen = element(".auswertungTabellenrahmen");
     private readonly vieleSpiele: Arbeiterauftrag;
     private readonly arbeitsblatt: Blattdruck;
     private bestesT: number | null = null;
@@ -61,18 +51,14 @@ export class Auswertungsdialog {
         this.bruecke = new Auswertungsbruecke(spiel.modell.modul);
         this.grenzen = spiel.modell.ensembleGrenzen();
         this.daten = this.bruecke.fensterdaten();
-        const texte = this.daten.texte;
-        this.fortschritt = new Fortschrittsbalken(texte.fortschritt);
-        this.tabelle = new Tabellenanzeige(texte.tabelle);
-        this.diagramm = new Diagrammanzeige(this.bruecke);
+        this.fortschritt = new Fortschrittsbalken(element(".auswertungFortschritt"));
+        this.tabelle = new Tabellenanzeige(element(".auswertungstabelle"));
+        this.diagramm = new Diagrammanzeige(element(".auswertungsdiagramm"), this.bruecke);
         this.arbeitsblatt = new Blattdruck(this.bruecke);
-        this.rahmen = new Fensterrahmen(texte.titel, this.daten, hauptfenster, this.bruecke,
+        this.rahmen = new Fensterrahmen(element("#auswertung"), this.daten, hauptfenster, this.bruecke,
             () => this.schliessen());
         // The program's end closes the window and stops its many games.
         ende.beimProgrammende(() => this.schliessen());
-        this.uebernehmen = knopf(texte.uebernehmen, "auswertungUebernehmen", () => this.bestesTUebernehmen());
-        this.starten = knopf(texte.vieleSpiele, "auswertungVieleSpiele", () => this.vieleSpieleStarten());
-        this.abbrechen = knopf(texte.abbrechen, "auswertungAbbrechen", () => this.vieleSpiele.abbrechen());
         this.vieleSpiele = new Arbeiterauftrag(spiel.modell, {
             fortschritt: (fertig, spiele) => this.fortschritt.setzen(fertig, spiele),
             fertig: () => {
@@ -85,49 +71,32 @@ export class Auswertungsdialog {
                 this.vieleSpieleBeendet();
             },
         });
-        this.aufbauen();
+        this.verbinden();
         this.tastenEinrichten();
-        document.body.append(this.rahmen.element);
         spiel.beiAenderung(() => this.spaeterAktualisieren());
     }
 
-    private aufbauen(): void {
-        this.ergebnis.className = "auswertungErgebnis";
-        this.ergebnis.id = "auswertungErgebnis";
-        const texte = this.daten.texte;
-        this.ergebnis.setAttribute("aria-label", texte.ergebnis);
-        const knoepfe = leiste(this.uebernehmen,
-            knopf(texte.tabelleKopieren, "auswertungTabelleKopieren", () => void textKopieren(this.tabelle.alsText())),
-            knopf(texte.diagrammKopieren, "auswertungDiagrammKopieren", () => void bildKopieren(this.diagramm.svg())),
-            knopf(texte.programmstart, "auswertungProgrammstart", () => this.spiel.spielVomProgrammstart()));
-        const teiler = document.createElement("div");
-        teiler.className = "auswertungTeiler";
-        this.tabellenrahmen.className = "auswertungTabellenrahmen";
-        // The table takes the focus when the window opens, so its keys work at once.
-        this.tabellenrahmen.tabIndex = 0;
-        this.tabellenrahmen.append(this.tabelle.element);
-        teiler.append(this.diagramm.element, this.tabellenrahmen);
-        this.rahmen.inhalt.append(this.ergebnis, knoepfe, this.ablageLeiste(), this.vieleSpieleLeiste(), teiler);
-    }
-
-    // The plot's two kinds of file are offered as the desktop's file dialog
-    // offers them, in a list that the button opens.
-    private ablageLeiste(): HTMLElement {
-        const { texte, dateien } = this.daten;
-        const diagramm = document.createElement("select");
-        diagramm.id = "auswertungDiagrammSpeichern";
-        diagramm.append(new Option(texte.diagrammSpeichern, "", true, true),
-            new Option(texte.svgDateityp, "svg"), new Option(texte.pngDateityp, "png"));
-        diagramm.options[0]!.disabled = true;
+    private verbinden(): void {
+        const handlungen: Record<string, () => void> = {
+            auswertungUebernehmen: () => this.bestesTUebernehmen(),
+            auswertungVieleSpiele: () => this.vieleSpieleStarten(),
+            auswertungAbbrechen: () => this.vieleSpiele.abbrechen(),
+            auswertungTabelleKopieren: () => void textKopieren(this.tabelle.alsText()),
+            auswertungDiagrammKopieren: () => void bildKopieren(this.diagramm.svg()),
+            auswertungProgrammstart: () => this.spiel.spielVomProgrammstart(),
+            auswertungArbeitsblatt: () => this.arbeitsblatt.drucken(),
+            auswertungTabelleSpeichern: () => herunterladen(this.daten.dateien.tabelle,
+                new Blob([this.bruecke.csv()], { type: "text/csv;charset=utf-8" })),
+        };
+        for (const [id, handlung] of Object.entries(handlungen)) element(`#${id}`).addEventListener("click", handlung);
+        // The plot's two kinds of file are offered in a list, as the desktop's file dialogue offers them.
+        const diagramm = element<HTMLSelectElement>("#auswertungDiagrammSpeichern");
         diagramm.addEventListener("change", () => {
             const art = diagramm.value;
             diagramm.selectedIndex = 0;
             void this.diagrammSpeichern(art === "png");
         });
-        const tabelle = knopf(texte.tabelleSpeichern, "auswertungTabelleSpeichern", () =>
-            herunterladen(dateien.tabelle, new Blob([this.bruecke.csv()], { type: "text/csv;charset=utf-8" })));
-        const drucken = knopf(texte.arbeitsblattDrucken, "auswertungArbeitsblatt", () => this.arbeitsblatt.drucken());
-        return leiste(drucken, diagramm, tabelle);
+        this.anzahlSpiele.addEventListener("change", () => this.anzahlBegrenzen());
     }
 
     private async diagrammSpeichern(png: boolean): Promise<void> {
@@ -135,23 +104,6 @@ export class Auswertungsdialog {
         const bild = this.bruecke.diagramm(breite, hoehe);
         const datei = png ? await alsPng(bild, pngFaktor) : new Blob([bild], { type: "image/svg+xml" });
         if (datei) herunterladen(png ? pngName : svg, datei);
-    }
-
-    private vieleSpieleLeiste(): HTMLElement {
-        const n = this.anzahlSpiele;
-        n.type = "number";
-        n.id = "auswertungAnzahlSpiele";
-        n.min = String(this.grenzen.mindestSpiele);
-        n.max = String(this.grenzen.hoechstSpiele);
-        n.step = "1";
-        n.value = String(this.daten.vorgabeSpiele);
-        n.setAttribute("aria-label", this.daten.texte.anzahlSpiele);
-        n.addEventListener("change", () => this.anzahlBegrenzen());
-        const einheit = document.createElement("span");
-        einheit.textContent = this.daten.texte.spiele.trim();
-        this.starten.title = this.bruecke.vieleSpieleHinweis();
-        this.abbrechen.disabled = true;
-        return leiste(n, einheit, this.starten, this.fortschritt.element, this.abbrechen);
     }
 
     /** N within its bounds, as a spin box keeps it; what is no number gives the last valid N. */

@@ -6,12 +6,9 @@
 import { Auswertungsbruecke, Diagrammdaten } from "../modell/auswertungsbruecke";
 
 export class Diagrammanzeige {
-    readonly element = document.createElement("div");
     private gezeigt = false;
 
-    constructor(private readonly bruecke: Auswertungsbruecke) {
-        this.element.className = "auswertungsdiagramm";
-        this.element.setAttribute("role", "img");
+    constructor(private readonly element: HTMLElement, private readonly bruecke: Auswertungsbruecke) {
         new ResizeObserver(() => this.zeichnen()).observe(this.element);
     }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A second window inside the page: a non-modal dialogue with a title bar
+// A second window inside the page (written into it by the build): a non-modal dialogue with a title bar
 // that moves it (mouse, finger or pen), a close button, and a size that
 // never exceeds the page's view. It first opens beside the main window,
 // then where it was left, placed by the game layer's rules as the desktop's
@@ -15,9 +15,6 @@ function alsRechteck(r: DOMRect): Rechteck {
 }
 
 export class Fensterrahmen {
-    readonly element: HTMLElement;
-    /** Where the window's content goes. */
-    readonly inhalt: HTMLElement;
     private platziert = false;
     private lage: Rechteck = { x: 0, y: 0, breite: 0, hoehe: 0 };
 
@@ -25,28 +22,11 @@ export class Fensterrahmen {
      * @param groesse the window's size at zoom 1, in CSS pixels
      * @param schliessen what the close button asks for
      */
-    constructor(titel: string, private readonly groesse: { breite: number; hoehe: number },
+    constructor(readonly element: HTMLElement, private readonly groesse: { breite: number; hoehe: number },
         private readonly hauptfenster: HTMLElement, private readonly platz: Auswertungsbruecke, schliessen: () => void) {
-        this.element = document.createElement("section");
-        this.element.className = "auswertung";
-        this.element.setAttribute("role", "dialog");
-        this.element.setAttribute("aria-modal", "false");
-        this.element.setAttribute("aria-label", titel);
-        this.element.hidden = true;
-        const kopf = document.createElement("div");
-        kopf.className = "auswertungKopf";
-        const beschriftung = document.createElement("span");
-        beschriftung.textContent = titel;
-        const zu = document.createElement("button");
-        zu.type = "button";
-        zu.textContent = "×";
-        zu.setAttribute("aria-label", "Schließen");
-        zu.addEventListener("click", schliessen);
-        kopf.append(beschriftung, zu);
+        const kopf = element.querySelector<HTMLElement>(".auswertungKopf")!;
+        kopf.querySelector("button")!.addEventListener("click", schliessen);
         this.ziehbarMachen(kopf);
-        this.inhalt = document.createElement("div");
-        this.inhalt.className = "auswertungInhalt";
-        this.element.append(kopf, this.inhalt);
         addEventListener("resize", () => this.einpassen());
     }
 

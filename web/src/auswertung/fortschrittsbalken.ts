@@ -3,24 +3,16 @@
 // desktop's shows it ("36%"), or a text of its own such as the note after
 // a cancel. Screen readers get the value and that text.
 export class Fortschrittsbalken {
-    readonly element: HTMLElement;
     private readonly balken: HTMLElement;
     private readonly text: HTMLElement;
     private eigenerText: string | null = null;
     private fertig = 0;
     private spiele = 1;
 
-    constructor(name: string) {
-        this.element = document.createElement("div");
-        this.element.className = "auswertungFortschritt";
-        this.element.setAttribute("role", "progressbar");
-        this.element.setAttribute("aria-label", name);
-        this.element.setAttribute("aria-valuemin", "0");
-        this.balken = document.createElement("div");
-        this.balken.className = "auswertungFortschrittBalken";
-        this.text = document.createElement("span");
-        this.text.className = "auswertungFortschrittText";
-        this.element.append(this.balken, this.text);
+    /** `element` as the page has it: the bar and the text inside. */
+    constructor(readonly element: HTMLElement) {
+        this.balken = element.querySelector(".auswertungFortschrittBalken")!;
+        this.text = element.querySelector(".auswertungFortschrittText")!;
         this.setzen(0, 1);
     }
 

@@ -20,17 +20,14 @@ function reiheSetzen(reihe: HTMLTableRowElement, zellen: string[], art: "td" | "
  * game costs little.
  */
 export class Tabellenanzeige {
-    readonly element: HTMLTableElement;
     private readonly kopfreihe: HTMLTableRowElement;
     private readonly koerper: HTMLTableSectionElement;
     private text = "";
 
-    constructor(name: string) {
-        this.element = document.createElement("table");
-        this.element.className = "auswertungstabelle";
-        this.element.setAttribute("aria-label", name);
-        this.kopfreihe = this.element.createTHead().insertRow();
-        this.koerper = this.element.createTBody();
+    /** `element` as the page has it, with a head row and an empty body. */
+    constructor(readonly element: HTMLTableElement) {
+        this.kopfreihe = element.tHead!.rows[0]!;
+        this.koerper = element.tBodies[0]!;
     }
 
     setzen(tabelle: Tabellendaten): void {

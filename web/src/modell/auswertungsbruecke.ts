@@ -37,7 +37,7 @@ export interface Darstellung {
     diagramm: Diagrammdaten;
 }
 
-/** The evaluation window as the desktop builds it: size, timing and words. */
+/** The evaluation window as the desktop builds it: size, timing and files (its words are in the page). */
 export interface Fensterdaten {
     breite: number;
     hoehe: number;
@@ -46,9 +46,6 @@ export interface Fensterdaten {
     vorgabeSpiele: number;
     /** The files' names, and the plot's size in them (a PNG `pngFaktor` times as large). */
     dateien: { tabelle: string; svg: string; png: string; breite: number; hoehe: number; pngFaktor: number };
-    texte: Record<"titel" | "uebernehmen" | "tabelleKopieren" | "diagrammKopieren" | "programmstart" | "vieleSpiele" |
-        "abbrechen" | "spiele" | "anzahlSpiele" | "fortschritt" | "ergebnis" | "tabelle" | "arbeitsblattDrucken" |
-        "diagrammSpeichern" | "tabelleSpeichern" | "svgDateityp" | "pngDateityp", string>;
 }
 
 /** The worksheet as HTML, its measures as CSS custom properties, and its table's number of cycles. */
@@ -133,10 +130,6 @@ export class Auswertungsbruecke {
     /** The corner moved as little as needed to bring a window of `breite` × `hoehe` into `bereich`. */
     imBereich(x: number, y: number, breite: number, hoehe: number, bereich: Rechteck): { x: number; y: number } {
         return this.ecke("kb_im_bereich", [x, y, breite, hoehe, bereich.x, bereich.y, bereich.breite, bereich.hoehe]);
-    }
-
-    vieleSpieleHinweis(): string {
-        return this.text("kb_viele_spiele_hinweis");
     }
 
     vieleSpieleAbbruchtext(fertig: number, spiele: number): string {

@@ -4,6 +4,7 @@
 // pupil's page speaks.
 #include "klassenprotokoll.h"
 #include "klassenserver.h"
+#include "klassensitzung.h"
 #include "klassenstand.h"
 #include "spielfeld.h"
 #include "spielnummer.h"
@@ -14,6 +15,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWebSocket>
 
@@ -56,6 +58,7 @@ private slots:
     void nachrichten();
     void berichteUndKurven();
     void klasseVoll();
+    void sitzungUeberdauert();
     void serverImNetz();
 };
 
@@ -134,6 +137,46 @@ void TestKlassenspiel::klasseVoll()
     QVERIFY(stand.anmelden({"K", "B", "2", 0}, grund));
     QVERIFY(!stand.anmelden({"K", "C", "3", 0}, grund));
     QCOMPARE(grund, QStringLiteral("Die Klasse ist voll (2 Plätze)."));
+}
+
+// The session file brings the class back as it was, every report replayed
+// again; a file that is no session changes nothing.
+void TestKlassenspiel::sitzungUeberdauert()
+{
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(QStringLiteral("sitzung/klassenspiel.json"));
+    Klassenstand stand(40);
+    QString grund;
+    (void)stand.anmelden({"K7Q2", "Mia", "a", 0}, grund);
+    (void)stand.anmelden({"K7Q2", "Ben", "b", 5}, grund);
+    QVERIFY(stand.melden(1, {3, gespielt(5, 6)}));
+    Spielbericht gefaelscht = gespielt(1, 2);
+    gefaelscht.starts[0].zyklen[0].anzahl += 1;
+    QVERIFY(stand.melden(0, {1, gefaelscht}));
+    QVERIFY(klassensitzung::speichern(datei, QStringLiteral("K7Q2"), stand));
+
+    Klassenstand zurueck(40);
+    QString code;
+    QVERIFY(klassensitzung::laden(datei, code, zurueck));
+    QCOMPARE(code, QStringLiteral("K7Q2"));
+    QCOMPARE(zurueck.schueler().size(), std::size_t(2));
+    for (std::size_t i = 0; i < 2; ++i) {
+        const Schueler& vorher = stand.schueler()[i];
+        const Schueler& nachher = zurueck.schueler()[i];
+        QCOMPARE(nachher.name, vorher.name);
+        QCOMPARE(nachher.spiel, vorher.spiel);
+        QCOMPARE(nachher.seq, vorher.seq);
+        QCOMPARE(nachher.nachgespielt.nachvollziehbar, vorher.nachgespielt.nachvollziehbar);
+        QCOMPARE(nachher.nachgespielt.anzahlen, vorher.nachgespielt.anzahlen);
+    }
+    QCOMPARE(zurueck.schueler()[1].spiel, 5); // the game it played, kept
+
+    QFile kaputt(datei);
+    QVERIFY(kaputt.open(QIODevice::WriteOnly));
+    kaputt.write("{\"schueler\": 3}");
+    kaputt.close();
+    QVERIFY(!klassensitzung::laden(datei, code, zurueck));
+    QCOMPARE(zurueck.schueler().size(), std::size_t(2));
 }
 
 // A page's whole conversation over the loopback: the page served with its

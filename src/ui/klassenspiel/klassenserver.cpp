@@ -3,6 +3,7 @@
 
 #include "httpadapter.h"
 #include "klassenprotokoll.h"
+#include "klassensitzung.h"
 
 #include <QHttpServer>
 #include <QHttpServerRequest>
@@ -55,6 +56,22 @@ bool Klassenserver::starten(quint16 port)
     if (m_port == 0)
         m_port = httpLauschen(*m_http, QHostAddress::Any, 0, k::pfad);
     return m_port != 0;
+}
+
+bool Klassenserver::sitzungsdateiSetzen(const QString& datei, bool fortsetzen)
+{
+    m_datei = datei;
+    if (fortsetzen && !klassensitzung::laden(datei, m_code, m_stand))
+        return false;
+    return klassensitzung::speichern(m_datei, m_code, m_stand);
+}
+
+// Every change is on disk before the window shows it.
+void Klassenserver::geaendertMelden()
+{
+    if (!m_datei.isEmpty())
+        klassensitzung::speichern(m_datei, m_code, m_stand);
+    emit geaendert();
 }
 
 // The page as it ships forbids every request; the copy served here may talk
@@ -134,7 +151,7 @@ void Klassenserver::antworten(Verbindung& v, const Klassennachricht& nachricht)
         v.zeile = *zeile;
         m_stand.verbindungSetzen(*zeile, true);
         socket.sendTextMessage(alsText({{"art", "angemeldet"}, {"spiel", m_stand.schueler()[*zeile].spiel}}));
-        emit geaendert();
+        geaendertMelden();
         return;
     }
     const auto& bericht = std::get<Berichtsnachricht>(nachricht);
@@ -148,7 +165,7 @@ void Klassenserver::antworten(Verbindung& v, const Klassennachricht& nachricht)
     }
     // A repeat or a late duplicate is stored already: it is acknowledged and changes nothing.
     if (m_stand.melden(v.zeile, bericht))
-        emit geaendert();
+        geaendertMelden();
     socket.sendTextMessage(alsText({{"art", "erhalten"}, {"seq", bericht.seq}}));
 }
 

@@ -31,6 +31,11 @@ public:
     // is taken, on any free one; false when it cannot listen at all.
     bool starten(quint16 port);
     quint16 port() const { return m_port; }
+    const QString& code() const { return m_code; }
+    // From now on the class is written to `datei` after every change; with
+    // `fortsetzen` the class (and its code) of the file comes back first.
+    // False when the file cannot be read or written.
+    bool sitzungsdateiSetzen(const QString& datei, bool fortsetzen);
     const Klassenstand& stand() const { return m_stand; }
 
 signals:
@@ -52,6 +57,7 @@ private:
     void antworten(Verbindung& v, const Klassennachricht& nachricht);
     void getrennt(QWebSocket* socket);
     bool zuViele(Verbindung& v);
+    void geaendertMelden();
 
     QByteArray m_seite;
     QString m_code;
@@ -59,4 +65,5 @@ private:
     std::unique_ptr<QHttpServer> m_http;
     std::map<QWebSocket*, Verbindung> m_verbindungen;
     quint16 m_port = 0;
+    QString m_datei;
 };

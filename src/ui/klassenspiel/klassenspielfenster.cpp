@@ -3,6 +3,7 @@
 
 #include "klassenprotokoll.h"
 #include "klassenserver.h"
+#include "klassensitzung.h"
 #include "qrbild.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QNetworkInterface>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -75,11 +77,28 @@ Klassenspielfenster::Klassenspielfenster(QWidget* parent)
     if (seite.isEmpty() || !m_server->starten(vorgabePort))
         m_server.reset();
     else
-        connect(m_server.get(), &Klassenserver::geaendert, this, &Klassenspielfenster::tabelleFuellen);
+        sitzungBeginnen();
     anzeigen();
 }
 
 Klassenspielfenster::~Klassenspielfenster() = default;
+
+// The last session comes back if the teacher wants it (after a crash, or
+// the next lesson); else a new one replaces it.
+void Klassenspielfenster::sitzungBeginnen()
+{
+    const QString datei = klassensitzung::pfad();
+    const bool fortsetzen =
+        QFile::exists(datei) &&
+        QMessageBox::question(this, windowTitle(),
+                              QStringLiteral("Die letzte Klassensitzung fortsetzen? Mit „Nein“ beginnt eine neue, "
+                                             "und die alte wird überschrieben.")) == QMessageBox::Yes;
+    if (!m_server->sitzungsdateiSetzen(datei, fortsetzen) && fortsetzen)
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Die letzte Klassensitzung ist nicht lesbar; es beginnt eine neue."));
+    m_code = m_server->code();
+    connect(m_server.get(), &Klassenserver::geaendert, this, &Klassenspielfenster::tabelleFuellen);
+}
 
 QString Klassenspielfenster::adresse() const
 {

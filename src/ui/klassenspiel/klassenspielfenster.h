@@ -32,6 +32,7 @@ public:
 
 private:
     void aufbauen();
+    void sitzungBeginnen();
     void anzeigen();
     void tabelleFuellen();
 

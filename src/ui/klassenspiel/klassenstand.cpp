@@ -31,7 +31,11 @@ std::optional<int> Klassenstand::anmelden(const Anmeldung& anmeldung, QString& g
         m_schueler[i].name = anmeldung.name;
         return static_cast<int>(i);
     }
-    const int spiel = naechstesFreiesSpiel();
+    // A page that comes back to a restarted program keeps its game, if still free.
+    const bool frei = anmeldung.spiel >= 1 && anmeldung.spiel <= 99 &&
+                      std::none_of(m_schueler.begin(), m_schueler.end(),
+                                   [&](const Schueler& s) { return s.spiel == anmeldung.spiel; });
+    const int spiel = frei ? anmeldung.spiel : naechstesFreiesSpiel();
     if (static_cast<int>(m_schueler.size()) >= m_hoechstens || spiel == 0) {
         grund = QStringLiteral("Die Klasse ist voll (%1 Plätze).").arg(m_hoechstens);
         return std::nullopt;

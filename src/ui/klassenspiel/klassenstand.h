@@ -43,7 +43,8 @@ public:
     explicit Klassenstand(int hoechstens) : m_hoechstens(hoechstens) {}
 
     // The pupil's row: the same for a page that comes back (its token), else
-    // a new one with the next free game number. None when the class is full
+    // a new one with the game it plays already when that is free, or the
+    // next free game number. None when the class is full
     // or every game is taken; `grund` says why.
     std::optional<int> anmelden(const Anmeldung& anmeldung, QString& grund);
     // Takes a report newer than the pupil's last; false when it changed
@@ -52,6 +53,7 @@ public:
     void verbindungSetzen(int zeile, bool verbunden);
 
     const std::vector<Schueler>& schueler() const { return m_schueler; }
+    int hoechstens() const { return m_hoechstens; }
     Klassenkurven kurven() const;
 
 private:

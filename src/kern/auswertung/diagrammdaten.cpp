@@ -102,9 +102,9 @@ std::string besteName(const LaufAuswertung& auswertung)
     return "Verhulst, t = " + deutscheZahlKurz(auswertung.beste.t, 3) + " (am besten)";
 }
 
-Diagrammdaten diagrammdaten(const LaufAuswertung& auswertung)
+Diagrammdaten diagrammdaten(const LaufAuswertung& auswertung, int mindestensBis)
 {
-    const int letzter = static_cast<int>(auswertung.anzahlen.size()) - 1;
+    const int letzter = std::max(static_cast<int>(auswertung.anzahlen.size()) - 1, mindestensBis);
     Diagrammdaten daten;
     daten.beschreibung = beschreibung(auswertung);
     daten.x = {"Zyklus n", -0.5, std::max(1, letzter) + 0.5};

@@ -67,7 +67,9 @@ struct Diagrammdaten
     std::optional<Linienreihe> beste;
 };
 
-Diagrammdaten diagrammdaten(const LaufAuswertung& auswertung);
+// The x axis runs over the run's cycles, and at least to `mindestensBis`
+// (a class's games may be longer than the teacher's own).
+Diagrammdaten diagrammdaten(const LaufAuswertung& auswertung, int mindestensBis = 0);
 
 // What screen readers call the plot.
 std::string diagrammName();

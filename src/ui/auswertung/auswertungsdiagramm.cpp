@@ -49,9 +49,9 @@ void Auswertungsdiagramm::setZoom(double zoom)
     }
 }
 
-void Auswertungsdiagramm::zeigen(const LaufAuswertung& auswertung)
+void Auswertungsdiagramm::zeigen(const LaufAuswertung& auswertung, int mindestensBis)
 {
-    const Diagrammdaten daten = diagrammdaten(auswertung);
+    const Diagrammdaten daten = diagrammdaten(auswertung, mindestensBis);
     if (fortschreibbar(auswertung))
         fortschreiben(daten);
     else

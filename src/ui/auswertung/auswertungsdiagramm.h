@@ -27,7 +27,8 @@ public:
 
     // Shows the run; a run that only grew since the last call is extended,
     // at a cost that does not grow with its length.
-    void zeigen(const LaufAuswertung& auswertung);
+    // `mindestensBis`: the x axis runs at least to this cycle.
+    void zeigen(const LaufAuswertung& auswertung, int mindestensBis = 0);
     // Text grows with the main window's projector zoom.
     void setZoom(double zoom);
 

@@ -89,7 +89,7 @@ void Form1::createMenus()
 void Form1::klassenspielOeffnen()
 {
     if (!m_klassenspiel)
-        m_klassenspiel = new Klassenspielfenster(this);
+        m_klassenspiel = new Klassenspielfenster(*this, this);
     m_klassenspiel->show();
     m_klassenspiel->raise();
     m_klassenspiel->activateWindow();

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "klassenspielfenster.h"
 
+#include "auswertungsdiagramm.h"
+#include "deutschezahl.h"
 #include "klassenprotokoll.h"
+#include "laufauswertung.h"
+#include "spielzugang.h"
 #include "klassenserver.h"
 #include "klassensitzung.h"
 #include "qrbild.h"
@@ -13,6 +17,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QNetworkInterface>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -65,8 +70,9 @@ QString statusText(const Schueler& s)
 
 } // namespace
 
-Klassenspielfenster::Klassenspielfenster(QWidget* parent)
+Klassenspielfenster::Klassenspielfenster(Spielzugang& spiel, QWidget* parent)
     : QWidget(parent, Qt::Window)
+    , m_spiel(spiel)
     , m_code(neuerKlassencode())
 {
     setWindowTitle(QStringLiteral("Klassenspiel – Kettenbrief"));
@@ -98,6 +104,7 @@ void Klassenspielfenster::sitzungBeginnen()
                              QStringLiteral("Die letzte Klassensitzung ist nicht lesbar; es beginnt eine neue."));
     m_code = m_server->code();
     connect(m_server.get(), &Klassenserver::geaendert, this, &Klassenspielfenster::tabelleFuellen);
+    m_spiel.beiAenderung(this, [this] { diagrammZeigen(); });
 }
 
 QString Klassenspielfenster::adresse() const
@@ -133,8 +140,17 @@ void Klassenspielfenster::aufbauen()
     raster->addWidget(m_adresse, 0, 0);
     raster->addWidget(m_qr, 0, 1, 2, 1, Qt::AlignRight | Qt::AlignTop);
     raster->addWidget(m_hinweis, 1, 0);
-    raster->addWidget(m_tabelle, 2, 0, 1, 2);
-    resize(900, 640);
+    m_diagramm = new Auswertungsdiagramm(this);
+    m_bestesT = new QLabel(this);
+    m_uebernehmen = new QPushButton(QStringLiteral("Bestes t der &Klasse übernehmen"), this);
+    connect(m_uebernehmen, &QPushButton::clicked, this, &Klassenspielfenster::bestesTUebernehmen);
+    raster->addWidget(m_tabelle, 2, 0);
+    raster->addWidget(m_diagramm, 2, 1);
+    raster->addWidget(m_bestesT, 3, 0);
+    raster->addWidget(m_uebernehmen, 3, 1, Qt::AlignRight);
+    raster->setColumnStretch(0, 2);
+    raster->setColumnStretch(1, 3);
+    resize(1280, 760);
 }
 
 void Klassenspielfenster::anzeigen()
@@ -174,4 +190,28 @@ void Klassenspielfenster::tabelleFuellen()
         for (int spalte = 0; spalte < zellen.size(); ++spalte)
             m_tabelle->setItem(zeile, spalte, new QTableWidgetItem(zellen[spalte]));
     }
+    diagrammZeigen();
+}
+
+// The teacher's game as the run, the class as its many games.
+void Klassenspielfenster::diagrammZeigen()
+{
+    if (!m_server)
+        return;
+    const double p = m_spiel.wachstumsrate();
+    const auto klasse = alsEnsemble(m_server->stand().kurven(), p);
+    const LaufAuswertung auswertung = laufAuswerten(m_spiel.spielfeld(), p, m_spiel.exponentT(), klasse);
+    m_diagramm->zeigen(auswertung, klasse ? klasse->auftrag.zyklen : 0);
+    const bool gefunden = klasse && klasse->anpassung.gefunden;
+    m_uebernehmen->setEnabled(gefunden);
+    m_bestesT->setText(gefunden ? QStringLiteral("Zum Mittel der Klasse passt t = %1 am besten.")
+                                      .arg(QString::fromStdString(deutscheZahlKurz(klasse->anpassung.t, 3)))
+                                : QString());
+}
+
+void Klassenspielfenster::bestesTUebernehmen()
+{
+    const auto klasse = alsEnsemble(m_server->stand().kurven(), m_spiel.wachstumsrate());
+    if (klasse && klasse->anpassung.gefunden)
+        m_spiel.exponentUebernehmen(klasse->anpassung.t);
 }

@@ -5,16 +5,21 @@
 
 #include <memory>
 
+class Auswertungsdiagramm;
 class Klassenserver;
 class QLabel;
+class QPushButton;
 class QTableWidget;
+class Spielzugang;
 
 // "Klassenspiel – Kettenbrief": while it is open, the program serves the
 // page to the pupils' devices on the school's network and gathers their
 // games. It shows the address to type and its QR code, the class code,
-// and a row per pupil: game number, nickname, cycle, A(n), whether the
-// game replays and whether the page is connected. Closing it stops
-// serving at once.
+// a row per pupil (game number, nickname, cycle, A(n), whether the game
+// replays and whether the page is connected) and the evaluation's plot
+// with the class as its many games: their mean and band beside the
+// teacher's own game and its Verhulst curve. One click takes the t that
+// fits the class's mean best. Closing it stops serving at once.
 class Klassenspielfenster : public QWidget
 {
     Q_OBJECT
@@ -23,7 +28,7 @@ public:
     // The port the teacher sees; another free one when it is taken.
     static constexpr quint16 vorgabePort = 47100;
 
-    explicit Klassenspielfenster(QWidget* parent = nullptr);
+    Klassenspielfenster(Spielzugang& spiel, QWidget* parent = nullptr);
     ~Klassenspielfenster() override;
 
     // The address the pupils open, "" while the program does not serve.
@@ -35,11 +40,17 @@ private:
     void sitzungBeginnen();
     void anzeigen();
     void tabelleFuellen();
+    void diagrammZeigen();
+    void bestesTUebernehmen();
 
+    Spielzugang& m_spiel;
     QString m_code;
     std::unique_ptr<Klassenserver> m_server;
     QLabel* m_adresse = nullptr;
     QLabel* m_qr = nullptr;
     QLabel* m_hinweis = nullptr;
     QTableWidget* m_tabelle = nullptr;
+    Auswertungsdiagramm* m_diagramm = nullptr;
+    QLabel* m_bestesT = nullptr;
+    QPushButton* m_uebernehmen = nullptr;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "klassenstand.h"
 
+#include "anpassung.h"
 #include "ensemblespiele.h"
 
 #include <algorithm>
@@ -79,4 +80,18 @@ Klassenkurven Klassenstand::kurven() const
         k.quantil90.push_back(quantil(werte, 90));
         k.anzahlSchueler.push_back(static_cast<int>(werte.size()));
     }
+}
+
+std::optional<EnsembleKurven> alsEnsemble(const Klassenkurven& kurven, double p)
+{
+    if (kurven.mittel.empty())
+        return std::nullopt;
+    EnsembleKurven ensemble;
+    ensemble.auftrag = {kurven.anzahlSchueler.front(), static_cast<int>(kurven.mittel.front()), p,
+                        static_cast<int>(kurven.mittel.size()) - 1, 1};
+    ensemble.mittel = kurven.mittel;
+    ensemble.quantil10 = kurven.quantil10;
+    ensemble.quantil90 = kurven.quantil90;
+    ensemble.anpassung = besteAnpassung(ensemble.mittel, p);
+    return ensemble;
 }

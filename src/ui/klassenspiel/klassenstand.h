@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ensemblespiele.h"
 #include "klassennachricht.h"
 
 #include <QString>
@@ -36,6 +37,11 @@ struct Klassenkurven
     std::vector<double> quantil90;
     std::vector<int> anzahlSchueler;
 };
+
+// The class's curves as many games, for the evaluation's plot and fit:
+// the class is the ensemble, its best t the fit on its mean at `p`. None
+// while no game replayed.
+std::optional<EnsembleKurven> alsEnsemble(const Klassenkurven& kurven, double p);
 
 class Klassenstand
 {

@@ -3,6 +3,7 @@
 // the table, the table's header, cells and marks, the plot's series, and
 // the texts of many games. Each run is made up here, so every figure in
 // the expected texts is known.
+#include "arbeitsblattseite.h"
 #include "auswertungszeilen.h"
 #include "diagrammdaten.h"
 #include "diagrammsvg.h"
@@ -89,6 +90,7 @@ private slots:
     void diagrammOhneBestesT();
     void diagrammbild_data();
     void diagrammbild();
+    void arbeitsblattSeite();
     void vieleSpiele_data();
     void vieleSpiele();
 };
@@ -269,27 +271,57 @@ void TestAuswertungstexte::alsText()
                             "1\t15\t5\t15,0\t14,9\n"));
 }
 
+// The page's printed worksheet: no style attribute (the page's policy
+// would drop it), every row of the table, the measures as CSS lengths.
+void TestAuswertungstexte::arbeitsblattSeite()
+{
+    const LaufAuswertung a = gespielt();
+    const Arbeitsblattseite seite = arbeitsblattseite(a, "9. Dezember 2026");
+    const QString html = QString::fromStdString(seite.html);
+    QVERIFY(!html.contains(QStringLiteral(" style=")));
+    QCOMPARE(seite.zyklen, int(a.anzahlen.size()));
+    QCOMPARE(html.count(QStringLiteral("<tr>")), seite.zyklen + 1);
+    QVERIFY(html.contains(QStringLiteral("Datum: 9. Dezember 2026")));
+    QVERIFY(html.contains(QStringLiteral("<h2>Meine Beobachtungen</h2>")));
+    QCOMPARE(html.count(QStringLiteral("class=\"blattLinie\"")), 5);
+    const auto mass = [&](const char* name) {
+        for (const auto& [n, wert] : seite.masse)
+            if (n == name)
+                return QString::fromStdString(wert);
+        return QString();
+    };
+    QCOMPARE(mass("rand"), QStringLiteral("15mm"));
+    QCOMPARE(mass("breite"), QStringLiteral("180mm"));
+    QCOMPARE(mass("tabelle"), QStringLiteral("8pt"));
+    QCOMPARE(mass("spalten").toDouble(), Auswertungszeilen(a).spaltenAnzahl() - 0.5);
+    QCOMPARE(QString::fromStdString(arbeitsblattPapier()), QStringLiteral("@page { size: A4 portrait; margin: 15mm; }"));
+}
+
 void TestAuswertungstexte::diagrammAchsen_data()
 {
     QTest::addColumn<int>("letzter");
+    QTest::addColumn<int>("mindestensBis");
     QTest::addColumn<double>("bis");
     QTest::addColumn<double>("schritt");
-    QTest::newRow("cycle 0 shows two") << 0 << 1.5 << 1.0;
-    QTest::newRow("12 labels") << 12 << 12.5 << 1.0;
-    QTest::newRow("13 cycles: every second") << 13 << 13.5 << 2.0;
-    QTest::newRow("60 cycles") << 60 << 60.5 << 5.0;
-    QTest::newRow("the whole history") << 1200 << 1200.5 << 100.0;
-    QTest::newRow("beyond every step") << 7000 << 7000.5 << 1000.0;
+    QTest::newRow("cycle 0 shows two") << 0 << 0 << 1.5 << 1.0;
+    QTest::newRow("12 labels") << 12 << 0 << 12.5 << 1.0;
+    QTest::newRow("13 cycles: every second") << 13 << 0 << 13.5 << 2.0;
+    QTest::newRow("60 cycles") << 60 << 0 << 60.5 << 5.0;
+    QTest::newRow("the whole history") << 1200 << 0 << 1200.5 << 100.0;
+    QTest::newRow("beyond every step") << 7000 << 0 << 7000.5 << 1000.0;
+    QTest::newRow("a class's games longer than the run") << 3 << 13 << 13.5 << 2.0;
+    QTest::newRow("a class's games shorter: the run's axis") << 13 << 4 << 13.5 << 2.0;
 }
 
 void TestAuswertungstexte::diagrammAchsen()
 {
     QFETCH(int, letzter);
+    QFETCH(int, mindestensBis);
     QFETCH(double, bis);
     QFETCH(double, schritt);
     LaufAuswertung a;
     a.anzahlen.assign(std::size_t(letzter) + 1, 10.0);
-    const Diagrammdaten daten = diagrammdaten(a);
+    const Diagrammdaten daten = diagrammdaten(a, mindestensBis);
     QCOMPARE(daten.x.von, -0.5);
     QCOMPARE(daten.x.bis, bis);
     QCOMPARE(daten.xSchritt, schritt);

@@ -5,6 +5,7 @@
 #include "klassenprotokoll.h"
 #include "klassenserver.h"
 #include "klassensitzung.h"
+#include "qrbild.h"
 #include "klassenstand.h"
 #include "spielfeld.h"
 #include "spielnummer.h"
@@ -60,6 +61,8 @@ private slots:
     void klasseVoll();
     void sitzungUeberdauert();
     void serverImNetz();
+    void feindlicheVerbindungen();
+    void qrCode();
 };
 
 void TestKlassenspiel::nachrichten_data()
@@ -225,6 +228,55 @@ void TestKlassenspiel::serverImNetz()
     QVERIFY(s.verbunden);
     seiteDesSchuelers.close();
     QTRY_VERIFY_WITH_TIMEOUT(!server.stand().schueler().front().verbunden, 5000);
+}
+
+// What no page sends: a flood, a frame beyond the bound, another path.
+// Each is refused or cut off, and the class stays as it was.
+void TestKlassenspiel::feindlicheVerbindungen()
+{
+    Klassenserver server(QByteArrayLiteral("<html><head></head></html>"), QStringLiteral("K7Q2"), 40);
+    QVERIFY(server.starten(0));
+    const QString basis = QStringLiteral("ws://127.0.0.1:%1").arg(server.port());
+
+    QWebSocket flut;
+    QStringList antworten;
+    connect(&flut, &QWebSocket::textMessageReceived, this, [&](const QString& t) { antworten << t; });
+    flut.open(QUrl(basis + klassenprotokoll::pfad));
+    QVERIFY(QSignalSpy(&flut, &QWebSocket::connected).wait(5000));
+    for (int i = 0; i < klassenprotokoll::nachrichtenProSekunde + 5; ++i)
+        flut.sendTextMessage(QStringLiteral("{}"));
+    QTRY_COMPARE_WITH_TIMEOUT(antworten.size(), klassenprotokoll::nachrichtenProSekunde + 5, 5000);
+    QCOMPARE(antworten.count(QStringLiteral("{\"art\":\"fehler\",\"text\":\"Zu viele Nachrichten; bitte langsamer.\"}")), 5);
+
+    QWebSocket riese;
+    riese.open(QUrl(basis + klassenprotokoll::pfad));
+    QVERIFY(QSignalSpy(&riese, &QWebSocket::connected).wait(5000));
+    QSignalSpy getrennt(&riese, &QWebSocket::disconnected);
+    riese.sendTextMessage(anmeldung(QStringLiteral("K7Q2"), QString(70000, QLatin1Char('x'))));
+    QVERIFY(getrennt.wait(5000));
+
+    QWebSocket anderswo;
+    QSignalSpy anderswoGetrennt(&anderswo, &QWebSocket::disconnected);
+    anderswo.open(QUrl(basis + QStringLiteral("/anders")));
+    QVERIFY(anderswoGetrennt.wait(5000));
+    QVERIFY(server.stand().schueler().empty());
+}
+
+// The address's code is drawn the right way round, with its quiet zone:
+// one pixel per module, four white modules around, a finder pattern in
+// three corners.
+void TestKlassenspiel::qrCode()
+{
+    // 26 characters at level M need version 2: 25 modules.
+    const QImage bild = qrBild(QStringLiteral("http://192.168.1.20:47100/"));
+    QCOMPARE(bild.size(), QSize(33, 33));
+    const auto schwarz = [&](int x, int y) { return bild.pixelIndex(x, y) == 0; };
+    for (int i = 0; i < 33; ++i)
+        QVERIFY(!schwarz(i, 0) && !schwarz(0, i) && !schwarz(i, 32) && !schwarz(32, i) && !schwarz(i, 3));
+    for (const QPoint ecke : {QPoint(4, 4), QPoint(22, 4), QPoint(4, 22)}) {
+        QVERIFY(schwarz(ecke.x(), ecke.y()) && schwarz(ecke.x() + 6, ecke.y() + 6));
+        QVERIFY(!schwarz(ecke.x() + 1, ecke.y() + 1) && schwarz(ecke.x() + 3, ecke.y() + 3));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestKlassenspiel)

@@ -130,6 +130,15 @@ void TestKlassenspiel::berichteUndKurven()
     QCOMPARE(k.mittel[1], (a[1] + b[1]) / 2.0);
     QCOMPARE(k.quantil10[1], std::min(a[1], b[1]) + 0.1 * std::abs(a[1] - b[1]));
     QCOMPARE(k.mittel[3], double(a[3]));
+
+    // The table as a spreadsheet takes it: a forged game shows no counts.
+    const auto tabelle = klassentabelle(stand);
+    QCOMPARE(tabelle.size(), std::size_t(4));
+    QCOMPARE(tabelle[0], (std::vector<std::string>{"Spiel", "Name", "Zyklus", "A(n)", "Stand", "A(0)", "A(1)", "A(2)",
+                                                   "A(3)"}));
+    QCOMPARE(tabelle[2], (std::vector<std::string>{"2", "Ben", "1", std::to_string(b[1]), "nachvollziehbar",
+                                                   std::to_string(b[0]), std::to_string(b[1]), "", ""}));
+    QCOMPARE(tabelle[3], (std::vector<std::string>{"3", "Eva", "0", "0", "nicht nachvollziehbar", "", "", "", ""}));
 }
 
 void TestKlassenspiel::klasseVoll()

@@ -2,6 +2,7 @@
 #include "klassenspielfenster.h"
 
 #include "auswertungsdiagramm.h"
+#include "csvtext.h"
 #include "deutschezahl.h"
 #include "klassenprotokoll.h"
 #include "laufauswertung.h"
@@ -144,6 +145,9 @@ void Klassenspielfenster::aufbauen()
     m_bestesT = new QLabel(this);
     m_uebernehmen = new QPushButton(QStringLiteral("Bestes t der &Klasse übernehmen"), this);
     connect(m_uebernehmen, &QPushButton::clicked, this, &Klassenspielfenster::bestesTUebernehmen);
+    auto* speichern = new QPushButton(QStringLiteral("Tabelle &speichern …"), this);
+    connect(speichern, &QPushButton::clicked, this, &Klassenspielfenster::tabelleSpeichern);
+    raster->addWidget(speichern, 4, 0, Qt::AlignLeft);
     raster->addWidget(m_tabelle, 2, 0);
     raster->addWidget(m_diagramm, 2, 1);
     raster->addWidget(m_bestesT, 3, 0);
@@ -207,6 +211,19 @@ void Klassenspielfenster::diagrammZeigen()
     m_bestesT->setText(gefunden ? QStringLiteral("Zum Mittel der Klasse passt t = %1 am besten.")
                                       .arg(QString::fromStdString(deutscheZahlKurz(klasse->anpassung.t, 3)))
                                 : QString());
+}
+
+// As the evaluation saves its table: German CSV, written whole or not at all.
+void Klassenspielfenster::tabelleSpeichern()
+{
+    if (!m_server)
+        return;
+    const QString pfad = m_ablage.zielWaehlen(this, QStringLiteral("Tabelle speichern"),
+                                              QStringLiteral("kettenbrief-klasse.csv"),
+                                              {{QStringLiteral("CSV-Tabelle für die Tabellenkalkulation"),
+                                                QStringLiteral("csv")}});
+    if (!pfad.isEmpty())
+        Dateiablage::schreiben(this, pfad, QByteArray::fromStdString(csvText(klassentabelle(m_server->stand()))));
 }
 
 void Klassenspielfenster::bestesTUebernehmen()

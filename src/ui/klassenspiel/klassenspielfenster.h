@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "dateiablage.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -42,6 +44,7 @@ private:
     void tabelleFuellen();
     void diagrammZeigen();
     void bestesTUebernehmen();
+    void tabelleSpeichern();
 
     Spielzugang& m_spiel;
     QString m_code;
@@ -53,4 +56,5 @@ private:
     Auswertungsdiagramm* m_diagramm = nullptr;
     QLabel* m_bestesT = nullptr;
     QPushButton* m_uebernehmen = nullptr;
+    Dateiablage m_ablage;
 };

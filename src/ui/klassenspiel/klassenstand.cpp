@@ -95,3 +95,28 @@ std::optional<EnsembleKurven> alsEnsemble(const Klassenkurven& kurven, double p)
     ensemble.anpassung = besteAnpassung(ensemble.mittel, p);
     return ensemble;
 }
+
+std::vector<std::vector<std::string>> klassentabelle(const Klassenstand& stand)
+{
+    std::size_t zyklen = 0;
+    for (const Schueler& s : stand.schueler())
+        zyklen = std::max(zyklen, s.nachgespielt.anzahlen.size());
+    std::vector<std::string> kopf{"Spiel", "Name", "Zyklus", "A(n)", "Stand"};
+    for (std::size_t n = 0; n < zyklen; ++n) {
+        std::string zelle = "A(";
+        zelle += std::to_string(n);
+        zelle += ')';
+        kopf.push_back(std::move(zelle));
+    }
+    std::vector<std::vector<std::string>> zeilen{kopf};
+    for (const Schueler& s : stand.schueler()) {
+        const bool gut = s.nachgespielt.nachvollziehbar;
+        std::vector<std::string> zeile{std::to_string(s.spiel), s.name.toStdString(), std::to_string(s.zyklus()),
+                                       std::to_string(s.anzahl()),
+                                       s.seq == 0 ? "ohne Bericht" : gut ? "nachvollziehbar" : "nicht nachvollziehbar"};
+        for (std::size_t n = 0; n < zyklen; ++n)
+            zeile.push_back(gut && n < s.nachgespielt.anzahlen.size() ? std::to_string(s.nachgespielt.anzahlen[n]) : "");
+        zeilen.push_back(std::move(zeile));
+    }
+    return zeilen;
+}

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 // The class as the teacher's program knows it: one pupil per page, each
@@ -37,6 +38,13 @@ struct Klassenkurven
     std::vector<double> quantil90;
     std::vector<int> anzahlSchueler;
 };
+
+class Klassenstand;
+
+// The class's table as the window shows it, header first, for a German
+// spreadsheet (csvText): game, nickname, cycle, A(n) and whether the game
+// replayed, then A(0), A(1), ... of each replayed game.
+std::vector<std::vector<std::string>> klassentabelle(const Klassenstand& stand);
 
 // The class's curves as many games, for the evaluation's plot and fit:
 // the class is the ensemble, its best t the fit on its mean at `p`. None

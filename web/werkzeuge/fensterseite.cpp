@@ -28,24 +28,6 @@ std::string farbe(int rgb)
     return puffer;
 }
 
-const char* artName(ControlKind art)
-{
-    switch (art) {
-    case ControlKind::Panel: return "Panel";
-    case ControlKind::Surface: return "Surface";
-    case ControlKind::Button: return "Button";
-    case ControlKind::PictureButton: return "PictureButton";
-    case ControlKind::TextBox: return "TextBox";
-    case ControlKind::BorderlessTextBox: return "BorderlessTextBox";
-    case ControlKind::Label: return "Label";
-    case ControlKind::VScrollBar: return "VScrollBar";
-    case ControlKind::HScrollBar: return "HScrollBar";
-    case ControlKind::Line: return "Line";
-    case ControlKind::Picture: return "Picture";
-    case ControlKind::Explanation: return "Explanation";
-    }
-    return "";
-}
 
 bool istTextfeld(const ControlSpec& s)
 {
@@ -243,6 +225,26 @@ Beschriftung beschriftung(const char* text)
     if (stelle == std::string_view::npos || stelle + 1 >= ganz.size())
         return {std::string(ganz), '\0'};
     return {verbunden({ganz.substr(0, stelle), ganz.substr(stelle + 1)}), ganz[stelle + 1]};
+}
+
+// The name of each kind of control, as the page's classes and the table's JSON have it.
+const char* artName(ControlKind art)
+{
+    switch (art) {
+    case ControlKind::Panel: return "Panel";
+    case ControlKind::Surface: return "Surface";
+    case ControlKind::Button: return "Button";
+    case ControlKind::PictureButton: return "PictureButton";
+    case ControlKind::TextBox: return "TextBox";
+    case ControlKind::BorderlessTextBox: return "BorderlessTextBox";
+    case ControlKind::Label: return "Label";
+    case ControlKind::VScrollBar: return "VScrollBar";
+    case ControlKind::HScrollBar: return "HScrollBar";
+    case ControlKind::Line: return "Line";
+    case ControlKind::Picture: return "Picture";
+    case ControlKind::Explanation: return "Explanation";
+    }
+    return "";
 }
 
 Fensterseite fensterseite(std::span<const ControlSpec> tabelle, std::span<const Menuebefehl> menue,

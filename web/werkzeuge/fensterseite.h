@@ -21,6 +21,9 @@ struct Fensterseite
     std::string stil;
 };
 
+// The kind's name, as the page's classes and the table's JSON have it ("TextBox").
+const char* artName(ControlKind art);
+
 // The caption without its "&", and the access key after it ('\0' for none).
 struct Beschriftung
 {

@@ -4,6 +4,8 @@
 // Writing the page's markup at build time: text and attributes escaped,
 // numbers as a script writes them.
 
+#include "xmltext.h"
+
 #include <charconv>
 #include <initializer_list>
 #include <string>
@@ -34,19 +36,10 @@ inline std::string px(double wert)
     return zahl(wert) + "px";
 }
 
+// Escaped as the plot's SVG is (the game layer's xmltext).
 inline std::string maskiert(std::string_view text)
 {
-    std::string aus;
-    for (char c : text) {
-        switch (c) {
-        case '&': aus += "&amp;"; break;
-        case '<': aus += "&lt;"; break;
-        case '>': aus += "&gt;"; break;
-        case '"': aus += "&quot;"; break;
-        default: aus += c;
-        }
-    }
-    return aus;
+    return xmlMaskiert(text);
 }
 
 inline std::string attribut(const char* name, std::string_view wert)

@@ -85,25 +85,6 @@ std::string liste(const std::vector<std::string>& werte, const char* trenner = "
     return ergebnis.append("]");
 }
 
-const char* artName(ControlKind art)
-{
-    switch (art) {
-    case ControlKind::Panel: return "Panel";
-    case ControlKind::Surface: return "Surface";
-    case ControlKind::Button: return "Button";
-    case ControlKind::PictureButton: return "PictureButton";
-    case ControlKind::TextBox: return "TextBox";
-    case ControlKind::BorderlessTextBox: return "BorderlessTextBox";
-    case ControlKind::Label: return "Label";
-    case ControlKind::VScrollBar: return "VScrollBar";
-    case ControlKind::HScrollBar: return "HScrollBar";
-    case ControlKind::Line: return "Line";
-    case ControlKind::Picture: return "Picture";
-    case ControlKind::Explanation: return "Explanation";
-    }
-    return "";
-}
-
 const char* schriftName(FontFace schrift)
 {
     switch (schrift) {

@@ -41,7 +41,7 @@ std::optional<int> Klassenstand::anmelden(const Anmeldung& anmeldung, QString& g
         grund = QStringLiteral("Die Klasse ist voll (%1 Plätze).").arg(m_hoechstens);
         return std::nullopt;
     }
-    m_schueler.push_back({anmeldung.kennung, anmeldung.name, spiel, 0, {}, {}, false});
+    m_schueler.push_back({anmeldung.kennung, anmeldung.name, spiel, 0, {}, {}, false, {}});
     return static_cast<int>(m_schueler.size()) - 1;
 }
 
@@ -52,7 +52,7 @@ bool Klassenstand::melden(int zeile, const Berichtsnachricht& nachricht)
         return false;
     s.seq = nachricht.seq;
     s.bericht = nachricht.bericht;
-    s.nachgespielt = nachspielen(nachricht.bericht);
+    s.nachgespielt = s.nachspieler.nachspielen(nachricht.bericht);
     return true;
 }
 

@@ -23,6 +23,7 @@ struct Schueler
     Spielbericht bericht;      // the last report taken
     Nachgespielt nachgespielt; // its replay
     bool verbunden = false;
+    Nachspieler nachspieler;   // goes on with each report from the last
 
     // The cycle reached and A(n) there, as the replay counted it.
     int zyklus() const;

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The teacher's side of the class game without its window, for the tests
-// that play it with real pages: serves the page given as the first argument
-// with class code K7Q2, keeps the session in the file of the second (and
-// continues it when it is there) on the port of the third (0: any free
-// one), prints {"port":N}, and after every change a line with the class as
-// it stands, until it is ended.
+// that play it with real pages and simulated pupils. Arguments: the page
+// to serve, the session file (continued when it is there), the port (0: any
+// free one) and the most pupils (else the window's default). The class code
+// is K7Q2. Prints {"port":N}, then, a moment after each change, a line with
+// the class as it stands; a line "tabelle" on its input prints the class's
+// table as the window saves it, and the class's mean per cycle.
+#include "klassenprotokoll.h"
 #include "klassenserver.h"
 
 #include <QCoreApplication>
@@ -12,9 +14,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSocketNotifier>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -24,26 +30,64 @@ void zeile(const QJsonObject& o)
     std::fflush(stdout);
 }
 
+QJsonObject klasse(const Klassenstand& stand)
+{
+    QJsonArray schueler;
+    for (const Schueler& s : stand.schueler())
+        schueler.append(QJsonObject{{"spiel", s.spiel}, {"name", s.name}, {"seq", s.seq}, {"zyklus", s.zyklus()},
+                                    {"anzahl", s.anzahl()}, {"nachvollziehbar", s.nachgespielt.nachvollziehbar},
+                                    {"verbunden", s.verbunden}});
+    return {{"schueler", schueler}};
+}
+
+QJsonObject tabelle(const Klassenstand& stand)
+{
+    QJsonArray zeilen;
+    for (const auto& reihe : klassentabelle(stand)) {
+        QJsonArray zellen;
+        for (const std::string& zelle : reihe)
+            zellen.append(QString::fromStdString(zelle));
+        zeilen.append(zellen);
+    }
+    QJsonArray mittel;
+    for (double m : stand.kurven().mittel)
+        mittel.append(m);
+    return {{"tabelle", zeilen}, {"mittel", mittel}};
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication anwendung(argc, argv);
-    QFile seite(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
+    const QStringList argumente = anwendung.arguments();
+    QFile seite(argumente.value(1));
     if (!seite.open(QIODevice::ReadOnly))
         return 2;
-    Klassenserver server(seite.readAll(), QStringLiteral("K7Q2"), 40);
-    const QString datei = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-    if (!server.starten(argc > 3 ? static_cast<quint16>(std::atoi(argv[3])) : 0) ||
+    const int hoechstens = argc > 4 ? std::atoi(argv[4]) : klassenprotokoll::vorgabeSchueler;
+    Klassenserver server(seite.readAll(), QStringLiteral("K7Q2"), hoechstens);
+    const QString datei = argumente.value(2);
+    if (!server.starten(static_cast<quint16>(argumente.value(3).toUInt())) ||
         (!datei.isEmpty() && !server.sitzungsdateiSetzen(datei, QFile::exists(datei))))
         return 3;
-    QObject::connect(&server, &Klassenserver::geaendert, [&server] {
-        QJsonArray schueler;
-        for (const Schueler& s : server.stand().schueler())
-            schueler.append(QJsonObject{{"spiel", s.spiel}, {"name", s.name}, {"seq", s.seq}, {"zyklus", s.zyklus()},
-                                        {"anzahl", s.anzahl()}, {"nachvollziehbar", s.nachgespielt.nachvollziehbar},
-                                        {"verbunden", s.verbunden}});
-        zeile({{"schueler", schueler}});
+    // Sixty pupils change the class hundreds of times a second: one line per
+    // moment is what a test can read.
+    QTimer melden;
+    melden.setSingleShot(true);
+    melden.setInterval(50);
+    QObject::connect(&melden, &QTimer::timeout, [&server] { zeile(klasse(server.stand())); });
+    QObject::connect(&server, &Klassenserver::geaendert, &melden, [&melden] {
+        if (!melden.isActive())
+            melden.start();
+    });
+    QSocketNotifier eingabe(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&eingabe, &QSocketNotifier::activated, [&server, &eingabe] {
+        char puffer[256];
+        const ssize_t gelesen = ::read(STDIN_FILENO, puffer, sizeof puffer);
+        if (gelesen <= 0)
+            eingabe.setEnabled(false);
+        else if (std::string(puffer, static_cast<std::size_t>(gelesen)).find("tabelle") != std::string::npos)
+            zeile(tabelle(server.stand()));
     });
     zeile({{"port", server.port()}});
     return QCoreApplication::exec();

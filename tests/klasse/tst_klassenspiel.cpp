@@ -149,6 +149,14 @@ void TestKlassenspiel::klasseVoll()
     QVERIFY(stand.anmelden({"K", "B", "2", 0}, grund));
     QVERIFY(!stand.anmelden({"K", "C", "3", 0}, grund));
     QCOMPARE(grund, QStringLiteral("Die Klasse ist voll (2 Plätze)."));
+    // The teacher makes room; then fewer again: nobody is sent away, and who comes back gets in.
+    stand.hoechstensSetzen(3);
+    QCOMPARE(stand.anmelden({"K", "C", "3", 0}, grund), std::optional<int>(2));
+    stand.hoechstensSetzen(1);
+    QCOMPARE(stand.schueler().size(), std::size_t(3));
+    QCOMPARE(stand.anmelden({"K", "A", "1", 0}, grund), std::optional<int>(0));
+    QVERIFY(!stand.anmelden({"K", "D", "4", 0}, grund));
+    QCOMPARE(grund, QStringLiteral("Die Klasse ist voll (1 Platz)."));
 }
 
 // The session file brings the class back as it was, every report replayed

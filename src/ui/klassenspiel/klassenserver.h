@@ -37,6 +37,7 @@ public:
     // False when the file cannot be read or written.
     bool sitzungsdateiSetzen(const QString& datei, bool fortsetzen);
     const Klassenstand& stand() const { return m_stand; }
+    void hoechstensSetzen(int hoechstens) { m_stand.hoechstensSetzen(hoechstens); }
 
 signals:
     // A pupil came, went or sent a report.

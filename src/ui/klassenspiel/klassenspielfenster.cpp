@@ -10,6 +10,7 @@
 #include "klassenserver.h"
 #include "klassensitzung.h"
 #include "qrbild.h"
+#include "spielnummer.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -19,6 +20,7 @@
 #include <QMessageBox>
 #include <QNetworkInterface>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -148,6 +150,17 @@ void Klassenspielfenster::aufbauen()
     auto* speichern = new QPushButton(QStringLiteral("Tabelle &speichern …"), this);
     connect(speichern, &QPushButton::clicked, this, &Klassenspielfenster::tabelleSpeichern);
     raster->addWidget(speichern, 4, 0, Qt::AlignLeft);
+    m_hoechstens = new QSpinBox(this);
+    m_hoechstens->setRange(1, hoechsteSpielnummer);
+    m_hoechstens->setValue(klassenprotokoll::vorgabeSchueler);
+    m_hoechstens->setPrefix(QStringLiteral("Höchstens "));
+    m_hoechstens->setSuffix(QStringLiteral(" Schüler"));
+    m_hoechstens->setAccessibleName(QStringLiteral("Höchstzahl der Schüler"));
+    connect(m_hoechstens, &QSpinBox::valueChanged, this, [this](int n) {
+        if (m_server)
+            m_server->hoechstensSetzen(n);
+    });
+    raster->addWidget(m_hoechstens, 4, 1, Qt::AlignRight);
     raster->addWidget(m_tabelle, 2, 0);
     raster->addWidget(m_diagramm, 2, 1);
     raster->addWidget(m_bestesT, 3, 0);

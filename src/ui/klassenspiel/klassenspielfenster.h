@@ -11,6 +11,7 @@ class Auswertungsdiagramm;
 class Klassenserver;
 class QLabel;
 class QPushButton;
+class QSpinBox;
 class QTableWidget;
 class Spielzugang;
 
@@ -21,7 +22,8 @@ class Spielzugang;
 // replays and whether the page is connected) and the evaluation's plot
 // with the class as its many games: their mean and band beside the
 // teacher's own game and its Verhulst curve. One click takes the t that
-// fits the class's mean best. Closing it stops serving at once.
+// fits the class's mean best. The teacher sets how many pupils may come.
+// Closing it stops serving at once.
 class Klassenspielfenster : public QWidget
 {
     Q_OBJECT
@@ -56,5 +58,6 @@ private:
     Auswertungsdiagramm* m_diagramm = nullptr;
     QLabel* m_bestesT = nullptr;
     QPushButton* m_uebernehmen = nullptr;
+    QSpinBox* m_hoechstens = nullptr;
     Dateiablage m_ablage;
 };

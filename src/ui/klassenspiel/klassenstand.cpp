@@ -3,6 +3,7 @@
 
 #include "anpassung.h"
 #include "ensemblespiele.h"
+#include "spielnummer.h"
 
 #include <algorithm>
 
@@ -18,7 +19,7 @@ int Schueler::anzahl() const
 
 int Klassenstand::naechstesFreiesSpiel() const
 {
-    for (int spiel = 1; spiel <= 99; ++spiel)
+    for (int spiel = 1; spiel <= hoechsteSpielnummer; ++spiel)
         if (std::none_of(m_schueler.begin(), m_schueler.end(), [spiel](const Schueler& s) { return s.spiel == spiel; }))
             return spiel;
     return 0;
@@ -33,12 +34,13 @@ std::optional<int> Klassenstand::anmelden(const Anmeldung& anmeldung, QString& g
         return static_cast<int>(i);
     }
     // A page that comes back to a restarted program keeps its game, if still free.
-    const bool frei = anmeldung.spiel >= 1 && anmeldung.spiel <= 99 &&
+    const bool frei = anmeldung.spiel >= 1 && anmeldung.spiel <= hoechsteSpielnummer &&
                       std::none_of(m_schueler.begin(), m_schueler.end(),
                                    [&](const Schueler& s) { return s.spiel == anmeldung.spiel; });
     const int spiel = frei ? anmeldung.spiel : naechstesFreiesSpiel();
     if (static_cast<int>(m_schueler.size()) >= m_hoechstens || spiel == 0) {
-        grund = QStringLiteral("Die Klasse ist voll (%1 Plätze).").arg(m_hoechstens);
+        grund = m_hoechstens == 1 ? QStringLiteral("Die Klasse ist voll (1 Platz).")
+                                  : QStringLiteral("Die Klasse ist voll (%1 Plätze).").arg(m_hoechstens);
         return std::nullopt;
     }
     m_schueler.push_back({anmeldung.kennung, anmeldung.name, spiel, 0, {}, {}, false, {}});

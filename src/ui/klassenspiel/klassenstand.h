@@ -69,6 +69,8 @@ public:
 
     const std::vector<Schueler>& schueler() const { return m_schueler; }
     int hoechstens() const { return m_hoechstens; }
+    // Fewer than have come already sends nobody away; it keeps out the next.
+    void hoechstensSetzen(int hoechstens) { m_hoechstens = hoechstens; }
     Klassenkurven kurven() const;
 
 private:

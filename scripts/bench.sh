@@ -12,6 +12,8 @@ cmake --build --preset bench -j"$(nproc)" >/dev/null
 "$build_dir"/bench/bench_auswertung
 "$build_dir"/bench/bench_auswertungsfenster
 "$build_dir"/bench/bench_speicher
+# A pupil's commit on its way to the teacher's plot, sixty pupils against one.
+"$build_dir"/bench/bench_klassenspiel "$build_dir"/tests/klassenschwarm
 # Start-up and peak memory of the real window: its own Xvfb, the lesson of
 # tests/e2e/unterrichtsstunde.py worked through xdotool. Debian's python3
 # first, as it has the AT-SPI bindings the lesson reads the window with.

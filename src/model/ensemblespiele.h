@@ -48,6 +48,9 @@ struct EnsembleKurven
     std::vector<double> quantil10;  // 10 % quantile of the N counts
     std::vector<double> quantil90;  // 90 % quantile of the N counts
     BesteAnpassung anpassung;       // the best t for the mean (besteAnpassung)
+    // Each game's A(0), A(1), ... where they are to be seen one by one (a
+    // class's own games); empty for the many games the program plays.
+    std::vector<std::vector<int>> einzelspiele;
 };
 
 // The quantile of `prozent` % (0 .. 100) of values sorted in ascending order

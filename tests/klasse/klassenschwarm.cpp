@@ -8,10 +8,7 @@
 // When every pupil is done it prints one line per pupil with what the
 // teacher must hold, and ends.
 #include "klassenprotokoll.h"
-#include "spielbericht.h"
-#include "spielfeld.h"
-#include "spielnummer.h"
-#include "standardzufallsquelle.h"
+#include "schuelerspiel.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -84,12 +81,12 @@ public:
 
     QJsonObject erwartet() const
     {
-        QJsonObject o{{"kennung", kennung()}, {"spiel", m_bericht.nummer}};
+        QJsonObject o{{"kennung", kennung()}, {"spiel", m_spiel.bericht.nummer}};
         if (m_rolle == Rolle::falscherCode)
             return {{"kennung", kennung()}, {"abgewiesen", true}};
         o["ehrlich"] = m_rolle != Rolle::faelscht;
         QJsonArray anzahlen;
-        for (int a : m_anzahlen)
+        for (int a : m_spiel.anzahlen)
             anzahlen.append(a);
         o["anzahlen"] = anzahlen;
         return o;
@@ -103,7 +100,7 @@ private:
         const QString code = m_rolle == Rolle::falscherCode ? QStringLiteral("XXXX") : m_code;
         m_socket.sendTextMessage(alsText({{"art", "anmelden"}, {"code", code},
                                           {"name", QStringLiteral("Schwarm %1").arg(m_nummer)},
-                                          {"kennung", kennung()}, {"spiel", m_bericht.nummer}}));
+                                          {"kennung", kennung()}, {"spiel", m_spiel.bericht.nummer}}));
     }
 
     void empfangen(const QString& text)
@@ -121,13 +118,9 @@ private:
     void angemeldet(int spiel)
     {
         m_angemeldet = true;
-        if (m_bericht.nummer == 0) {
-            // The first time: the game the teacher gave, from its seed.
-            m_bericht = {spiel, {{10, {}}}};
-            m_zufall = StandardZufallsquelle(*spielStartwert(spiel));
-            m_feld.allesZuruecksetzen();
-            (void)m_feld.startSpielerSetzen(10, m_zufall);
-            m_anzahlen = {m_feld.spielerZaehlen()};
+        if (m_spiel.bericht.nummer == 0) {
+            // The first time: the game the teacher gave.
+            m_spiel.beginnen(spiel);
             m_takt.start();
         }
         senden();
@@ -157,17 +150,10 @@ private:
             m_takt.stop();
             return;
         }
-        Zyklusbericht zyklus;
-        const double p = 1 + m_nummer % 4;
-        for (int d = 0; d < 1 + m_nummer % 2; ++d) {
-            (void)m_feld.zielsuche(p, m_zufall);
-            zyklus.durchgaenge.push_back(p);
-        }
-        zyklus.anzahl = m_feld.zyklusAbschliessen().anzahlSpieler;
-        m_anzahlen.push_back(zyklus.anzahl);
+        Zyklusbericht zyklus = m_spiel.zyklus(1 + m_nummer % 4, 1 + m_nummer % 2);
         if (m_rolle == Rolle::faelscht && m_zyklen >= 20)
             zyklus.anzahl -= 1;
-        m_bericht.starts.back().zyklen.push_back(zyklus);
+        m_spiel.bericht.starts.back().zyklen.push_back(zyklus);
         ++m_zyklen;
         if (m_rolle == Rolle::trennt && (m_zyklen == 10 || m_zyklen == 25)) {
             m_socket.abort();
@@ -179,7 +165,7 @@ private:
 
     void senden()
     {
-        const QString bericht = QString::fromStdString(klassenprotokoll::berichtNachricht(m_bericht, ++m_seq));
+        const QString bericht = QString::fromStdString(klassenprotokoll::berichtNachricht(m_spiel.bericht, ++m_seq));
         if (m_rolle == Rolle::muell)
             muellSenden();
         m_socket.sendTextMessage(bericht);
@@ -199,7 +185,7 @@ private:
         case 1: m_socket.sendTextMessage(QStringLiteral(R"({"art":"bericht","seq":"drei","spiel":1})")); break;
         case 2: m_socket.sendBinaryMessage(QByteArray(16, '\xff')); break;
         case 3:
-            m_socket.sendTextMessage(alsText({{"art", "bericht"}, {"seq", 1000000}, {"spiel", m_bericht.nummer % 99 + 1},
+            m_socket.sendTextMessage(alsText({{"art", "bericht"}, {"seq", 1000000}, {"spiel", m_spiel.bericht.nummer % 99 + 1},
                                               {"starts", QJsonArray{}}}));
             break;
         default:
@@ -223,10 +209,7 @@ private:
     bool m_angemeldet = false;
     bool m_fertig = false;
     bool m_zuGrossGesendet = false;
-    Spielbericht m_bericht;
-    StandardZufallsquelle m_zufall;
-    Spielfeld m_feld;
-    std::vector<int> m_anzahlen; // as the pupil saw them
+    Schuelerspiel m_spiel;
     int m_zyklen = 0;
     int m_seq = 0;
     int m_bestaetigt = 0;

@@ -3,6 +3,7 @@
 // class takes reports, and the server on the loopback, spoken to as a
 // pupil's page speaks.
 #include "klassenprotokoll.h"
+#include "diagrammdaten.h"
 #include "klassenserver.h"
 #include "klassensitzung.h"
 #include "qrbild.h"
@@ -130,6 +131,19 @@ void TestKlassenspiel::berichteUndKurven()
     QCOMPARE(k.mittel[1], (a[1] + b[1]) / 2.0);
     QCOMPARE(k.quantil10[1], std::min(a[1], b[1]) + 0.1 * std::abs(a[1] - b[1]));
     QCOMPARE(k.mittel[3], double(a[3]));
+    // The plot draws the replayed games one by one, faint, under one name.
+    const auto ensemble = alsEnsemble(k, 5);
+    QVERIFY(ensemble);
+    QCOMPARE(ensemble->einzelspiele, (std::vector<std::vector<int>>{a, b}));
+    LaufAuswertung lauf;
+    lauf.anzahlen = {10};
+    lauf.ensemble = ensemble;
+    const Diagrammdaten daten = diagrammdaten(lauf);
+    QCOMPARE(daten.einzelspiele.size(), std::size_t(2));
+    QCOMPARE(daten.einzelspiele[0].name, std::string("Einzelne Spiele"));
+    QCOMPARE(daten.einzelspiele[1].name, std::string());
+    QCOMPARE(daten.einzelspiele[1].punkte.back().y, double(b.back()));
+    QVERIFY(daten.einzelspiele[0].farbe.deckung < 255);
 
     // The table as a spreadsheet takes it: a forged game shows no counts.
     const auto tabelle = klassentabelle(stand);

@@ -24,6 +24,9 @@ constexpr Auswertungsfarbe mittelFarbe{230, 120, 0};
 // still plain on a projector.
 constexpr Auswertungsfarbe bandFarbe{140, 60, 200, 90};
 constexpr Auswertungsfarbe bandRandFarbe{110, 40, 170};
+// Grey and faint: thirty of them make a cloud behind the band, not a tangle.
+constexpr Auswertungsfarbe einzelspielFarbe{60, 60, 60, 70};
+constexpr double einzelspielBreite = 1.0;
 constexpr double kurvenbreite = 2.5;
 constexpr double bandRandbreite = 2.0;
 constexpr double balkenbreite = 0.6;
@@ -62,6 +65,15 @@ Linienreihe kurve(std::string name, Auswertungsfarbe farbe, const std::vector<do
                   std::vector<double> strichmuster = {})
 {
     return {std::move(name), farbe, kurvenbreite, punkte(werte, true), std::move(strichmuster)};
+}
+
+std::vector<Linienreihe> einzelspiele(const EnsembleKurven& ensemble)
+{
+    std::vector<Linienreihe> reihen;
+    for (const std::vector<int>& spiel : ensemble.einzelspiele)
+        reihen.push_back({reihen.empty() ? "Einzelne Spiele" : "", einzelspielFarbe, einzelspielBreite,
+                          punkte(std::vector<double>(spiel.begin(), spiel.end()), true), {}});
+    return reihen;
 }
 
 Bandreihe band(const EnsembleKurven& ensemble)
@@ -113,6 +125,7 @@ Diagrammdaten diagrammdaten(const LaufAuswertung& auswertung, int mindestensBis)
     daten.yMarken = yMarken;
     daten.balken = {"Spiel A(n)", balkenFarbe, balkenbreite, auswertung.anzahlen};
     if (const auto& ensemble = auswertung.ensemble) {
+        daten.einzelspiele = einzelspiele(*ensemble);
         daten.band = band(*ensemble);
         daten.mittel = kurve("Mittelwert der " + std::to_string(ensemble->auftrag.spiele) + " Spiele", mittelFarbe,
                              ensemble->mittel, gepunktet);

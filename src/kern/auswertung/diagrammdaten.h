@@ -15,7 +15,8 @@
 // to the 90 % quantile. x is the cycle, y the players.
 // Each curve has a line style of its own, so that a black-and-white copy
 // of the worksheet tells them apart: dash and gap lengths in line widths,
-// drawn with flat ends; none is a solid line.
+// drawn with flat ends; none is a solid line. Only a class's games, one
+// by one, are thin faint solid lines behind everything but the bars.
 struct Linienreihe
 {
     std::string name;
@@ -61,6 +62,7 @@ struct Diagrammdaten
     int yMarken = 0;       // labels from von to bis, evenly apart
     // Drawn in this order, the later in front, and so listed in the legend.
     Balkenreihe balken;
+    std::vector<Linienreihe> einzelspiele; // the first named, for the legend
     std::optional<Bandreihe> band;
     std::optional<Linienreihe> mittel;
     Linienreihe aktuell;

@@ -113,7 +113,11 @@ void Auswertungsdiagramm::aufbauen(const LaufAuswertung& auswertung, const Diagr
     m_ensembleMittel = auswertung.ensemble ? auswertung.ensemble->mittel : std::vector<double>{};
     achsenSetzen(daten);
     m_balken = balkenZeigen(daten.balken);
-    // Drawn after the bars, so in front of them.
+    // Drawn after the bars, so in front of them; the games one by one share one entry.
+    for (const Linienreihe& spiel : daten.einzelspiele)
+        if (QLineSeries* kurve = kurveZeigen(spiel); spiel.name.empty())
+            for (QLegendMarker* eintrag : chart()->legend()->markers(kurve))
+                eintrag->setVisible(false);
     if (daten.band)
         bandZeigen(*daten.band);
     if (daten.mittel)

@@ -41,6 +41,9 @@ Klassenserver::Klassenserver(QByteArray seite, QString code, int hoechstens, QOb
         return QHttpServerResponse("text/html; charset=utf-8", seiteFuerDieKlasse(host));
     });
     connect(m_http.get(), &QHttpServer::newWebSocketConnection, this, &Klassenserver::verbinden);
+    m_festhalten.setSingleShot(true);
+    m_festhalten.setInterval(0);
+    connect(&m_festhalten, &QTimer::timeout, this, &Klassenserver::festhalten);
 }
 
 Klassenserver::~Klassenserver()
@@ -66,11 +69,30 @@ bool Klassenserver::sitzungsdateiSetzen(const QString& datei, bool fortsetzen)
     return klassensitzung::speichern(m_datei, m_code, m_stand);
 }
 
-// Every change is on disk before the window shows it.
-void Klassenserver::geaendertMelden()
+void Klassenserver::geaendertMelden(bool speichern)
 {
-    if (!m_datei.isEmpty())
+    m_ungespeichert = m_ungespeichert || speichern;
+    if (!m_festhalten.isActive())
+        m_festhalten.start();
+}
+
+// A report is acknowledged once it is written, and a repeat of one not
+// written yet must wait for it too.
+void Klassenserver::bestaetigen(QWebSocket& socket, int seq)
+{
+    m_offeneBestaetigungen.emplace_back(&socket, seq);
+    geaendertMelden(false);
+}
+
+// Every change is on disk before the window shows it or a page hears of it.
+void Klassenserver::festhalten()
+{
+    if (m_ungespeichert && !m_datei.isEmpty())
         klassensitzung::speichern(m_datei, m_code, m_stand);
+    m_ungespeichert = false;
+    for (const auto& [socket, seq] : std::exchange(m_offeneBestaetigungen, {}))
+        if (socket)
+            socket->sendTextMessage(alsText({{"art", "erhalten"}, {"seq", seq}}));
     emit geaendert();
 }
 
@@ -151,7 +173,7 @@ void Klassenserver::antworten(Verbindung& v, const Klassennachricht& nachricht)
         v.zeile = *zeile;
         m_stand.verbindungSetzen(*zeile, true);
         socket.sendTextMessage(alsText({{"art", "angemeldet"}, {"spiel", m_stand.schueler()[*zeile].spiel}}));
-        geaendertMelden();
+        geaendertMelden(true);
         return;
     }
     const auto& bericht = std::get<Berichtsnachricht>(nachricht);
@@ -165,8 +187,8 @@ void Klassenserver::antworten(Verbindung& v, const Klassennachricht& nachricht)
     }
     // A repeat or a late duplicate is stored already: it is acknowledged and changes nothing.
     if (m_stand.melden(v.zeile, bericht))
-        geaendertMelden();
-    socket.sendTextMessage(alsText({{"art", "erhalten"}, {"seq", bericht.seq}}));
+        geaendertMelden(true);
+    bestaetigen(socket, bericht.seq);
 }
 
 void Klassenserver::getrennt(QWebSocket* socket)
@@ -180,6 +202,6 @@ void Klassenserver::getrennt(QWebSocket* socket)
     m_verbindungen.erase(gefunden);
     if (zeile >= 0) {
         m_stand.verbindungSetzen(zeile, false);
-        emit geaendert();
+        geaendertMelden(false);
     }
 }

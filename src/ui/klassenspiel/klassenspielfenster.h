@@ -3,6 +3,8 @@
 
 #include "dateiablage.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -43,6 +45,7 @@ private:
     void aufbauen();
     void sitzungBeginnen();
     void anzeigen();
+    void klasseGeaendert();
     void tabelleFuellen();
     void diagrammZeigen();
     void bestesTUebernehmen();
@@ -60,4 +63,6 @@ private:
     QPushButton* m_uebernehmen = nullptr;
     QSpinBox* m_hoechstens = nullptr;
     Dateiablage m_ablage;
+    QTimer m_auffrischen;
+    QElapsedTimer m_zuletztAufgefrischt;
 };

@@ -66,6 +66,9 @@ void Klassenstand::verbindungSetzen(int zeile, bool verbunden)
 Klassenkurven Klassenstand::kurven() const
 {
     Klassenkurven k;
+    for (const Schueler& s : m_schueler)
+        if (s.nachgespielt.nachvollziehbar)
+            k.spiele.push_back(s.nachgespielt.anzahlen);
     for (std::size_t n = 0;; ++n) {
         std::vector<int> werte;
         for (const Schueler& s : m_schueler)
@@ -95,6 +98,7 @@ std::optional<EnsembleKurven> alsEnsemble(const Klassenkurven& kurven, double p)
     ensemble.quantil10 = kurven.quantil10;
     ensemble.quantil90 = kurven.quantil90;
     ensemble.anpassung = besteAnpassung(ensemble.mittel, p);
+    ensemble.einzelspiele = kurven.spiele;
     return ensemble;
 }
 

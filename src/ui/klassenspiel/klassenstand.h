@@ -38,6 +38,7 @@ struct Klassenkurven
     std::vector<double> quantil10;
     std::vector<double> quantil90;
     std::vector<int> anzahlSchueler;
+    std::vector<std::vector<int>> spiele; // each replayed game's A(0), A(1), ...
 };
 
 class Klassenstand;

@@ -156,7 +156,6 @@ std::vector<double> messen(Messschueler& schueler, const std::function<bool()>& 
     std::vector<double> ms;
     while (weiter()) {
         ms.push_back(schueler.zyklusMessen());
-        std::fprintf(stderr, "%.2f\n", ms.back());
         leerlaufen(300);
     }
     return ms;
@@ -198,7 +197,6 @@ int main(int argc, char** argv)
     Messschueler schueler(QUrl(QStringLiteral("ws://127.0.0.1:%1%2").arg(port).arg(klassenprotokoll::pfad)),
                           fenster->klassencode(), *fenster->findChild<QTableWidget*>(),
                           *fenster->findChild<Auswertungsdiagramm*>()->viewport());
-    std::fprintf(stderr, "adresse %s code %s\n", qPrintable(fenster->adresse()), qPrintable(fenster->klassencode()));
     while (!schueler.angemeldet())
         leerlaufen(10);
     int runden = 0;

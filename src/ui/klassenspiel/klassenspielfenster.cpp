@@ -138,7 +138,6 @@ void Klassenspielfenster::aufbauen()
     m_tabelle = new QTableWidget(0, 5, this);
     m_tabelle->setHorizontalHeaderLabels({QStringLiteral("Spiel"), QStringLiteral("Name (nur Spitzname)"),
                                           QStringLiteral("Zyklus"), QStringLiteral("A(n)"), QStringLiteral("Stand")});
-    m_tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tabelle->horizontalHeader()->setStretchLastSection(true);
     m_tabelle->verticalHeader()->hide();
     m_tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -219,9 +218,20 @@ void Klassenspielfenster::tabelleFuellen()
         const QStringList zellen{QString::number(s.spiel), s.name, QString::number(s.zyklus()),
                                  QString::number(s.anzahl()), statusText(s)};
         for (int spalte = 0; spalte < zellen.size(); ++spalte)
-            m_tabelle->setItem(zeile, spalte, new QTableWidgetItem(zellen[spalte]));
+            zelleSetzen(zeile, spalte, zellen[spalte]);
     }
+    // Measured once per refresh: a header sizing itself to its contents
+    // measures every row again at each cell that changes.
+    m_tabelle->resizeColumnsToContents();
     diagrammZeigen();
+}
+
+void Klassenspielfenster::zelleSetzen(int zeile, int spalte, const QString& text)
+{
+    if (QTableWidgetItem* zelle = m_tabelle->item(zeile, spalte))
+        zelle->setText(text);
+    else
+        m_tabelle->setItem(zeile, spalte, new QTableWidgetItem(text));
 }
 
 // The teacher's game as the run, the class as its many games.

@@ -47,6 +47,7 @@ private:
     void anzeigen();
     void klasseGeaendert();
     void tabelleFuellen();
+    void zelleSetzen(int zeile, int spalte, const QString& text);
     void diagrammZeigen();
     void bestesTUebernehmen();
     void tabelleSpeichern();

@@ -4,8 +4,10 @@
 // to serve, the session file (continued when it is there), the port (0: any
 // free one) and the most pupils (else the window's default). The class code
 // is K7Q2. Prints {"port":N}, then, a moment after each change, a line with
-// the class as it stands; a line "tabelle" on its input prints the class's
-// table as the window saves it, and the class's mean per cycle.
+// the class as it stands. On its input, a line "tabelle" prints the class's
+// table as the window saves it and the class's mean per cycle; a line
+// "datei PATH" takes a pupil's result file as the window takes one dropped
+// in, and prints what became of it.
 #include "klassenprotokoll.h"
 #include "klassenserver.h"
 
@@ -81,13 +83,23 @@ int main(int argc, char* argv[])
             melden.start();
     });
     QSocketNotifier eingabe(STDIN_FILENO, QSocketNotifier::Read);
-    QObject::connect(&eingabe, &QSocketNotifier::activated, [&server, &eingabe] {
-        char puffer[256];
-        const ssize_t gelesen = ::read(STDIN_FILENO, puffer, sizeof puffer);
-        if (gelesen <= 0)
+    QByteArray gelesen;
+    QObject::connect(&eingabe, &QSocketNotifier::activated, [&] {
+        char puffer[4096];
+        const ssize_t n = ::read(STDIN_FILENO, puffer, sizeof puffer);
+        if (n <= 0) {
             eingabe.setEnabled(false);
-        else if (std::string(puffer, static_cast<std::size_t>(gelesen)).find("tabelle") != std::string::npos)
-            zeile(tabelle(server.stand()));
+            return;
+        }
+        gelesen.append(puffer, static_cast<qsizetype>(n));
+        for (qsizetype ende; (ende = gelesen.indexOf('\n')) >= 0; gelesen.remove(0, ende + 1)) {
+            const QByteArray befehl = gelesen.left(ende);
+            if (befehl == "tabelle")
+                zeile(tabelle(server.stand()));
+            QFile datei(QString::fromLocal8Bit(befehl.mid(6)));
+            if (befehl.startsWith("datei ") && datei.open(QIODevice::ReadOnly))
+                zeile({{"ergebnis", server.ergebnisAufnehmen(datei.readAll())}});
+        }
     });
     zeile({{"port", server.port()}});
     return QCoreApplication::exec();

@@ -8,6 +8,7 @@
 #include "klassensitzung.h"
 #include "qrbild.h"
 #include "klassenstand.h"
+#include "schuelerspiel.h"
 #include "spielfeld.h"
 #include "spielnummer.h"
 #include "standardzufallsquelle.h"
@@ -26,15 +27,11 @@ namespace {
 // Game `nummer` as a pupil's device plays it: A(0) = 10, `zyklen` cycles of one pass at p = 5.
 Spielbericht gespielt(int nummer, int zyklen)
 {
-    StandardZufallsquelle zufall(*spielStartwert(nummer));
-    Spielfeld feld;
-    (void)feld.startSpielerSetzen(10, zufall);
-    Spielbericht bericht{nummer, {{10, {}}}};
-    for (int n = 0; n < zyklen; ++n) {
-        (void)feld.zielsuche(5, zufall);
-        bericht.starts[0].zyklen.push_back({{5}, feld.zyklusAbschliessen().anzahlSpieler});
-    }
-    return bericht;
+    Schuelerspiel spiel;
+    spiel.beginnen(nummer);
+    for (int n = 0; n < zyklen; ++n)
+        spiel.bericht.starts[0].zyklen.push_back(spiel.zyklus(5, 1));
+    return spiel.bericht;
 }
 
 QString anmeldung(const QString& code, const QString& kennung, const QString& name = QStringLiteral("Mia"))
@@ -60,6 +57,8 @@ private slots:
     void nachrichten();
     void berichteUndKurven();
     void klasseVoll();
+    void ergebnisdateien_data();
+    void ergebnisdateien();
     void sitzungUeberdauert();
     void serverImNetz();
     void feindlicheVerbindungen();
@@ -171,6 +170,63 @@ void TestKlassenspiel::klasseVoll()
     QCOMPARE(stand.anmelden({"K", "A", "1", 0}, grund), std::optional<int>(0));
     QVERIFY(!stand.anmelden({"K", "D", "4", 0}, grund));
     QCOMPARE(grund, QStringLiteral("Die Klasse ist voll (1 Platz)."));
+}
+
+// A pupil's result file, dropped into the window where the network does
+// not carry the class game, is checked as sign-in and report: into a class
+// where Mia (token a) plays game 1 and has sent three cycles as report 2.
+void TestKlassenspiel::ergebnisdateien_data()
+{
+    QTest::addColumn<QByteArray>("inhalt");
+    QTest::addColumn<QString>("meldung");
+    QTest::addColumn<int>("zeilen");
+    const auto datei = [](int spiel, const char* name, const char* kennung, int seq, int zyklen) {
+        return QByteArray::fromStdString(klassenprotokoll::ergebnisDatei(gespielt(spiel, zyklen), seq, name, kennung));
+    };
+    QTest::newRow("a pupil who never reached the class")
+        << datei(2, "Ben", "b", 1, 2) << QStringLiteral("Spiel 2 (Ben): aufgenommen, Zyklus 2.") << 2;
+    QTest::newRow("Mia's own, further on") << datei(1, "Mia", "a", 3, 4)
+                                           << QStringLiteral("Spiel 1 (Mia): aufgenommen, Zyklus 4.") << 1;
+    QTest::newRow("Mia's own, older") << datei(1, "Mia", "a", 1, 1)
+                                      << QStringLiteral("Dieses Ergebnis hat die Klasse schon.") << 1;
+    QTest::newRow("another pupil with Mia's game")
+        << datei(1, "Eva", "c", 1, 2) << QStringLiteral("Spiel 1 spielt schon ein anderer Schüler der Klasse.") << 1;
+    QTest::newRow("Mia's token with another game")
+        << datei(2, "Mia", "a", 5, 2) << QStringLiteral("Die Datei hält Spiel 2, der Schüler spielt Spiel 1.") << 1;
+    QTest::newRow("the program's fixed game")
+        << datei(0, "Eva", "c", 1, 2)
+        << QStringLiteral("Das ist das feste Spiel des Programms; in die Klasse kommt nur ein nummeriertes Spiel (1 "
+                          "bis 99).")
+        << 1;
+    Spielbericht gefaelscht = gespielt(3, 2);
+    gefaelscht.starts[0].zyklen[1].anzahl += 1;
+    QTest::newRow("a changed count: kept, but out of the figures")
+        << QByteArray::fromStdString(klassenprotokoll::ergebnisDatei(gefaelscht, 1, "Eva", "c"))
+        << QStringLiteral("Spiel 3 (Eva): nicht nachvollziehbar: Start 1, Zyklus 2: gemeldet") << 2;
+    QTest::newRow("no nickname") << datei(4, "", "d", 1, 1)
+                                 << QStringLiteral("Der Name fehlt oder ist länger als 24 Zeichen.") << 1;
+    QTest::newRow("no JSON") << QByteArray("kein JSON") << QStringLiteral("Die Nachricht ist kein gültiges JSON.") << 1;
+    QTest::newRow("a sign-in is no result") << anmeldung(QStringLiteral("K7Q2"), QStringLiteral("e")).toUtf8()
+                                            << QStringLiteral("Das ist keine Ergebnisdatei von Kettenbrief.") << 1;
+}
+
+void TestKlassenspiel::ergebnisdateien()
+{
+    QFETCH(QByteArray, inhalt);
+    QFETCH(QString, meldung);
+    QFETCH(int, zeilen);
+    Klassenserver server({}, QStringLiteral("K7Q2"), 40);
+    QCOMPARE(server.ergebnisAufnehmen(QByteArray::fromStdString(klassenprotokoll::ergebnisDatei(gespielt(1, 3), 2,
+                                                                                                "Mia", "a"))),
+             QStringLiteral("Spiel 1 (Mia): aufgenommen, Zyklus 3."));
+    const QString gemeldet = server.ergebnisAufnehmen(inhalt);
+    QVERIFY2(gemeldet.startsWith(meldung), qPrintable(gemeldet));
+    QCOMPARE(static_cast<int>(server.stand().schueler().size()), zeilen);
+    const Schueler& mia = server.stand().schueler()[0];
+    QCOMPARE(mia.spiel, 1);
+    QVERIFY(mia.nachgespielt.nachvollziehbar);
+    if (zeilen == 2)
+        QCOMPARE(server.stand().schueler()[1].nachgespielt.nachvollziehbar, !meldung.contains("nicht"));
 }
 
 // The session file brings the class back as it was, every report replayed

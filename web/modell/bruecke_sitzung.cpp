@@ -81,14 +81,20 @@ EMSCRIPTEN_KEEPALIVE const char* kb_spielbericht(int seq)
     return textAusgeben(klassenprotokoll::berichtNachricht(sitzung().bericht(), seq));
 }
 
-// What the page says and asks in a class, and the connection's path.
+// The same as a file for the teacher to drop in, with the pupil's nickname and token.
+EMSCRIPTEN_KEEPALIVE const char* kb_ergebnisdatei(int seq, const char* name, const char* kennung)
+{
+    return textAusgeben(klassenprotokoll::ergebnisDatei(sitzung().bericht(), seq, name, kennung));
+}
+
+// What the page says and asks in a class, the connection's path and the result file's name.
 EMSCRIPTEN_KEEPALIVE const char* kb_klassentexte()
 {
     namespace k = klassenprotokoll;
     Json json;
     json.auf('{').schluessel("pfad").text(k::pfad).schluessel("frageCode").text(k::frageCode);
     json.schluessel("frageName").text(k::frageName).schluessel("verbunden").text(k::verbunden);
-    json.schluessel("offline").text(k::offline).zu('}');
+    json.schluessel("offline").text(k::offline).schluessel("ergebnisDatei").text(k::ergebnisDateiAnfang).zu('}');
     return textAusgeben(json.fertig());
 }
 

@@ -3,7 +3,7 @@
 import { Modell } from "./modell/modell";
 import { auswertungEinrichten } from "./auswertung/auswertungsdialog";
 import { Fensterhuelle } from "./spiel/fensterhuelle";
-import { klasseEinrichten } from "./spiel/klassenverbindung";
+import { ergebnisSpeichern, klasseEinrichten } from "./spiel/klassenverbindung";
 import { rahmenEinrichten } from "./fenster/rahmen";
 import { seitendatenLesen } from "./fenster/seitendaten";
 import { steuerelementeFinden } from "./fenster/steuerelemente";
@@ -23,7 +23,8 @@ export async function seiteStarten(): Promise<void> {
     rahmen.menueleiste.handlerSetzen("cmdStoch", () => huelle.cmdStochClick());
     huelle.neuZeichnen(rahmen.zoom.zoom);
     rahmen.zoom.beiAenderung((zoom) => huelle.neuZeichnen(zoom));
-    klasseEinrichten(modell, (aenderung) => huelle.beiAenderung(aenderung));
+    const klasse = klasseEinrichten(modell, (aenderung) => huelle.beiAenderung(aenderung));
+    rahmen.menueleiste.handlerSetzen("cmdErgebnisSpeichern", () => ergebnisSpeichern(modell, klasse));
     // The game plays without its evaluation, should that fail to start.
     try {
         // The evaluation opens beside the window with its menu bar.

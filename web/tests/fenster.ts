@@ -51,12 +51,13 @@ await pruefen({
         assert.equal(await zoomVon(seite), zoom);
         assert.match(await seite.$eval("#txtHilfe", (e) => (e as HTMLInputElement).value), /nächste Stufe \(100 %\) zu klein/);
     }, { breite: 800, hoehe: 600 }),
-    "die Menüleiste mit den Befehlen des Desktops und der Auswertung, Alt+I zeigt die Information": () => mitSeite(async ({ seite }) => {
+    "die Menüleiste mit den Befehlen des Desktops, der Auswertung und des Ergebnisses, Alt+I zeigt die Information": () => mitSeite(async ({ seite }) => {
         // The desktop's commands in its order (their captions are compared with the desktop's by
         // lektionsvergleich.ts), then the page's own.
         const eintraege = await seite.$$eval("[role=menubar] [role=menuitem]", (l) => l.map((e) => [e.id, e.textContent]));
-        assert.deepEqual(eintraege.map(([id]) => id), ["cmdEnde", "cmdStoch", "cmdInfo", "cmdAuswertung"]);
-        assert.deepEqual(eintraege[3], ["cmdAuswertung", "Auswertung"]);
+        assert.deepEqual(eintraege.map(([id]) => id),
+            ["cmdEnde", "cmdStoch", "cmdInfo", "cmdAuswertung", "cmdErgebnisSpeichern"]);
+        assert.deepEqual(eintraege.slice(3), [["cmdAuswertung", "Auswertung"], ["cmdErgebnisSpeichern", "Ergebnis speichern"]]);
         await seite.keyboard.down("Alt");
         await seite.keyboard.press("KeyI");
         await seite.keyboard.up("Alt");

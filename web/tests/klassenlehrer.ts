@@ -5,7 +5,7 @@
 // the pages that sign in to it as a pupil's tablet does.
 import assert from "node:assert/strict";
 import { ChildProcess, spawn } from "node:child_process";
-import { mkdtempSync } from "node:fs";
+import { mkdtempSync, readdirSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { createInterface } from "node:readline";
@@ -21,6 +21,7 @@ interface Zeile {
     schueler?: Schuelerzeile[];
     tabelle?: string[][];
     mittel?: number[];
+    ergebnis?: string;
 }
 
 /** Polls `bis` every 50 ms for at most `sekunden`. */
@@ -61,6 +62,15 @@ export class Lehrer {
         return { tabelle: z.tabelle!, mittel: z.mittel! };
     }
 
+    /** Takes a pupil's result file as the window takes one dropped in; what became of it. */
+    async ergebnis(pfad: string): Promise<string> {
+        const vorher = this.zeilen.filter((z) => z.ergebnis !== undefined).length;
+        this.prozess!.stdin!.write(`datei ${pfad}\n`);
+        await warten(() => this.zeilen.filter((z) => z.ergebnis !== undefined).length > vorher,
+            () => "der Lehrer sagt nichts zur Datei");
+        return this.zeilen.filter((z) => z.ergebnis !== undefined).at(-1)!.ergebnis!;
+    }
+
     /** As a crash would: at once, nothing written at the end. */
     absturz(): void { this.prozess?.kill("SIGKILL"); }
     beenden(): void { this.prozess?.kill(); }
@@ -85,6 +95,16 @@ export async function klassenseite(browser: Browser, lehrer: Lehrer, name: strin
 export async function verbunden(tab: Page, timeout = 15000): Promise<void> {
     await tab.waitForFunction(() => document.getElementById("klassenstatus")?.textContent?.includes("Spiel "),
         { timeout });
+}
+
+/** "Ergebnis speichern" on the page: the file it hands to the browser, saved in a folder of its own. */
+export async function ergebnisSpeichern(tab: Page): Promise<string> {
+    const ordner = mkdtempSync(join(tmpdir(), "ergebnis-"));
+    const cdp = await tab.createCDPSession();
+    await cdp.send("Page.setDownloadBehavior", { behavior: "allow", downloadPath: ordner });
+    await tab.click("#cmdErgebnisSpeichern");
+    await warten(() => readdirSync(ordner).some((name) => name.endsWith(".json")), () => "keine Ergebnisdatei");
+    return join(ordner, readdirSync(ordner).find((name) => name.endsWith(".json"))!);
 }
 
 /** One cycle on the page: a pass and the commit; A(n) as the page shows it. */

@@ -130,15 +130,17 @@ std::string hilfetexte()
     return objekt(felder);
 }
 
-// The desktop's menu and, right of it, the page's own command for the
-// evaluation: a browser keeps Ctrl+T for its own tabs (and Ctrl+N for
-// windows), so the page opens its evaluation from the menu bar as well
-// (Alt+A); the game from program start is the evaluation's button.
+// The desktop's menu and, right of it, the page's own commands: the
+// evaluation, as a browser keeps Ctrl+T for its own tabs (and Ctrl+N for
+// windows), so the page opens it from the menu bar as well (Alt+A; the
+// game from program start is the evaluation's button); and the pupil's
+// result as a file for the teacher's class game (Alt+S).
 const std::vector<Menuebefehl>& seitenmenue()
 {
     static const std::vector<Menuebefehl> befehle = [] {
         std::vector<Menuebefehl> alle(menuebefehle.begin(), menuebefehle.end());
         alle.push_back({"cmdAuswertung", "&Auswertung", ""});
+        alle.push_back({"cmdErgebnisSpeichern", "Ergebnis &speichern", ""});
         return alle;
     }();
     return befehle;

@@ -5,10 +5,12 @@
 
 namespace klassenprotokoll {
 
-std::string berichtNachricht(const Spielbericht& bericht, int seq)
+namespace {
+
+// The report's members after its opening brace.
+void berichtSchreiben(Json& json, const Spielbericht& bericht, int seq)
 {
-    Json json;
-    json.auf('{').schluessel("art").text("bericht").schluessel("seq").zahl(seq);
+    json.schluessel("art").text("bericht").schluessel("seq").zahl(seq);
     json.schluessel("spiel").zahl(bericht.nummer).schluessel("starts").auf('[');
     for (const Startbericht& start : bericht.starts) {
         json.auf('{').schluessel("a0").zahl(start.a0).schluessel("zyklen").auf('[');
@@ -18,8 +20,25 @@ std::string berichtNachricht(const Spielbericht& bericht, int seq)
         }
         json.zu(']').zu('}');
     }
-    json.zu(']').zu('}');
-    return json.fertig();
+    json.zu(']');
+}
+
+} // namespace
+
+std::string berichtNachricht(const Spielbericht& bericht, int seq)
+{
+    Json json;
+    json.auf('{');
+    berichtSchreiben(json, bericht, seq);
+    return json.zu('}').fertig();
+}
+
+std::string ergebnisDatei(const Spielbericht& bericht, int seq, const std::string& name, const std::string& kennung)
+{
+    Json json;
+    json.auf('{').schluessel("name").text(name).schluessel("kennung").text(kennung);
+    berichtSchreiben(json, bericht, seq);
+    return json.zu('}').fertig();
 }
 
 } // namespace klassenprotokoll

@@ -44,4 +44,11 @@ inline constexpr const char* offline =
 // The report as the page sends it, with its sequence number.
 std::string berichtNachricht(const Spielbericht& bericht, int seq);
 
+// Where the network does not carry the class game: the pupil's page saves
+// its report with the nickname and its token ("Ergebnis speichern"), and
+// the teacher drops the file into the Klassenspiel window, which reads it
+// as a sign-in and a report at once.
+std::string ergebnisDatei(const Spielbericht& bericht, int seq, const std::string& name, const std::string& kennung);
+inline constexpr const char* ergebnisDateiAnfang = "kettenbrief-spiel-"; // then the game's number and ".json"
+
 } // namespace klassenprotokoll

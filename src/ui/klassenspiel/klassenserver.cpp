@@ -191,6 +191,37 @@ void Klassenserver::antworten(Verbindung& v, const Klassennachricht& nachricht)
     bestaetigen(socket, bericht.seq);
 }
 
+QString Klassenserver::ergebnisAufnehmen(const QByteArray& inhalt)
+{
+    const QString text = QString::fromUtf8(inhalt);
+    const Klassennachricht gelesen = nachrichtLesen(text);
+    if (const auto* f = std::get_if<Lesefehler>(&gelesen))
+        return f->text;
+    const auto* bericht = std::get_if<Berichtsnachricht>(&gelesen);
+    if (!bericht)
+        return QStringLiteral("Das ist keine Ergebnisdatei von Kettenbrief.");
+    // The file's nickname and token, read as a sign-in with this class's code.
+    QJsonObject anmeldung = QJsonDocument::fromJson(inhalt).object();
+    anmeldung["art"] = QStringLiteral("anmelden");
+    anmeldung["code"] = m_code;
+    anmeldung["spiel"] = bericht->bericht.nummer;
+    const Klassennachricht angemeldet = nachrichtLesen(alsText(anmeldung));
+    if (const auto* f = std::get_if<Lesefehler>(&angemeldet))
+        return f->text;
+    QString grund;
+    const std::optional<int> zeile = m_stand.ergebnisAnmelden(std::get<Anmeldung>(angemeldet), grund);
+    if (!zeile)
+        return grund;
+    if (!m_stand.melden(*zeile, *bericht))
+        return QStringLiteral("Dieses Ergebnis hat die Klasse schon.");
+    geaendertMelden(true);
+    const Schueler& s = m_stand.schueler()[static_cast<std::size_t>(*zeile)];
+    const QString wer = QStringLiteral("Spiel %1 (%2)").arg(s.spiel).arg(s.name);
+    return s.nachgespielt.nachvollziehbar
+               ? QStringLiteral("%1: aufgenommen, Zyklus %2.").arg(wer).arg(s.zyklus())
+               : QStringLiteral("%1: nicht nachvollziehbar: %2").arg(wer, QString::fromStdString(s.nachgespielt.grund));
+}
+
 void Klassenserver::getrennt(QWebSocket* socket)
 {
     const auto gefunden = m_verbindungen.find(socket);

@@ -45,6 +45,9 @@ public:
     bool sitzungsdateiSetzen(const QString& datei, bool fortsetzen);
     const Klassenstand& stand() const { return m_stand; }
     void hoechstensSetzen(int hoechstens) { m_stand.hoechstensSetzen(hoechstens); }
+    // A pupil's result file ("Ergebnis speichern" on the page), checked as a
+    // sign-in and a report over the network are; what became of it, in German.
+    QString ergebnisAufnehmen(const QByteArray& inhalt);
 
 signals:
     // A pupil came, went or sent a report (after it was written).

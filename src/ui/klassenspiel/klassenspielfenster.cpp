@@ -13,6 +13,10 @@
 #include "spielnummer.h"
 
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QFile>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -80,6 +84,7 @@ Klassenspielfenster::Klassenspielfenster(Spielzugang& spiel, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Klassenspiel – Kettenbrief"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setAcceptDrops(true);
     aufbauen();
     const QByteArray seite = seiteLesen();
     m_server = std::make_unique<Klassenserver>(seite, m_code, klassenprotokoll::vorgabeSchueler);
@@ -261,6 +266,43 @@ void Klassenspielfenster::tabelleSpeichern()
                                                 QStringLiteral("csv")}});
     if (!pfad.isEmpty())
         Dateiablage::schreiben(this, pfad, QByteArray::fromStdString(csvText(klassentabelle(m_server->stand()))));
+}
+
+QStringList Klassenspielfenster::ergebnisseAufnehmen(const QStringList& dateien)
+{
+    QStringList meldungen;
+    for (const QString& pfad : dateien) {
+        QFile datei(pfad);
+        QString meldung;
+        if (!m_server)
+            meldung = QStringLiteral("Das Klassenspiel läuft nicht.");
+        else if (QFileInfo(pfad).size() > qint64(klassenprotokoll::hoechsteNachrichtBytes))
+            meldung = QStringLiteral("Die Datei ist zu groß für ein Ergebnis.");
+        else if (!datei.open(QIODevice::ReadOnly))
+            meldung = QStringLiteral("Die Datei ist nicht lesbar.");
+        else
+            meldung = m_server->ergebnisAufnehmen(datei.read(qint64(klassenprotokoll::hoechsteNachrichtBytes) + 1));
+        meldungen << QFileInfo(pfad).fileName() + QStringLiteral(": ") + meldung;
+    }
+    return meldungen;
+}
+
+void Klassenspielfenster::dragEnterEvent(QDragEnterEvent* ereignis)
+{
+    if (ereignis->mimeData()->hasUrls())
+        ereignis->acceptProposedAction();
+}
+
+void Klassenspielfenster::dropEvent(QDropEvent* ereignis)
+{
+    QStringList dateien;
+    for (const QUrl& url : ereignis->mimeData()->urls())
+        if (url.isLocalFile())
+            dateien << url.toLocalFile();
+    if (dateien.isEmpty())
+        return;
+    ereignis->acceptProposedAction();
+    QMessageBox::information(this, windowTitle(), ergebnisseAufnehmen(dateien).join(QLatin1Char('\n')));
 }
 
 void Klassenspielfenster::bestesTUebernehmen()

@@ -24,7 +24,8 @@ class Spielzugang;
 // replays and whether the page is connected) and the evaluation's plot
 // with the class as its many games: their mean and band beside the
 // teacher's own game and its Verhulst curve. One click takes the t that
-// fits the class's mean best. The teacher sets how many pupils may come.
+// fits the class's mean best. The teacher sets how many pupils may come,
+// and drops in the result files of pupils whose devices cannot reach it.
 // Closing it stops serving at once.
 class Klassenspielfenster : public QWidget
 {
@@ -40,6 +41,12 @@ public:
     // The address the pupils open, "" while the program does not serve.
     QString adresse() const;
     QString klassencode() const { return m_code; }
+    // Each of the pupils' result files; one line each on what became of it.
+    QStringList ergebnisseAufnehmen(const QStringList& dateien);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* ereignis) override;
+    void dropEvent(QDropEvent* ereignis) override;
 
 private:
     void aufbauen();

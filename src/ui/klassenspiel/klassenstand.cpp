@@ -47,6 +47,32 @@ std::optional<int> Klassenstand::anmelden(const Anmeldung& anmeldung, QString& g
     return static_cast<int>(m_schueler.size()) - 1;
 }
 
+std::optional<int> Klassenstand::ergebnisAnmelden(const Anmeldung& anmeldung, QString& grund)
+{
+    const auto spieler = [this](auto passt) {
+        return std::find_if(m_schueler.begin(), m_schueler.end(), passt);
+    };
+    if (const auto eigene = spieler([&](const Schueler& s) { return s.kennung == anmeldung.kennung; });
+        eigene != m_schueler.end() && eigene->spiel != anmeldung.spiel) {
+        grund = QStringLiteral("Die Datei hält Spiel %1, der Schüler spielt Spiel %2.")
+                    .arg(anmeldung.spiel)
+                    .arg(eigene->spiel);
+        return std::nullopt;
+    } else if (eigene == m_schueler.end()) {
+        if (anmeldung.spiel < 1) {
+            grund = QStringLiteral("Das ist das feste Spiel des Programms; in die Klasse kommt nur ein nummeriertes "
+                                   "Spiel (1 bis %1).")
+                        .arg(hoechsteSpielnummer);
+            return std::nullopt;
+        }
+        if (spieler([&](const Schueler& s) { return s.spiel == anmeldung.spiel; }) != m_schueler.end()) {
+            grund = QStringLiteral("Spiel %1 spielt schon ein anderer Schüler der Klasse.").arg(anmeldung.spiel);
+            return std::nullopt;
+        }
+    }
+    return anmelden(anmeldung, grund);
+}
+
 bool Klassenstand::melden(int zeile, const Berichtsnachricht& nachricht)
 {
     Schueler& s = m_schueler.at(static_cast<std::size_t>(zeile));

@@ -63,6 +63,9 @@ public:
     // next free game number. None when the class is full
     // or every game is taken; `grund` says why.
     std::optional<int> anmelden(const Anmeldung& anmeldung, QString& grund);
+    // The row for a pupil's result file: the pupil's own (its token) if it
+    // plays the file's game, else a new one if nobody plays that game yet.
+    std::optional<int> ergebnisAnmelden(const Anmeldung& anmeldung, QString& grund);
     // Takes a report newer than the pupil's last; false when it changed
     // nothing (a repeat, a late duplicate, another pupil's game).
     bool melden(int zeile, const Berichtsnachricht& nachricht);

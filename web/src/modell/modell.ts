@@ -53,7 +53,7 @@ export interface Zoomstand {
 }
 
 /** What the page says and asks in a class game, and the connection's path. */
-export type Klassentexte = Record<"pfad" | "frageCode" | "frageName" | "verbunden" | "offline", string>;
+export type Klassentexte = Record<"pfad" | "frageCode" | "frageName" | "verbunden" | "offline" | "ergebnisDatei", string>;
 
 /** The ranges the model keeps many games in. */
 export interface EnsembleGrenzen {
@@ -114,6 +114,9 @@ export class Modell {
     /** The game since its seed, as the class game's report numbered `seq` (JSON). */
     spielbericht(seq: number): string {
         return this.text("kb_spielbericht", ["number"], [seq]);
+    }
+    ergebnisdatei(seq: number, name: string, kennung: string): string {
+        return this.text("kb_ergebnisdatei", ["number", "string", "string"], [seq, name, kennung]);
     }
     klassentexte(): Klassentexte {
         return JSON.parse(this.text("kb_klassentexte", [], [])) as Klassentexte;

@@ -5,9 +5,10 @@
 // every change of the game sends its whole report, numbered, so that a
 // repeat changes nothing there. Without a connection the pupil plays on;
 // the line says so, and the report goes out once the page is back.
+import { herunterladen } from "../auswertung/dateien";
 import { Modell } from "../modell/modell";
 
-interface Anmeldung {
+export interface Anmeldung {
     code: string;
     name: string;
     kennung: string;
@@ -16,9 +17,11 @@ interface Anmeldung {
 }
 
 const ablage = "kettenbrief-klasse";
+const ergebnisAblage = "kettenbrief-ergebnis";
 
-export function klasseEinrichten(modell: Modell, beiAenderung: (aenderung: () => void) => void): void {
-    if (!document.querySelector('meta[name="kettenbrief-klasse"]')) return;
+/** The pupil's sign-in while the page is in a class, else null. */
+export function klasseEinrichten(modell: Modell, beiAenderung: (aenderung: () => void) => void): Anmeldung | null {
+    if (!document.querySelector('meta[name="kettenbrief-klasse"]')) return null;
     const texte = modell.klassentexte();
     const gespeichert = JSON.parse(localStorage.getItem(ablage) ?? "null") as Anmeldung | null;
     const a: Anmeldung = gespeichert ?? {
@@ -58,4 +61,21 @@ export function klasseEinrichten(modell: Modell, beiAenderung: (aenderung: () =>
     };
     beiAenderung(melden);
     verbinden();
+    return a;
+}
+
+/** "Ergebnis speichern", for when the network does not carry the class game:
+ * the game so far as a file for the teacher's Klassenspiel window. In a
+ * class with the pupil's sign-in, else with a nickname asked once and a
+ * token of this device; each file is numbered above all sent before it. */
+export function ergebnisSpeichern(modell: Modell, klasse: Anmeldung | null): void {
+    const texte = modell.klassentexte();
+    const a = klasse ?? JSON.parse(localStorage.getItem(ergebnisAblage) ?? "null") as Anmeldung | null ??
+        { code: "", name: (prompt(texte.frageName) ?? "").trim(), kennung: crypto.randomUUID(), spiel: 0, seq: 0 };
+    if (a.name === "") return;
+    a.seq += 1;
+    localStorage.setItem(klasse ? ablage : ergebnisAblage, JSON.stringify(a));
+    const inhalt = modell.ergebnisdatei(a.seq, a.name, a.kennung);
+    const spiel = (JSON.parse(inhalt) as { spiel: number }).spiel;
+    herunterladen(`${texte.ergebnisDatei}${spiel}.json`, new Blob([inhalt], { type: "application/json" }));
 }

@@ -44,8 +44,10 @@ bool laden(const QString& datei, QString& code, Klassenstand& stand)
     const QJsonObject o = QJsonDocument::fromJson(ein.readAll()).object();
     if (!o.value("code").isString() || !o.value("schueler").isArray())
         return false;
-    Klassenstand gelesen(stand.hoechstens());
-    for (const QJsonValue& wert : o.value("schueler").toArray()) {
+    // Everybody of the file comes back, even if the teacher now allows fewer.
+    const QJsonArray alle = o.value("schueler").toArray();
+    Klassenstand gelesen(std::max(stand.hoechstens(), static_cast<int>(alle.size())));
+    for (const QJsonValue& wert : alle) {
         const QJsonObject s = wert.toObject();
         QString grund;
         const auto zeile = gelesen.anmelden({o.value("code").toString(), s.value("name").toString(),
@@ -59,6 +61,7 @@ bool laden(const QString& datei, QString& code, Klassenstand& stand)
             gelesen.melden(*zeile, *bericht);
     }
     code = o.value("code").toString();
+    gelesen.hoechstensSetzen(stand.hoechstens());
     stand = std::move(gelesen);
     return true;
 }

@@ -76,6 +76,9 @@ test_packages=(
     python3
     # pdfinfo, pdftotext, pdfimages and pdffonts check the worksheet's PDF.
     poppler-utils
+    # The German locale's sources: a test builds de_DE of its own (localedef)
+    # to check that numbers written for the class game keep their point.
+    locales
     # The end-to-end tests read the program's accessibility tree over AT-SPI,
     # on a D-Bus session bus and AT-SPI bus of their own.
     dbus-daemon

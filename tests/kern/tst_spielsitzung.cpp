@@ -7,6 +7,7 @@
 #include "kastentexte.h"
 #include "spielbericht.h"
 #include "spielsitzung.h"
+#include "spielstandtext.h"
 #include "zeichenflaeche.h"
 
 #include <QTest>
@@ -91,6 +92,10 @@ private slots:
     void berichtNachgespielt();
     void nachspielerSetztFort_data() { berichtNachgespielt_data(); }
     void nachspielerSetztFort();
+    void wiederhergestellt_data() { berichtNachgespielt_data(); }
+    void wiederhergestellt();
+    void spielstandGelesen_data();
+    void spielstandGelesen();
 };
 
 namespace {
@@ -173,6 +178,11 @@ void TestSpielsitzung::berichtNachgespielt_data()
         b.ergebnis();
         b.s.sitzung.vscFaktorChange(9);
         b.zyklen(2);
+    }) << nichts << QString() << 10;
+    QTest::newRow("a p typed with a decimal comma") << 4 << Spielzug([](Bericht& b) {
+        b.s.bedienung.tippen(Steuerelement::txtFaktor, "2,7");
+        b.s.sitzung.textEdited(Steuerelement::txtFaktor);
+        b.zyklen(3);
     }) << nichts << QString() << 10;
     QTest::newRow("a new A(0) mid-way: the last start counts") << 7 << Spielzug([](Bericht& b) {
         b.zyklen(2);
@@ -276,6 +286,62 @@ void TestSpielsitzung::nachspielerSetztFort()
     QCOMPARE(zuletzt.grund, vonVorn.grund);
     QCOMPARE(zuletzt.anzahlen, vonVorn.anzahlen);
     QCOMPARE(nachspieler.nachspielen(ehrlich).anzahlen, nachspielen(ehrlich).anzahlen);
+}
+
+// A page reloaded in a class plays its pupil's game again from the line it
+// kept: the same report, field and boxes as the session it had; a report
+// that does not replay leaves the new session at the program's own game.
+void TestSpielsitzung::wiederhergestellt()
+{
+    QFETCH(int, nummer);
+    QFETCH(Spielzug, spielen);
+    QFETCH(Spielzug, faelschen);
+    QFETCH(QString, grund);
+    Bericht b(nummer);
+    spielen(b);
+    faelschen(b);
+    const std::optional<Spielbericht> gelesen = spielstandLesen(spielstandText(b.bericht));
+    Sitzung neu;
+    QCOMPARE(gelesen && neu.sitzung.wiederherstellen(*gelesen), grund.isEmpty());
+    if (!grund.isEmpty()) {
+        QCOMPARE(neu.sitzung.spielNummer(), 0);
+        QCOMPARE(neu.sitzung.bericht().starts.size(), std::size_t(1));
+        return;
+    }
+    QVERIFY(neu.sitzung.bericht() == b.bericht);
+    QCOMPARE(neu.sitzung.spielNummer(), nummer);
+    QCOMPARE(neu.bedienung.titel, b.s.bedienung.titel);
+    for (Steuerelement kasten : {Steuerelement::Text1, Steuerelement::txtStart, Steuerelement::txtFaktor})
+        QCOMPARE(neu.bedienung.text(kasten), b.s.bedienung.text(kasten));
+    for (int x = 0; x < Spielfeld::groesse; ++x)
+        for (int y = 0; y < Spielfeld::groesse; ++y)
+            QCOMPARE(neu.sitzung.spielfeld().feldBesetzt(x, y), b.s.sitzung.spielfeld().feldBesetzt(x, y));
+}
+
+void TestSpielsitzung::spielstandGelesen_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("gelesen");
+    QTest::newRow("game 7, a start of 10, one cycle of one pass at 2.5") << "7 1 10 1 12 1 2.5" << true;
+    QTest::newRow("a start without cycles") << "3 1 10 0" << true;
+    QTest::newRow("cut short") << "7 1 10 1 12 1" << false;
+    QTest::newRow("more than it says") << "7 1 10 1 12 1 2.5 9" << false;
+    QTest::newRow("a comma") << "7 1 10 1 12 1 2,5" << false;
+    QTest::newRow("a fractional count") << "7 1 10 1 12.5 1 2" << false;
+    QTest::newRow("a game beyond 99") << "100 1 10 0" << false;
+    QTest::newRow("more cells than the field") << "7 1 2501 0" << false;
+    QTest::newRow("nothing") << "" << false;
+    QTest::newRow("words") << "Spiel sieben" << false;
+}
+
+void TestSpielsitzung::spielstandGelesen()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, gelesen);
+    const std::optional<Spielbericht> bericht = spielstandLesen(text.toStdString());
+    QCOMPARE(bericht.has_value(), gelesen);
+    if (bericht)
+        QCOMPARE(QString::fromStdString(spielstandText(*bericht)), text);
 }
 
 void TestSpielsitzung::nummeriertesSpiel_data()

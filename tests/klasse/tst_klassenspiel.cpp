@@ -14,6 +14,7 @@
 #include "standardzufallsquelle.h"
 
 #include <QJsonDocument>
+#include <QProcess>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -21,6 +22,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebSocket>
+
+#include <clocale>
+#include <cstdio>
 
 namespace {
 
@@ -60,6 +64,7 @@ private slots:
     void ergebnisdateien_data();
     void ergebnisdateien();
     void sitzungUeberdauert();
+    void punktAuchImDeutschenLocale();
     void serverImNetz();
     void feindlicheVerbindungen();
     void qrCode();
@@ -269,6 +274,36 @@ void TestKlassenspiel::sitzungUeberdauert()
     kaputt.close();
     QVERIFY(!klassensitzung::laden(datei, code, zurueck));
     QCOMPARE(zurueck.schueler().size(), std::size_t(2));
+}
+
+// A German teacher's desktop writes numbers with a decimal comma; the
+// session file must still hold the pupil's p = 2.7 as JSON reads it. The
+// locale is built for the test, from the sources of Debian's locales.
+void TestKlassenspiel::punktAuchImDeutschenLocale()
+{
+    QTemporaryDir ordner;
+    if (QProcess::execute(QStringLiteral("localedef"),
+                          {QStringLiteral("-i"), QStringLiteral("de_DE"), QStringLiteral("-f"), QStringLiteral("UTF-8"),
+                           ordner.filePath(QStringLiteral("de_DE.UTF-8"))}) != 0)
+        QSKIP("localedef cannot build de_DE here (Debian's package locales is missing).");
+    qputenv("LOCPATH", ordner.path().toLocal8Bit());
+    const std::string vorher = std::setlocale(LC_NUMERIC, nullptr);
+    QVERIFY(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"));
+    char komma[8];
+    std::snprintf(komma, sizeof komma, "%.1f", 2.5);
+    Spielbericht bericht{2, {{10, {}}}};
+    Schuelerspiel spiel;
+    spiel.beginnen(2);
+    bericht.starts[0].zyklen = {spiel.zyklus(2.7, 1), spiel.zyklus(2.7, 2)};
+    const std::string text = klassenprotokoll::berichtNachricht(bericht, 1);
+    std::setlocale(LC_NUMERIC, vorher.c_str());
+    qunsetenv("LOCPATH");
+    QCOMPARE(komma, "2,5"); // the locale is in force, so the point below is not by chance
+    QVERIFY2(text.find("\"p\":[2.7]") != std::string::npos, text.c_str());
+    const Klassennachricht gelesen = nachrichtLesen(QString::fromStdString(text));
+    QVERIFY(std::holds_alternative<Berichtsnachricht>(gelesen));
+    QVERIFY(std::get<Berichtsnachricht>(gelesen).bericht == bericht);
+    QVERIFY(nachspielen(bericht).nachvollziehbar);
 }
 
 // A page's whole conversation over the loopback: the page served with its

@@ -5,6 +5,7 @@
 #include "bruecke.h"
 #include "json.h"
 #include "klassenprotokoll.h"
+#include "spielstandtext.h"
 
 #include <emscripten/emscripten.h>
 
@@ -79,6 +80,15 @@ EMSCRIPTEN_KEEPALIVE void kb_programm_beenden() { sitzung().programmBeenden(); }
 EMSCRIPTEN_KEEPALIVE const char* kb_spielbericht(int seq)
 {
     return textAusgeben(klassenprotokoll::berichtNachricht(sitzung().bericht(), seq));
+}
+
+// The game as a line of numbers, kept by the page across a reload, and
+// played again from it: 1 when the game is back as it was.
+EMSCRIPTEN_KEEPALIVE const char* kb_spielstand() { return textAusgeben(spielstandText(sitzung().bericht())); }
+EMSCRIPTEN_KEEPALIVE int kb_spiel_wiederherstellen(const char* stand)
+{
+    const std::optional<Spielbericht> bericht = spielstandLesen(stand);
+    return bericht && sitzung().wiederherstellen(*bericht) ? 1 : 0;
 }
 
 // The same as a file for the teacher to drop in, with the pupil's nickname and token.

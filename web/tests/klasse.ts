@@ -6,13 +6,14 @@
 // played and replayed, and the page must talk to nothing but its origin.
 // Then the teacher's program is killed and started again on its session
 // file: the page comes back by itself, keeps its game, and its next cycle
-// arrives on top of what was kept. Last, where the network does not carry
+// arrives on top of what was kept. A reload brings the game back as it
+// was, and it plays on. Last, where the network does not carry
 // it: the pupil's "Ergebnis speichern" and a page opened from a file with
 // a numbered game both give files that the teacher's side takes in.
 import assert from "node:assert/strict";
 import puppeteer from "puppeteer-core";
 import { pruefen } from "./browser.js";
-import { Lehrer, ergebnisSpeichern, klassenseite, verbunden, warten, zyklus } from "./klassenlehrer.js";
+import { Lehrer, anzahl, ergebnisSpeichern, klassenseite, verbunden, warten, zyklus } from "./klassenlehrer.js";
 import { pathToFileURL } from "node:url";
 
 const [seite, programm] = process.argv.slice(2);
@@ -48,10 +49,23 @@ await pruefen({
                 nachvollziehbar: true, verbunden: true }]);
             assert.deepEqual(fremd, []);
 
+            // A reload: the page asks nothing, shows its game as it was, and plays on from there.
+            const feldVorher = await tab.$eval("#picAusgabe canvas", (e) => (e as HTMLCanvasElement).toDataURL());
+            await tab.reload({ waitUntil: "load" });
+            await tab.waitForSelector("body[data-bereit=ja]");
+            await verbunden(tab);
+            assert.equal(await anzahl(tab), a4);
+            assert.match(await tab.title(), /Spiel 1$/);
+            assert.equal(await tab.$eval("#picAusgabe canvas", (e) => (e as HTMLCanvasElement).toDataURL()), feldVorher);
+            const a5 = await zyklus(tab);
+            await warten(() => lehrer.klasse()[0]?.zyklus === 5 && lehrer.klasse()[0]?.anzahl === a5,
+                () => `kein Zyklus 5 nach dem Neuladen: ${JSON.stringify(lehrer.klasse())}`);
+            assert.ok(lehrer.klasse()[0]!.nachvollziehbar);
+
             const datei = await ergebnisSpeichern(tab);
             assert.match(datei, /kettenbrief-spiel-1\.json$/);
             // Numbered above every report sent, so it is taken (and holds the same game).
-            assert.equal(await lehrer.ergebnis(datei), "Spiel 1 (Mia): aufgenommen, Zyklus 4.");
+            assert.equal(await lehrer.ergebnis(datei), "Spiel 1 (Mia): aufgenommen, Zyklus 5.");
             const offline = await (await browser.createBrowserContext()).newPage();
             offline.on("dialog", (d) => void d.accept("Ben"));
             await offline.goto(pathToFileURL(seite!).href + "?spiel=9", { waitUntil: "load" });
@@ -60,7 +74,7 @@ await pruefen({
             assert.equal(await lehrer.ergebnis(await ergebnisSpeichern(offline)), "Spiel 9 (Ben): aufgenommen, Zyklus 2.");
             const zeilen = (): string => JSON.stringify(lehrer.klasse().map((z) =>
                 [z.spiel, z.name, z.zyklus, z.nachvollziehbar, z.verbunden]));
-            await warten(() => zeilen() === JSON.stringify([[1, "Mia", 4, true, true], [9, "Ben", 2, true, false]]),
+            await warten(() => zeilen() === JSON.stringify([[1, "Mia", 5, true, true], [9, "Ben", 2, true, false]]),
                 () => `die Klasse nach den Dateien: ${zeilen()}`);
         } finally {
             await browser.close();

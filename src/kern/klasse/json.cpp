@@ -1,16 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "json.h"
 
+#include "zahltext.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+
+std::string genaueZahl(double wert)
+{
+    std::string text;
+    // The fewest digits that read back the same: 2.7, not 2.7000000000000002.
+    for (int stellen = 15; stellen <= 17; ++stellen) {
+        char puffer[32];
+        std::snprintf(puffer, sizeof puffer, "%.*g", stellen, wert);
+        text = puffer;
+        // The desktop runs in the user's locale, whose decimal separator may
+        // be a comma: "2,5" would read back as two numbers. %g groups no
+        // digits, so the only comma there can be is that separator.
+        std::replace(text.begin(), text.end(), ',', '.');
+        if (strengUmwandeln(text, '.') == wert)
+            break;
+    }
+    return text;
+}
 
 Json& Json::zahl(double wert)
 {
     if (!std::isfinite(wert))
         return roh("null");
-    char puffer[32];
-    std::snprintf(puffer, sizeof puffer, "%.17g", wert);
-    return roh(puffer);
+    return roh(genaueZahl(wert).c_str());
 }
 
 Json& Json::text(const std::string& wert)

@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+// A finite number in the fewest digits that read back to the same double,
+// with a point as the decimal separator whatever the locale ("2.7", "1e-05").
+std::string genaueZahl(double wert);
+
 // JSON written by appending, for the results the page parses. Numbers read
 // back to the same double; NaN and infinity, which JSON lacks, become null.
 // A comma goes before every value but the first of its object or list.

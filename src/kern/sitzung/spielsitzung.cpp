@@ -2,6 +2,7 @@
 #include "spielsitzung.h"
 
 #include "hilfezeilentexte.h"
+#include "json.h"
 #include "kastentexte.h"
 #include "meldungstexte.h"
 #include "spielnummer.h"
@@ -73,6 +74,36 @@ bool Spielsitzung::spielNummerSetzen(int nummer)
     m_bedienung.titelSetzen(fenstertitelFuer(nummer));
     spielVomProgrammstart();
     return true;
+}
+
+bool Spielsitzung::wiederherstellen(const Spielbericht& bericht)
+{
+    if (m_beendet || !nachspielen(bericht).nachvollziehbar)
+        return false;
+    // In the boxes as a pupil would type them, each read back to the same number.
+    const auto eintragen = [this](Steuerelement kasten, double wert) {
+        std::string text = genaueZahl(wert);
+        std::replace(text.begin(), text.end(), '.', m_bedienung.dezimaltrenner());
+        m_bedienung.textSetzen(kasten, text);
+    };
+    eintragen(S::txtStart, bericht.starts.front().a0);
+    if (!spielNummerSetzen(bericht.nummer))
+        return false;
+    for (std::size_t s = 0; s < bericht.starts.size(); ++s) {
+        if (s > 0) {
+            eintragen(S::txtStart, bericht.starts[s].a0);
+            cmdStartClick();
+        }
+        for (const Zyklusbericht& zyklus : bericht.starts[s].zyklen) {
+            for (double p : zyklus.durchgaenge) {
+                eintragen(S::txtFaktor, p);
+                cmdZielsucheClick();
+            }
+            cmdErgebnisClick();
+        }
+    }
+    m_bedienung.spielGeaendert();
+    return m_bericht == bericht;
 }
 
 void Spielsitzung::spielVomProgrammstart()

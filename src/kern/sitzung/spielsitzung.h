@@ -77,6 +77,12 @@ public:
     // every start with its A(0), every committed cycle with the p of each
     // of its passes. The teacher's program replays it (nachspielen).
     const Spielbericht& bericht() const { return m_bericht; }
+    // A page that reloads in a class plays its pupil's game again to where
+    // it was, through the handlers, so the window shows it as played: the
+    // number's game, each start with its A(0) and each cycle's passes with
+    // their p. False, and the game stays as it was, for a report that does
+    // not replay; true once the session's own report is the one given.
+    bool wiederherstellen(const Spielbericht& bericht);
 
     // The pointer on a picture box (picAusgabe or picHisto), in its user coordinates.
     void mouseDown(Steuerelement bild, Punkt punkt);

@@ -115,6 +115,16 @@ export class Modell {
     spielbericht(seq: number): string {
         return this.text("kb_spielbericht", ["number"], [seq]);
     }
+    /** The game as a line of numbers, to keep across a reload. */
+    spielstand(): string {
+        return this.text("kb_spielstand", [], []);
+    }
+    /** Plays a kept game again; false when it does not replay. */
+    spielWiederherstellen(stand: string): boolean {
+        const gelungen = this.zahl("kb_spiel_wiederherstellen", ["string"], [stand]) === 1;
+        this.beimZeichnen();
+        return gelungen;
+    }
     ergebnisdatei(seq: number, name: string, kennung: string): string {
         return this.text("kb_ergebnisdatei", ["number", "string", "string"], [seq, name, kennung]);
     }

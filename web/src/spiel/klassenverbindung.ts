@@ -4,7 +4,8 @@
 // nickname, plays the game number the teacher's program gives it, and after
 // every change of the game sends its whole report, numbered, so that a
 // repeat changes nothing there. Without a connection the pupil plays on;
-// the line says so, and the report goes out once the page is back.
+// the line says so, and the report goes out once the page is back. A
+// reload brings the pupil's game back as it was.
 import { herunterladen } from "../auswertung/dateien";
 import { Modell } from "../modell/modell";
 
@@ -17,6 +18,7 @@ export interface Anmeldung {
 }
 
 const ablage = "kettenbrief-klasse";
+const spielAblage = "kettenbrief-klasse-spiel";
 const ergebnisAblage = "kettenbrief-ergebnis";
 
 /** The pupil's sign-in while the page is in a class, else null. */
@@ -28,12 +30,17 @@ export function klasseEinrichten(modell: Modell, beiAenderung: (aenderung: () =>
         code: (prompt(texte.frageCode) ?? "").trim(), name: (prompt(texte.frageName) ?? "").trim(),
         kennung: crypto.randomUUID(), spiel: 0, seq: 0,
     };
+    // After a reload: the game as it was, else the pupil's game from its start.
+    if (a.spiel > 0 && !modell.spielWiederherstellen(localStorage.getItem(spielAblage) ?? "")) {
+        modell.sitzungMit("spiel_nummer_setzen", null, a.spiel);
+    }
     const zeile = document.createElement("p");
     zeile.id = "klassenstatus";
     document.body.append(zeile);
     let socket: WebSocket | null = null;
     let gesendet = "";
     const melden = (): void => {
+        if (a.spiel > 0) localStorage.setItem(spielAblage, modell.spielstand());
         const stand = modell.spielbericht(0);
         if (a.spiel === 0 || socket?.readyState !== WebSocket.OPEN || stand === gesendet) return;
         gesendet = stand;

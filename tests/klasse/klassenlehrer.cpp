@@ -1,26 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The teacher's side of the class game without its window, for the tests
-// that play it with real pages and simulated pupils. Arguments: the page
-// to serve, the session file (continued when it is there), the port (0: any
-// free one) and the most pupils (else the window's default). The class code
-// is K7Q2. Prints {"port":N}, then, a moment after each change, a line with
-// the class as it stands. On its input, a line "tabelle" prints the class's
-// table as the window saves it and the class's mean per cycle; a line
-// "datei PATH" takes a pupil's result file as the window takes one dropped
-// in, and prints what became of it.
-#include "klassenprotokoll.h"
-#include "klassenserver.h"
+// The teacher's side of the class game for the tests that play it with
+// real pages and simulated pupils: the desktop's main window with its
+// Klassenspiel window open, offscreen. Arguments: the page to serve, the
+// folder of the user's data (a session there is continued, as a teacher
+// answers "Ja"; else one begins with class code K7Q2), the port (0: any
+// free one) and the most pupils. Prints {"port":N}, then, a moment after
+// each change, a line with the class as the window holds it. On its input,
+// a line "tabelle" prints the class's table as the window saves it and the
+// class's mean per cycle; a line "datei PATH" drops a pupil's result file
+// into the window and prints what the window says of it.
+#include "form1.h"
+#include "klassensitzung.h"
+#include "klassenspielfenster.h"
+#include "klassenstand.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSocketNotifier>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <unistd.h>
 
@@ -57,31 +62,51 @@ QJsonObject tabelle(const Klassenstand& stand)
     return {{"tabelle", zeilen}, {"mittel", mittel}};
 }
 
+// The window asks whether to continue the last session: the teacher says yes.
+void fortsetzenBejahen()
+{
+    if (auto* frage = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+        frage->button(QMessageBox::Yes)->click();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication anwendung(argc, argv);
-    const QStringList argumente = anwendung.arguments();
-    QFile seite(argumente.value(1));
-    if (!seite.open(QIODevice::ReadOnly))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc < 5)
         return 2;
-    const int hoechstens = argc > 4 ? std::atoi(argv[4]) : klassenprotokoll::vorgabeSchueler;
-    Klassenserver server(seite.readAll(), QStringLiteral("K7Q2"), hoechstens);
-    const QString datei = argumente.value(2);
-    if (!server.starten(static_cast<quint16>(argumente.value(3).toUInt())) ||
-        (!datei.isEmpty() && !server.sitzungsdateiSetzen(datei, QFile::exists(datei))))
+    qputenv("KETTENBRIEF_SEITE", argv[1]);
+    qputenv("XDG_DATA_HOME", argv[2]);
+    QApplication anwendung(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kettenbrief"));
+    const QStringList argumente = anwendung.arguments();
+    if (!QFile::exists(klassensitzung::pfad()) &&
+        !klassensitzung::speichern(klassensitzung::pfad(), QStringLiteral("K7Q2"), Klassenstand(40)))
         return 3;
+    QTimer frage;
+    QObject::connect(&frage, &QTimer::timeout, &fortsetzenBejahen);
+    frage.start(20);
+    Form1 form;
+    auto* fenster = new Klassenspielfenster(form, &form, static_cast<quint16>(argumente[3].toUInt()));
+    frage.stop();
+    fenster->show();
+    if (!fenster->klasse())
+        return 3;
+    fenster->findChild<QSpinBox*>()->setValue(argumente[4].toInt());
+
     // Sixty pupils change the class hundreds of times a second: one line per
     // moment is what a test can read.
-    QTimer melden;
-    melden.setSingleShot(true);
-    melden.setInterval(50);
-    QObject::connect(&melden, &QTimer::timeout, [&server] { zeile(klasse(server.stand())); });
-    QObject::connect(&server, &Klassenserver::geaendert, &melden, [&melden] {
-        if (!melden.isActive())
-            melden.start();
+    QTimer schauen;
+    QByteArray gezeigt;
+    QObject::connect(&schauen, &QTimer::timeout, [&] {
+        const QByteArray jetzt = QJsonDocument(klasse(*fenster->klasse())).toJson(QJsonDocument::Compact);
+        if (jetzt != gezeigt)
+            zeile(klasse(*fenster->klasse()));
+        gezeigt = jetzt;
     });
+    schauen.start(50);
     QSocketNotifier eingabe(STDIN_FILENO, QSocketNotifier::Read);
     QByteArray gelesen;
     QObject::connect(&eingabe, &QSocketNotifier::activated, [&] {
@@ -95,12 +120,11 @@ int main(int argc, char* argv[])
         for (qsizetype ende; (ende = gelesen.indexOf('\n')) >= 0; gelesen.remove(0, ende + 1)) {
             const QByteArray befehl = gelesen.left(ende);
             if (befehl == "tabelle")
-                zeile(tabelle(server.stand()));
-            QFile datei(QString::fromLocal8Bit(befehl.mid(6)));
-            if (befehl.startsWith("datei ") && datei.open(QIODevice::ReadOnly))
-                zeile({{"ergebnis", server.ergebnisAufnehmen(datei.readAll())}});
+                zeile(tabelle(*fenster->klasse()));
+            else if (befehl.startsWith("datei "))
+                zeile({{"ergebnis", fenster->ergebnisseAufnehmen({QString::fromLocal8Bit(befehl.mid(6))}).join('\n')}});
         }
     });
-    zeile({{"port", server.port()}});
-    return QCoreApplication::exec();
+    zeile({{"port", QUrl(fenster->adresse()).port()}});
+    return QApplication::exec();
 }

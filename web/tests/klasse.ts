@@ -65,13 +65,14 @@ await pruefen({
             const datei = await ergebnisSpeichern(tab);
             assert.match(datei, /kettenbrief-spiel-1\.json$/);
             // Numbered above every report sent, so it is taken (and holds the same game).
-            assert.equal(await lehrer.ergebnis(datei), "Spiel 1 (Mia): aufgenommen, Zyklus 5.");
+            assert.equal(await lehrer.ergebnis(datei), "kettenbrief-spiel-1.json: Spiel 1 (Mia): aufgenommen, Zyklus 5.");
             const offline = await (await browser.createBrowserContext()).newPage();
             offline.on("dialog", (d) => void d.accept("Ben"));
             await offline.goto(pathToFileURL(seite!).href + "?spiel=9", { waitUntil: "load" });
             await offline.waitForSelector("body[data-bereit=ja]");
             for (let n = 0; n < 2; ++n) await zyklus(offline);
-            assert.equal(await lehrer.ergebnis(await ergebnisSpeichern(offline)), "Spiel 9 (Ben): aufgenommen, Zyklus 2.");
+            assert.equal(await lehrer.ergebnis(await ergebnisSpeichern(offline)),
+                "kettenbrief-spiel-9.json: Spiel 9 (Ben): aufgenommen, Zyklus 2.");
             const zeilen = (): string => JSON.stringify(lehrer.klasse().map((z) =>
                 [z.spiel, z.name, z.zyklus, z.nachvollziehbar, z.verbunden]));
             await warten(() => zeilen() === JSON.stringify([[1, "Mia", 5, true, true], [9, "Ben", 2, true, false]]),

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The teacher's side for the class game's tests: the program klassenlehrer
-// (tests/klasse) run as a child, its lines read as they come, killed and
-// started again on its session file as a crash and a new start would, and
-// the pages that sign in to it as a pupil's tablet does.
+// (tests/klasse, the desktop's Klassenspiel window offscreen) run as a
+// child, its lines read as they come, killed and started again on its
+// session as a crash and a new start would, and the pages that sign in to
+// it as a pupil's tablet does.
 import assert from "node:assert/strict";
 import { ChildProcess, spawn } from "node:child_process";
 import { mkdtempSync, readdirSync } from "node:fs";
@@ -33,7 +34,8 @@ export async function warten(bis: () => boolean, was: () => string, sekunden = 1
 export class Lehrer {
     readonly zeilen: Zeile[] = [];
     private prozess: ChildProcess | undefined;
-    private readonly datei = join(mkdtempSync(join(tmpdir(), "klasse-")), "klassenspiel.json");
+    /** The teacher's data folder, where the window keeps its session. */
+    private readonly daten = mkdtempSync(join(tmpdir(), "klasse-"));
     port = 0;
 
     constructor(private readonly programm: string, private readonly seite: string,
@@ -42,7 +44,7 @@ export class Lehrer {
     /** Starts it, on the port it had before if it ran already, and waits for it to listen. */
     async starten(): Promise<void> {
         this.zeilen.length = 0;
-        this.prozess = spawn(this.programm, [this.seite, this.datei, String(this.port), String(this.hoechstens)],
+        this.prozess = spawn(this.programm, [this.seite, this.daten, String(this.port), String(this.hoechstens)],
             { stdio: ["pipe", "pipe", "inherit"] });
         createInterface({ input: this.prozess.stdout! }).on("line", (z) => this.zeilen.push(JSON.parse(z) as Zeile));
         await warten(() => this.zeilen.some((z) => z.port), () => "der Lehrer nennt keinen Port");
@@ -62,7 +64,7 @@ export class Lehrer {
         return { tabelle: z.tabelle!, mittel: z.mittel! };
     }
 
-    /** Takes a pupil's result file as the window takes one dropped in; what became of it. */
+    /** Drops a pupil's result file into the window; what the window says of it. */
     async ergebnis(pfad: string): Promise<string> {
         const vorher = this.zeilen.filter((z) => z.ergebnis !== undefined).length;
         this.prozess!.stdin!.write(`datei ${pfad}\n`);

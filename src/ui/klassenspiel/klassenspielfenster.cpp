@@ -77,7 +77,7 @@ QString statusText(const Schueler& s)
 
 } // namespace
 
-Klassenspielfenster::Klassenspielfenster(Spielzugang& spiel, QWidget* parent)
+Klassenspielfenster::Klassenspielfenster(Spielzugang& spiel, QWidget* parent, quint16 port)
     : QWidget(parent, Qt::Window)
     , m_spiel(spiel)
     , m_code(neuerKlassencode())
@@ -88,7 +88,7 @@ Klassenspielfenster::Klassenspielfenster(Spielzugang& spiel, QWidget* parent)
     aufbauen();
     const QByteArray seite = seiteLesen();
     m_server = std::make_unique<Klassenserver>(seite, m_code, klassenprotokoll::vorgabeSchueler);
-    if (seite.isEmpty() || !m_server->starten(vorgabePort))
+    if (seite.isEmpty() || !m_server->starten(port))
         m_server.reset();
     else
         sitzungBeginnen();
@@ -115,6 +115,11 @@ void Klassenspielfenster::sitzungBeginnen()
     m_auffrischen.setSingleShot(true);
     connect(&m_auffrischen, &QTimer::timeout, this, &Klassenspielfenster::tabelleFuellen);
     m_spiel.beiAenderung(this, [this] { diagrammZeigen(); });
+}
+
+const Klassenstand* Klassenspielfenster::klasse() const
+{
+    return m_server ? &m_server->stand() : nullptr;
 }
 
 QString Klassenspielfenster::adresse() const

@@ -11,6 +11,7 @@
 
 class Auswertungsdiagramm;
 class Klassenserver;
+class Klassenstand;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -35,12 +36,14 @@ public:
     // The port the teacher sees; another free one when it is taken.
     static constexpr quint16 vorgabePort = 47100;
 
-    Klassenspielfenster(Spielzugang& spiel, QWidget* parent = nullptr);
+    Klassenspielfenster(Spielzugang& spiel, QWidget* parent = nullptr, quint16 port = vorgabePort);
     ~Klassenspielfenster() override;
 
     // The address the pupils open, "" while the program does not serve.
     QString adresse() const;
     QString klassencode() const { return m_code; }
+    // The class as gathered, none while the program does not serve.
+    const Klassenstand* klasse() const;
     // Each of the pupils' result files; one line each on what became of it.
     QStringList ergebnisseAufnehmen(const QStringList& dateien);
 

@@ -6,21 +6,23 @@
 #include "spielnummer.h"
 #include "zahltext.h"
 
+#include <algorithm>
 #include <cmath>
-#include <sstream>
+#include <string_view>
 
 namespace {
 
-// The line's numbers one by one; each read strictly, with a point.
+// The line's numbers one by one, split at blanks; each read strictly, with
+// a point. (No string stream: it would bring the C++ locales into the page.)
 class Zahlen
 {
 public:
-    explicit Zahlen(const std::string& text) : m_ein(text) {}
+    explicit Zahlen(std::string_view text) : m_rest(text) {}
 
     std::optional<double> zahl()
     {
-        std::string wort;
-        if (!(m_ein >> wort))
+        const std::string_view wort = naechstesWort();
+        if (wort.empty())
             return std::nullopt;
         return strengUmwandeln(wort, '.');
     }
@@ -32,14 +34,19 @@ public:
             return std::nullopt;
         return static_cast<int>(*wert);
     }
-    bool amEnde()
-    {
-        std::string rest;
-        return !(m_ein >> rest);
-    }
+    bool amEnde() { return naechstesWort().empty(); }
 
 private:
-    std::istringstream m_ein;
+    std::string_view naechstesWort()
+    {
+        const std::size_t anfang = std::min(m_rest.find_first_not_of(' '), m_rest.size());
+        const std::size_t ende = std::min(m_rest.find(' ', anfang), m_rest.size());
+        const std::string_view wort = m_rest.substr(anfang, ende - anfang);
+        m_rest.remove_prefix(ende);
+        return wort;
+    }
+
+    std::string_view m_rest;
 };
 
 std::optional<Zyklusbericht> zyklusLesen(Zahlen& zahlen)

@@ -268,12 +268,23 @@ void TestKlassenspiel::sitzungUeberdauert()
     }
     QCOMPARE(zurueck.schueler()[1].spiel, 5); // the game it played, kept
 
+    // A result taken just before the window closes is in the file too.
+    {
+        Klassenserver server({}, QStringLiteral("K7Q2"), 40);
+        QVERIFY(server.sitzungsdateiSetzen(datei, true));
+        QVERIFY(server.ergebnisAufnehmen(QByteArray::fromStdString(
+                    klassenprotokoll::ergebnisDatei(gespielt(8, 2), 1, "Eva", "e"))).contains("aufgenommen"));
+    }
+    QVERIFY(klassensitzung::laden(datei, code, zurueck));
+    QCOMPARE(zurueck.schueler().size(), std::size_t(3));
+    QCOMPARE(zurueck.schueler()[2].zyklus(), 2);
+
     QFile kaputt(datei);
     QVERIFY(kaputt.open(QIODevice::WriteOnly));
     kaputt.write("{\"schueler\": 3}");
     kaputt.close();
     QVERIFY(!klassensitzung::laden(datei, code, zurueck));
-    QCOMPARE(zurueck.schueler().size(), std::size_t(2));
+    QCOMPARE(zurueck.schueler().size(), std::size_t(3));
 }
 
 // A German teacher's desktop writes numbers with a decimal comma; the

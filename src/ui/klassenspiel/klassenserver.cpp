@@ -51,6 +51,9 @@ Klassenserver::~Klassenserver()
     // The sockets first: they report their end to this object.
     for (auto& [socket, verbindung] : m_verbindungen)
         socket->disconnect(this);
+    // Closed in the same turn as a change came: it is written all the same.
+    if (m_ungespeichert && !m_datei.isEmpty())
+        klassensitzung::speichern(m_datei, m_code, m_stand);
 }
 
 bool Klassenserver::starten(quint16 port)

@@ -8,6 +8,7 @@
 // evaluation. Target: at most 1.2 times the floor at cycle 1200.
 
 #include "form1probe.h"
+#include "messen.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,20 +22,6 @@
 #include <vector>
 
 namespace {
-
-double cpuMs()
-{
-    return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
-}
-
-// Lets the event loop run for `ms`: the deferred updates of the evaluation
-// happen in there (its processor time counts, the idle time does not).
-void leerlaufen(int ms)
-{
-    QEventLoop schleife;
-    QTimer::singleShot(ms, &schleife, &QEventLoop::quit);
-    schleife.exec();
-}
 
 // Processor time of one quick run with what it sets off.
 double schnelldurchlauf(Form1& form)

@@ -15,6 +15,7 @@
 #include "form1.h"
 #include "klassenprotokoll.h"
 #include "klassenspielfenster.h"
+#include "messen.h"
 #include "auswertungsdiagramm.h"
 #include "schuelerspiel.h"
 
@@ -38,11 +39,6 @@
 
 namespace {
 
-double cpuMs()
-{
-    return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
-}
-
 // VmRSS of this process in MiB.
 double residentMiB()
 {
@@ -53,13 +49,6 @@ double residentMiB()
         if (zeile.startsWith("VmRSS:"))
             return zeile.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
     return 0;
-}
-
-void leerlaufen(int ms)
-{
-    QEventLoop schleife;
-    QTimer::singleShot(ms, &schleife, &QEventLoop::quit);
-    schleife.exec();
 }
 
 double median(std::vector<double> werte)

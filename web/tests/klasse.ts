@@ -11,9 +11,9 @@
 // it: the pupil's "Ergebnis speichern" and a page opened from a file with
 // a numbered game both give files that the teacher's side takes in.
 import assert from "node:assert/strict";
-import puppeteer from "puppeteer-core";
 import { pruefen } from "./browser.js";
-import { Lehrer, anzahl, ergebnisSpeichern, klassenseite, verbunden, warten, zyklus } from "./klassenlehrer.js";
+import { Lehrer, anzahl, ergebnisSpeichern, klassenbrowser, klassenseite, verbunden, warten, zyklus }
+    from "./klassenlehrer.js";
 import { pathToFileURL } from "node:url";
 
 const [seite, programm] = process.argv.slice(2);
@@ -22,8 +22,7 @@ await pruefen({
     "eine Seite meldet sich an und ihr Spiel kommt nachgespielt an": async () => {
         const lehrer = new Lehrer(programm!, seite!);
         await lehrer.starten();
-        const browser = await puppeteer.launch({ executablePath: process.env["KETTENBRIEF_CHROMIUM"] ?? "/usr/bin/chromium",
-            headless: true, args: ["--no-sandbox", "--disable-background-networking", "--no-first-run"] });
+        const browser = await klassenbrowser();
         try {
             const fremd: string[] = [];
             const tab = await klassenseite(browser, lehrer, "Mia", fremd);

@@ -12,9 +12,9 @@
 import assert from "node:assert/strict";
 import { spawn } from "node:child_process";
 import { createInterface } from "node:readline";
-import puppeteer, { Page } from "puppeteer-core";
+import { Page } from "puppeteer-core";
 import { pruefen } from "./browser.js";
-import { Lehrer, anzahl, klassenseite, warten, zyklus } from "./klassenlehrer.js";
+import { Lehrer, anzahl, klassenbrowser, klassenseite, warten, zyklus } from "./klassenlehrer.js";
 
 interface Erwartet { kennung: string; spiel?: number; ehrlich?: boolean; anzahlen?: number[]; abgewiesen?: boolean }
 
@@ -64,8 +64,7 @@ await pruefen({
     "sechzig Schüler und drei Seiten, Abbrüche, Müll und ein Neustart: die Tabelle hält genau das Ehrliche": async () => {
         const lehrer = new Lehrer(programm!, seite!, 70);
         await lehrer.starten();
-        const browser = await puppeteer.launch({ executablePath: process.env["KETTENBRIEF_CHROMIUM"] ?? "/usr/bin/chromium",
-            headless: true, args: ["--no-sandbox", "--disable-background-networking", "--no-first-run"] });
+        const browser = await klassenbrowser();
         try {
             const fremd: string[] = [];
             const tabs: Page[] = [];

@@ -10,7 +10,7 @@ import { mkdtempSync, readdirSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { createInterface } from "node:readline";
-import { Browser, Page } from "puppeteer-core";
+import puppeteer, { Browser, Page } from "puppeteer-core";
 
 export interface Schuelerzeile {
     spiel: number; name: string; seq: number; zyklus: number; anzahl: number;
@@ -76,6 +76,12 @@ export class Lehrer {
     /** As a crash would: at once, nothing written at the end. */
     absturz(): void { this.prozess?.kill("SIGKILL"); }
     beenden(): void { this.prozess?.kill(); }
+}
+
+/** Debian's Chromium headless, for the pupils' pages. */
+export function klassenbrowser(): Promise<Browser> {
+    return puppeteer.launch({ executablePath: process.env["KETTENBRIEF_CHROMIUM"] ?? "/usr/bin/chromium",
+        headless: true, args: ["--no-sandbox", "--disable-background-networking", "--no-first-run"] });
 }
 
 /** A pupil's page from the teacher, in a browser context of its own (its own

@@ -17,10 +17,16 @@ int Schueler::anzahl() const
     return nachgespielt.anzahlen.empty() ? 0 : nachgespielt.anzahlen.back();
 }
 
+bool Klassenstand::spielFrei(int spiel) const
+{
+    return spiel >= 1 && spiel <= hoechsteSpielnummer &&
+           std::none_of(m_schueler.begin(), m_schueler.end(), [spiel](const Schueler& s) { return s.spiel == spiel; });
+}
+
 int Klassenstand::naechstesFreiesSpiel() const
 {
     for (int spiel = 1; spiel <= hoechsteSpielnummer; ++spiel)
-        if (std::none_of(m_schueler.begin(), m_schueler.end(), [spiel](const Schueler& s) { return s.spiel == spiel; }))
+        if (spielFrei(spiel))
             return spiel;
     return 0;
 }
@@ -34,10 +40,7 @@ std::optional<int> Klassenstand::anmelden(const Anmeldung& anmeldung, QString& g
         return static_cast<int>(i);
     }
     // A page that comes back to a restarted program keeps its game, if still free.
-    const bool frei = anmeldung.spiel >= 1 && anmeldung.spiel <= hoechsteSpielnummer &&
-                      std::none_of(m_schueler.begin(), m_schueler.end(),
-                                   [&](const Schueler& s) { return s.spiel == anmeldung.spiel; });
-    const int spiel = frei ? anmeldung.spiel : naechstesFreiesSpiel();
+    const int spiel = spielFrei(anmeldung.spiel) ? anmeldung.spiel : naechstesFreiesSpiel();
     if (static_cast<int>(m_schueler.size()) >= m_hoechstens || spiel == 0) {
         grund = m_hoechstens == 1 ? QStringLiteral("Die Klasse ist voll (1 Platz).")
                                   : QStringLiteral("Die Klasse ist voll (%1 Plätze).").arg(m_hoechstens);
@@ -49,28 +52,21 @@ std::optional<int> Klassenstand::anmelden(const Anmeldung& anmeldung, QString& g
 
 std::optional<int> Klassenstand::ergebnisAnmelden(const Anmeldung& anmeldung, QString& grund)
 {
-    const auto spieler = [this](auto passt) {
-        return std::find_if(m_schueler.begin(), m_schueler.end(), passt);
-    };
-    if (const auto eigene = spieler([&](const Schueler& s) { return s.kennung == anmeldung.kennung; });
-        eigene != m_schueler.end() && eigene->spiel != anmeldung.spiel) {
+    const auto eigene = std::find_if(m_schueler.begin(), m_schueler.end(),
+                                     [&](const Schueler& s) { return s.kennung == anmeldung.kennung; });
+    if (eigene != m_schueler.end() && eigene->spiel != anmeldung.spiel)
         grund = QStringLiteral("Die Datei hält Spiel %1, der Schüler spielt Spiel %2.")
                     .arg(anmeldung.spiel)
                     .arg(eigene->spiel);
-        return std::nullopt;
-    } else if (eigene == m_schueler.end()) {
-        if (anmeldung.spiel < 1) {
-            grund = QStringLiteral("Das ist das feste Spiel des Programms; in die Klasse kommt nur ein nummeriertes "
-                                   "Spiel (1 bis %1).")
-                        .arg(hoechsteSpielnummer);
-            return std::nullopt;
-        }
-        if (spieler([&](const Schueler& s) { return s.spiel == anmeldung.spiel; }) != m_schueler.end()) {
-            grund = QStringLiteral("Spiel %1 spielt schon ein anderer Schüler der Klasse.").arg(anmeldung.spiel);
-            return std::nullopt;
-        }
-    }
-    return anmelden(anmeldung, grund);
+    else if (eigene == m_schueler.end() && anmeldung.spiel < 1)
+        grund = QStringLiteral("Das ist das feste Spiel des Programms; in die Klasse kommt nur ein nummeriertes "
+                               "Spiel (1 bis %1).")
+                    .arg(hoechsteSpielnummer);
+    else if (eigene == m_schueler.end() && !spielFrei(anmeldung.spiel))
+        grund = QStringLiteral("Spiel %1 spielt schon ein anderer Schüler der Klasse.").arg(anmeldung.spiel);
+    else
+        return anmelden(anmeldung, grund);
+    return std::nullopt;
 }
 
 bool Klassenstand::melden(int zeile, const Berichtsnachricht& nachricht)

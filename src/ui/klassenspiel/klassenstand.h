@@ -78,6 +78,7 @@ public:
     Klassenkurven kurven() const;
 
 private:
+    bool spielFrei(int spiel) const;
     int naechstesFreiesSpiel() const;
 
     int m_hoechstens;

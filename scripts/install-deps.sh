@@ -100,14 +100,15 @@ test_packages=(
     libclang-rt-dev
     gcovr
     valgrind
-    # The browser edition: em++ compiles the model to WebAssembly, woff2
-    # packs its fonts, node and npm build the page (npm ci from
+    # The browser edition: em++ compiles the model to WebAssembly, fonttools
+    # keeps the letters its fonts need and woff2 packs them, node and npm build the page (npm ci from
     # web/package-lock.json), and Debian's Chromium runs the browser tests
     # headless. The main lesson runs in Firefox (firefox-esr, driven over
     # WebDriver BiDi) and in WebKit as well: webkit2gtk-driver brings
     # WebKitWebDriver, and with libwebkit2gtk-4.1-0 its MiniBrowser, which
     # draws into the tests' own Xvfb.
     emscripten
+    fonttools
     woff2
     nodejs
     npm

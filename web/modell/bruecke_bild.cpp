@@ -27,7 +27,7 @@ Zeichenflaeche& flaeche(int k)
 // What the page reads back: the changed rectangle (x, y, width, height) and
 // its pixels as the canvas takes them (R, G, B, A bytes), a user point.
 int bereich[4];
-std::vector<std::uint8_t> rgba;
+std::vector<std::uint32_t> rgba;
 double nutzerpunkt[2];
 
 } // namespace
@@ -68,19 +68,18 @@ EMSCRIPTEN_KEEPALIVE const std::uint8_t* kb_flaeche_zeigen(int k)
     bereich[1] = r.y0;
     bereich[2] = r.x1 - r.x0 + 1;
     bereich[3] = r.y1 - r.y0 + 1;
-    rgba.resize(static_cast<std::size_t>(bereich[2]) * static_cast<std::size_t>(bereich[3]) * 4);
-    std::uint8_t* ziel = rgba.data();
+    rgba.resize(static_cast<std::size_t>(bereich[2]) * static_cast<std::size_t>(bereich[3]));
+    std::uint32_t* ziel = rgba.data();
     for (int y = r.y0; y <= r.y1; ++y) {
         const Farbe* zeile = bild.daten() + static_cast<std::size_t>(y) * static_cast<std::size_t>(bild.breite());
+        // 0xAARRGGBB becomes the bytes R, G, B, 255: in WebAssembly's
+        // little-endian memory the word 0xFFBBGGRR, one store a pixel.
         for (int x = r.x0; x <= r.x1; ++x) {
             const Farbe farbe = zeile[x];
-            *ziel++ = static_cast<std::uint8_t>(farbe >> 16);
-            *ziel++ = static_cast<std::uint8_t>(farbe >> 8);
-            *ziel++ = static_cast<std::uint8_t>(farbe);
-            *ziel++ = 255;
+            *ziel++ = 0xff000000u | (farbe & 0x0000ff00u) | ((farbe >> 16) & 0xffu) | ((farbe & 0xffu) << 16);
         }
     }
-    return rgba.data();
+    return reinterpret_cast<const std::uint8_t*>(rgba.data());
 }
 
 // A point in the picture's device pixels in user coordinates.

@@ -150,7 +150,6 @@ void Zeichenflaeche::bildSichern()
 
 void Zeichenflaeche::allesRastern()
 {
-    m_bild.alles(m_hintergrund);
     m_bild.skaliertUebernehmen(m_grund);
     m_protokoll.fuerJede([this](const Zeichenop& op) { rastern(m_bild, m_abbildung, op); });
     m_geaendert = m_bild.rechteck();

@@ -96,6 +96,8 @@ private:
     // Makes the picture match the shown size and device pixel ratio,
     // rasterising everything again when it does not.
     void bildSichern();
+    // The ground and every kept operation onto the picture just made, which
+    // comes filled with the background.
     void allesRastern();
     // Drops the picture; it is rasterised anew when next needed.
     void spaeterRastern();

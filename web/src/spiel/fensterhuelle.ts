@@ -38,7 +38,7 @@ export class Fensterhuelle implements Spielzugang {
     private readonly bilder: Record<Bildname, Leinwand>;
     private readonly schieber = {} as Record<Schiebername, Rollbalken>;
     private readonly aenderungen: (() => void)[] = [];
-    private zoom = 1;
+    private zoom: number;
     private ebene = 0; // the stacking level of the picture raised last
 
     constructor(
@@ -47,11 +47,12 @@ export class Fensterhuelle implements Spielzugang {
         tabelle: Steuertabelle,
         private readonly rahmen: Rahmen,
     ) {
+        this.zoom = rahmen.zoom.zoom;
         for (const name of kastennamen) this.kaesten[name] = this.element(name) as HTMLInputElement;
         const leinwand = (name: Bildname, k: number): Leinwand => {
             const entwurf = tabelle.controls.find((c) => c.name === name);
             if (!entwurf) throw new Error(`${name} fehlt in der Steuertabelle.`);
-            return new Leinwand(this.element(name), modell, k, entwurf);
+            return new Leinwand(this.element(name), modell, k, entwurf, rahmen.zoom.zoom);
         };
         this.bilder = { picAusgabe: leinwand("picAusgabe", 0), picHisto: leinwand("picHisto", 1) };
         modell.beimZeichnen = () => {

@@ -23,27 +23,39 @@ export class Leinwand {
     private readonly kontext: CanvasRenderingContext2D;
     private zeigenGeplant = false;
 
-    /** `k`: 0 the field, 1 the chart; the size in twips and the back colour as its control is designed. */
+    /**
+     * `k`: 0 the field, 1 the chart; the size in twips and the back colour as
+     * its control is designed; the window's zoom it is first shown at.
+     */
     constructor(
         readonly element: HTMLElement,
         private readonly modell: Modell,
         private readonly k: number,
         entwurf: { width: number; height: number; backColour: number },
+        zoom: number,
     ) {
         const leinwand = element.querySelector("canvas") ?? element.appendChild(document.createElement("canvas"));
         this.leinwand = leinwand;
-        const kontext = leinwand.getContext("2d");
+        // Opaque, as every pixel of the game layer's pictures is: the browser composes it without blending.
+        const kontext = leinwand.getContext("2d", { alpha: false });
         if (!kontext) throw new Error("Die Zeichenfläche hat keinen Zeichenkontext.");
         this.kontext = kontext;
         // Fingers and pens draw on the surface instead of moving the page.
         leinwand.style.touchAction = "none";
         element.style.touchAction = "none";
         modell.flaecheEinrichten(k, entwurf.width, entwurf.height, entwurf.backColour);
-        this.neuZeichnen(1);
+        // Sized at once, shown once what the session draws at its start is there: one picture to copy.
+        this.groesseSetzen(zoom);
+        this.zeigenPlanen();
     }
 
     /** Draws everything again at a zoom of the whole window (and the device pixel ratio). */
     neuZeichnen(zoom: number): void {
+        this.groesseSetzen(zoom);
+        this.zeigen();
+    }
+
+    private groesseSetzen(zoom: number): void {
         const { breite, hoehe } = this.modell.flaecheZoom(this.k, zoom, window.devicePixelRatio);
         this.leinwand.width = breite;
         this.leinwand.height = hoehe;
@@ -51,7 +63,6 @@ export class Leinwand {
         // zoom scales it to exactly its device pixels.
         this.leinwand.style.width = `${breite / window.devicePixelRatio / zoom}px`;
         this.leinwand.style.height = `${hoehe / window.devicePixelRatio / zoom}px`;
-        this.zeigen();
     }
 
     /** Reports pointer presses, moves and releases in user coordinates; the surface holds the pointer while pressed. */

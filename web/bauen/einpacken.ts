@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Packs the browser edition into one HTML file: the compiled model, the
-// page's script, the control table with the window's markup and pictures,
+// Packs the browser edition into one HTML file: the compiled model (its
+// WebAssembly in base64 and its runtime), the page's script, the control table with the window's markup and pictures,
 // the fonts and their licence. Everything is inline, so the file works from a USB stick
 // (file://) and from any web server, and its Content-Security-Policy
 // forbids every request to the network.
@@ -8,6 +8,7 @@ import { createHash } from "node:crypto";
 import { readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
 import { parseArgs } from "node:util";
+import { gzipSync } from "node:zlib";
 
 // A small AMD loader for the modules tsc writes into one file: define()
 // keeps each factory, require() runs it once with its dependencies.
@@ -68,6 +69,7 @@ function main(): void {
     const { values: w } = parseArgs({
         options: {
             modell: { type: "string" },
+            wasm: { type: "string" },
             seite: { type: "string" },
             stil: { type: "string" },
             tabelle: { type: "string" },
@@ -81,8 +83,14 @@ function main(): void {
         if (typeof wert !== "string") throw new Error(`--${name} fehlt`);
         return wert;
     };
+    // The bytes as a string of the script, not in a data: address that the
+    // runtime would decode on the page's thread: the page compiles them away
+    // from it. Gzipped, in less than half the bytes, which the browser has
+    // to read before it starts.
+    const wasm = gzipSync(readFileSync(pflicht("wasm")), { level: 9 }).toString("base64");
+    const modellcode = `var kettenbriefModellcode = "${wasm}";\n`;
     const programm = skriptSicher(
-        lader + readFileSync(pflicht("modell"), "utf8") + "\n" + readFileSync(pflicht("seite"), "utf8") +
+        lader + modellcode + readFileSync(pflicht("modell"), "utf8") + "\n" + readFileSync(pflicht("seite"), "utf8") +
             '\nkettenbriefStarten("start");\n');
     // The window's own markup (with its pictures) and styles go into the page as they are.
     const { fenster, ...steuertabelle } = JSON.parse(readFileSync(pflicht("tabelle"), "utf8")) as
@@ -116,9 +124,9 @@ ${lizenz}
 <style>${stil}</style>
 </head>
 <body>
+<script id="programm">${programm}</script>
 ${fenster.html}
 <script type="application/json" id="daten">${daten}</script>
-<script id="programm">${programm}</script>
 </body>
 </html>
 `;

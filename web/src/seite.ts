@@ -8,20 +8,19 @@ import { rahmenEinrichten } from "./fenster/rahmen";
 import { seitendatenLesen } from "./fenster/seitendaten";
 import { steuerelementeFinden } from "./fenster/steuerelemente";
 
-export async function seiteStarten(): Promise<void> {
+/** `laden`: the model, compiling. */
+export async function seiteStarten(laden: Promise<Modell>): Promise<void> {
     const daten = seitendatenLesen();
     const fenster = document.getElementById("Form1");
     if (!fenster) throw new Error("Das Fenster fehlt in der Seite.");
-    // The model compiles while the page finds its controls.
-    const laden = Modell.laden();
+    // The model compiles while the page finds its controls and lays out the
+    // frame around the game: menu bar, help line, information, zoom.
     const elemente = steuerelementeFinden(daten);
+    const rahmen = await rahmenEinrichten(fenster, daten, laden);
     const modell = await laden;
-    // The frame around the game: menu bar, help line, explanation, information, zoom.
-    const rahmen = rahmenEinrichten(fenster, daten, modell);
 
     const huelle = new Fensterhuelle(modell, elemente, daten.steuertabelle, rahmen);
     rahmen.menueleiste.handlerSetzen("cmdStoch", () => huelle.cmdStochClick());
-    huelle.neuZeichnen(rahmen.zoom.zoom);
     rahmen.zoom.beiAenderung((zoom) => huelle.neuZeichnen(zoom));
     const klasse = klasseEinrichten(modell, (aenderung) => huelle.beiAenderung(aenderung));
     rahmen.menueleiste.handlerSetzen("cmdErgebnisSpeichern", () => ergebnisSpeichern(modell, klasse));
@@ -39,6 +38,8 @@ export async function seiteStarten(): Promise<void> {
 
 /** What the page says when it cannot start at all: in German, in place of the window. */
 export function startfehlerZeigen(fehler: unknown): void {
+    // A window that cannot play is not shown.
+    document.getElementById("seite")?.setAttribute("hidden", "");
     const hinweis = document.createElement("p");
     hinweis.setAttribute("role", "alert");
     hinweis.textContent = `Kettenbrief kann in diesem Browser nicht starten: ${String(fehler)}`;

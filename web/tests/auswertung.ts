@@ -35,7 +35,6 @@ const desktopZahlen: Array<[boolean, number, number, string]> = [
 declare global {
     interface Window {
         kettenbriefStarten(modul: string): any;
-        KettenbriefModell(): Promise<unknown>;
         kopiert: string[];
         dateien: Array<{ name: string; inhalt: Blob }>;
     }
@@ -99,7 +98,8 @@ try {
         "Zahlen deutsch wie auf dem Desktop": async () => {
             const geschrieben = await s.seite.evaluate(async (faelle) => {
                 const { Auswertungsbruecke } = window.kettenbriefStarten("modell/auswertungsbruecke");
-                const z = new Auswertungsbruecke(await window.KettenbriefModell());
+                const { Modell } = window.kettenbriefStarten("modell/modell");
+                const z = new Auswertungsbruecke((await Modell.laden()).modul);
                 return faelle.map(([kurz, wert, stellen]) =>
                     (kurz ? z.deutscheZahlKurz(wert, stellen) : z.deutscheZahl(wert, stellen)) as string);
             }, desktopZahlen);

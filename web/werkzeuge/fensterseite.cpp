@@ -82,7 +82,10 @@ std::string bild(const char* pfad)
 class Schreiber
 {
 public:
-    explicit Schreiber(std::span<const ControlSpec> tabelle) : m_tabelle(tabelle) {}
+    Schreiber(std::span<const ControlSpec> tabelle, std::string_view erlaeuterung)
+        : m_tabelle(tabelle), m_erlaeuterung(erlaeuterung)
+    {
+    }
 
     // The controls inside `eltern`, in the table's order, each with its own.
     std::string kinder(std::string_view eltern)
@@ -166,6 +169,8 @@ private:
     {
         if (s.kind == ControlKind::Surface)
             return "<canvas></canvas>";
+        if (s.kind == ControlKind::Explanation)
+            return std::string(m_erlaeuterung);
         if (s.kind == ControlKind::Label || (istKnopf(s) && *s.picture == '\0'))
             return maskiert(s.text);
         if (*s.picture == '\0' || (s.kind != ControlKind::Picture && !istKnopf(s)))
@@ -198,6 +203,7 @@ private:
     }
 
     std::span<const ControlSpec> m_tabelle;
+    std::string_view m_erlaeuterung;
 };
 
 // A command of the menu bar, reached by the keyboard only through the bar itself.
@@ -248,9 +254,9 @@ const char* artName(ControlKind art)
 }
 
 Fensterseite fensterseite(std::span<const ControlSpec> tabelle, std::span<const Menuebefehl> menue,
-                          double clientBreite, double clientHoehe)
+                          double clientBreite, double clientHoehe, std::string_view erlaeuterung)
 {
-    Schreiber schreiber(tabelle);
+    Schreiber schreiber(tabelle, erlaeuterung);
     Fensterseite seite;
     seite.stil = verbunden({"#Form1 { width: ", px(clientBreite), "; height: ", px(clientHoehe), "; }\n"});
     std::string leiste;

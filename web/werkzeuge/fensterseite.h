@@ -32,6 +32,8 @@ struct Beschriftung
 };
 Beschriftung beschriftung(const char* text);
 
-// `clientBreite` × `clientHoehe`: the client area in CSS pixels at zoom 1.
+// `clientBreite` × `clientHoehe`: the client area in CSS pixels at zoom 1;
+// `erlaeuterung`: the markup of the explanation panel's picture, before the
+// panel's own controls.
 Fensterseite fensterseite(std::span<const ControlSpec> tabelle, std::span<const Menuebefehl> menue,
-                          double clientBreite, double clientHoehe);
+                          double clientBreite, double clientHoehe, std::string_view erlaeuterung);

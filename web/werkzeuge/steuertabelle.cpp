@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the window's control table as JSON for the page in the browser,
 // so that both editions place the same controls from one table. Beside it
-// go the window's own markup and styles, and the texts and measures of the window's frame (help texts, menu, the
-// information, the explanation picture), so that the page
-// shows the desktop's own words and pictures.
+// go the window's own markup with its pictures and styles, and the texts
+// of the window's frame (help texts, menu, the information), so that the
+// page shows the desktop's own words and pictures.
 #include "auswertungsseite.h"
 #include "controltable.h"
 #include "fensterseite.h"
+#include "html.h"
 #include "erlaeuterungstext.h"
 #include "hilfezeilentexte.h"
 #include "meldungstexte.h"
@@ -40,11 +41,6 @@ std::string jsonText(const char* text)
             ergebnis += *c;
     }
     return ergebnis + '"';
-}
-
-std::string jsonText(const QString& text)
-{
-    return jsonText(text.toStdString().c_str());
 }
 
 std::string zahl(double wert)
@@ -160,13 +156,14 @@ std::string menue()
 }
 
 // The generator's document as the page puts it inline: without the XML
-// prolog and the generator's title, sized in CSS pixels.
+// prolog and the generator's title, sized in CSS pixels, passed by screen
+// readers (its lines are there as text).
 QString fuerDieSeite(QString svg, QSize groesse)
 {
     svg.remove(QRegularExpression(QStringLiteral("^<\\?xml[^>]*>\\s*")));
     svg.remove(QRegularExpression(QStringLiteral("<title>.*</title>\\s*<desc>.*</desc>\\s*")));
     svg.replace(QRegularExpression(QStringLiteral("^<svg width=\"[^\"]*\" height=\"[^\"]*\"")),
-                QStringLiteral("<svg width=\"%1\" height=\"%2\"").arg(groesse.width()).arg(groesse.height()));
+                QStringLiteral("<svg aria-hidden=\"true\" width=\"%1\" height=\"%2\"").arg(groesse.width()).arg(groesse.height()));
     return svg;
 }
 
@@ -183,10 +180,10 @@ void unterstreichen(QString& svg, const QString& text)
     svg.replace(element, QStringLiteral("\\1 text-decoration=\"underline\">") + text + QStringLiteral("</text>"));
 }
 
-// The explanation picture as SVG, painted by the desktop's own routine at
-// zoom 1, where a unit of the picture is a CSS pixel: the page shows it as
-// it is and its zoom scales it sharply. Its lines go beside it as text for
-// screen readers.
+// The explanation panel's markup: its picture as SVG, painted by the
+// desktop's own routine at zoom 1, where a unit of the picture is a CSS
+// pixel: the page shows it as it is and its zoom scales it sharply. Its
+// lines go beside it as text for screen readers.
 std::string erlaeuterungsbild()
 {
     const double hoehe = std::max(erlaeuterung::bildGroesse.height(), erlaeuterung::textUnterkante());
@@ -205,7 +202,7 @@ std::string erlaeuterungsbild()
         paintErlaeuterung(painter, erlaeuterung::pixelProEinheit);
     }
     QString bild = fuerDieSeite(QString::fromUtf8(puffer.data()), groesse);
-    std::vector<std::string> zeilen;
+    std::string vorlesen;
     for (const ErlaeuterungsZeile& zeile : erlaeuterung::zeilen()) {
         std::string text;
         for (const ErlaeuterungsLauf& lauf : zeile.laeufe) {
@@ -213,9 +210,9 @@ std::string erlaeuterungsbild()
             if (lauf.unterstrichen)
                 unterstreichen(bild, QString::fromUtf8(lauf.text));
         }
-        zeilen.push_back(jsonText(text.c_str()));
+        vorlesen += html::verbunden({"<p>", html::maskiert(text), "</p>"});
     }
-    return objekt({{"svg", jsonText(bild)}, {"zeilen", liste(zeilen)}});
+    return html::verbunden({bild.toStdString(), "<div class=\"nurVorlesen\">", vorlesen, "</div>"});
 }
 
 } // namespace
@@ -230,10 +227,9 @@ int main(int argc, char* argv[])
     for (const ControlSpec& s : controlTable())
         steuerelemente.push_back(steuerelement(s));
     const std::string rahmen = objekt({{"hilfetexte", hilfetexte()}, {"menue", menue()},
-                                       {"information", jsonText(informationstext().c_str())},
-                                       {"erlaeuterung", erlaeuterungsbild()}});
+                                       {"information", jsonText(informationstext().c_str())}});
     const Fensterseite fenster = fensterseite(controlTable(), seitenmenue(), clientWidthTwips / double(twipsProPixel),
-                                              clientHeightTwips / double(twipsProPixel));
+                                              clientHeightTwips / double(twipsProPixel), erlaeuterungsbild());
     // The evaluation window comes beside the main window, hidden until opened.
     const std::string markup = fenster.html + auswertungsseite();
     std::printf("%s\n", objekt({{"fenster", objekt({{"html", jsonText(markup.c_str())},

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Everything around the game: the menu bar above the window, the help
-// line's fixed texts, the explanation panel, the information box, the end
-// of the program and the projector zoom. The window with its menu bar is
-// one block, zoomed as a whole and centred in the browser's window.
-import { erlaeuterungEinsetzen } from "./erlaeuterung";
+// line's fixed texts, the information box, the end of the program and the
+// projector zoom. The window with its menu bar is one block, zoomed as a
+// whole and centred in the browser's window.
 import { Hilfezeile } from "./hilfezeile";
 import { festeHilfetexteBeobachten, hilfezeileErstellen } from "./hilfezeilenfeld";
 import { informationZeigen } from "./information";
@@ -43,7 +42,8 @@ function drehhinweisEinrichten(seite: HTMLElement, zoom: Seitenzoom): void {
     zeigen();
 }
 
-export function rahmenEinrichten(fenster: HTMLElement, daten: Seitendaten, modell: Modell): Rahmen {
+/** Sets the frame up while the model compiles, and the zoom once it is there. */
+export async function rahmenEinrichten(fenster: HTMLElement, daten: Seitendaten, modellLaden: Promise<Modell>): Promise<Rahmen> {
     const texte = rahmentexteLesen(daten);
     // #seite centres #fensterrahmen (menu bar and window), which the zoom scales.
     const seite = element("seite");
@@ -60,8 +60,8 @@ export function rahmenEinrichten(fenster: HTMLElement, daten: Seitendaten, model
     }, () => ende.beendet());
     // Hidden until now, so that the browser lays it out once. The zoom measures the window with its menu bar.
     seite.hidden = false;
-    const zoom = new Seitenzoom(rahmen, modell, (text) => hilfezeile.zeigen(text));
-    erlaeuterungEinsetzen(element("image2"), texte.erlaeuterung);
+    const groesse = Seitenzoom.ausmessen(rahmen);
+    const zoom = new Seitenzoom(rahmen, groesse, await modellLaden, (text) => hilfezeile.zeigen(text));
     zoom.tastenEinrichten();
     // A touch screen has no keys for the zoom: the window fills it.
     if (window.matchMedia("(pointer: coarse)").matches) zoom.ausfuehren("fuellen");

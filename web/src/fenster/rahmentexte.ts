@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The texts and measures of the window's frame, written by the desktop
-// program's own code beside the control table: the help texts, the menu,
-// the information and the explanation picture.
+// program's own code beside the control table: the help texts, the menu
+// and the information.
 import { Seitendaten } from "./seitendaten";
 
 export interface Menuebefehl {
@@ -14,19 +14,12 @@ export interface Menuebefehl {
     taste: string;
 }
 
-/** The explanation picture as SVG, and its lines as text. */
-export interface Erlaeuterungsdaten {
-    svg: string;
-    zeilen: string[];
-}
-
 export interface Rahmentexte {
     /** Fixed help texts by control name. */
     hilfetexte: Record<string, string>;
     menue: Menuebefehl[];
     /** The information box's text as simple HTML. */
     information: string;
-    erlaeuterung: Erlaeuterungsdaten;
 }
 
 export function rahmentexteLesen(daten: Seitendaten): Rahmentexte {

@@ -16,12 +16,21 @@ export class Seitenzoom {
     private readonly natuerlicheBreite: number;
     private readonly natuerlicheHoehe: number;
 
-    /** `fenster` is the window with its menu bar; `zuGross` shows why a step was refused. */
-    constructor(private readonly fenster: HTMLElement, private readonly modell: Modell,
-                private readonly zuGross: (text: string) => void) {
-        // Measured at the design size, which the zoom below keeps for a mouse: one layout for both.
+    /**
+     * The window's size at the design size, which the zoom keeps for a mouse:
+     * the page's first layout, which can go on while the model compiles.
+     */
+    static ausmessen(fenster: HTMLElement): DOMRect {
         fenster.style.zoom = "1";
-        const groesse = fenster.getBoundingClientRect();
+        return fenster.getBoundingClientRect();
+    }
+
+    /**
+     * `fenster` is the window with its menu bar, `groesse` what ausmessen
+     * found; `zuGross` shows why a step was refused.
+     */
+    constructor(private readonly fenster: HTMLElement, groesse: DOMRect, private readonly modell: Modell,
+                private readonly zuGross: (text: string) => void) {
         this.natuerlicheBreite = groesse.width;
         this.natuerlicheHoehe = groesse.height;
         this.stand = this.modell.zoom("zuruecksetzen", this.verhaeltnis());

@@ -89,8 +89,11 @@ function main(): void {
     // to read before it starts.
     const wasm = gzipSync(readFileSync(pflicht("wasm")), { level: 9 }).toString("base64");
     const modellcode = `var kettenbriefModellcode = "${wasm}";\n`;
+    // The magic comment on top asks V8 (Chromium) to compile every function
+    // as it reads the script, once, instead of skimming it and compiling each
+    // function again at its first call, which nearly all are at the start.
     const programm = skriptSicher(
-        lader + modellcode + readFileSync(pflicht("modell"), "utf8") + "\n" + readFileSync(pflicht("seite"), "utf8") +
+        "//# allFunctionsCalledOnLoad\n" + lader + modellcode + readFileSync(pflicht("modell"), "utf8") + "\n" + readFileSync(pflicht("seite"), "utf8") +
             '\nkettenbriefStarten("start");\n');
     // The window's own markup (with its pictures) and styles go into the page as they are.
     const { fenster, ...steuertabelle } = JSON.parse(readFileSync(pflicht("tabelle"), "utf8")) as

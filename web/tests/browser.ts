@@ -25,7 +25,9 @@ export function seitenPfad(): string {
 }
 
 export async function oeffnen(pfad: string,
-    optionen: { breite?: number; hoehe?: number; zoom?: number; vorher?: () => void; abfrage?: string } = {}): Promise<Sitzung> {
+    optionen: { breite?: number; hoehe?: number; zoom?: number; vorher?: () => void; abfrage?: string;
+        /** What shows that the page has started: its mark by default. */
+        gestartet?: string } = {}): Promise<Sitzung> {
     const browser = await puppeteer.launch({
         executablePath: chromium,
         headless: true,
@@ -62,7 +64,7 @@ export async function oeffnen(pfad: string,
     // Runs in the page before its own script: to stand in for another engine.
     if (optionen.vorher) await seite.evaluateOnNewDocument(optionen.vorher);
     await seite.goto(url, { waitUntil: "load" });
-    await seite.waitForSelector("body[data-bereit=ja]", { timeout: 30000 });
+    await seite.waitForSelector(optionen.gestartet ?? "body[data-bereit=ja]", { timeout: 30000 });
     return sitzung;
 }
 

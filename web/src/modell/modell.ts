@@ -32,14 +32,8 @@ function base64Bytes(text: string): Uint8Array {
 // The browser unpacks the module and compiles it as the bytes come, away
 // from the page's thread, which meanwhile lays the window out.
 function modellUebersetzen(): Promise<WebAssembly.Module> {
-    // A stream of the bytes in this thread (a Blob's would come from the browser's own process).
-    const gepackt = new ReadableStream<Uint8Array>({
-        start(strom) {
-            strom.enqueue(base64Bytes(kettenbriefModellcode));
-            strom.close();
-        },
-    });
-    const code = gepackt.pipeThrough(new DecompressionStream("gzip"));
+    // A Response's body streams the bytes from this thread (a Blob's would come from the browser's own process).
+    const code = new Response(base64Bytes(kettenbriefModellcode)).body!.pipeThrough(new DecompressionStream("gzip"));
     return WebAssembly.compileStreaming(new Response(code, { headers: { "Content-Type": "application/wasm" } }));
 }
 

@@ -6,7 +6,7 @@
 // it as a pupil's tablet does.
 import assert from "node:assert/strict";
 import { ChildProcess, spawn } from "node:child_process";
-import { mkdtempSync, readdirSync } from "node:fs";
+import { mkdtempSync, readFileSync, readdirSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { createInterface } from "node:readline";
@@ -111,8 +111,23 @@ export async function ergebnisSpeichern(tab: Page): Promise<string> {
     const cdp = await tab.createCDPSession();
     await cdp.send("Page.setDownloadBehavior", { behavior: "allow", downloadPath: ordner });
     await tab.click("#cmdErgebnisSpeichern");
-    await warten(() => readdirSync(ordner).some((name) => name.endsWith(".json")), () => "keine Ergebnisdatei");
-    return join(ordner, readdirSync(ordner).find((name) => name.endsWith(".json"))!);
+    // The browser may create the file under its final name before its bytes are all written.
+    let datei = "";
+    await warten(() => {
+        const name = readdirSync(ordner).find((n) => n.endsWith(".json"));
+        datei = name ? join(ordner, name) : "";
+        return datei !== "" && vollstaendig(datei);
+    }, () => `keine vollständige Ergebnisdatei in ${ordner}`);
+    return datei;
+}
+
+function vollstaendig(datei: string): boolean {
+    try {
+        JSON.parse(readFileSync(datei, "utf8"));
+        return true;
+    } catch {
+        return false;
+    }
 }
 
 /** One cycle on the page: a pass and the commit; A(n) as the page shows it. */

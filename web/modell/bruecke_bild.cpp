@@ -24,10 +24,9 @@ Zeichenflaeche& flaeche(int k)
     return k == 0 ? spiel().feldflaeche : spiel().histoflaeche;
 }
 
-// What the page reads back: the changed rectangle (x, y, width, height) and
-// its pixels as the canvas takes them (R, G, B, A bytes), a user point.
+// What the page reads back: the changed rectangle (x, y, width, height)
+// of the picture, a user point.
 int bereich[4];
-std::vector<std::uint32_t> rgba;
 double nutzerpunkt[2];
 
 } // namespace
@@ -54,8 +53,9 @@ EMSCRIPTEN_KEEPALIVE int kb_flaeche_breite(int k) { return flaeche(k).bild().bre
 EMSCRIPTEN_KEEPALIVE int kb_flaeche_hoehe(int k) { return flaeche(k).bild().hoehe(); }
 EMSCRIPTEN_KEEPALIVE const int* kb_flaeche_bereich() { return bereich; }
 
-// The pixels changed since the last call, as R, G, B, A bytes row by row of
-// the rectangle in kb_flaeche_bereich; null when nothing changed.
+// The whole picture, whose pixels are held as the canvas takes them (R, G,
+// B, A bytes row by row), when part of it changed since the last call: the
+// changed rectangle is in kb_flaeche_bereich. Null when nothing changed.
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* kb_flaeche_zeigen(int k)
 {
     Zeichenflaeche& f = flaeche(k);
@@ -68,18 +68,7 @@ EMSCRIPTEN_KEEPALIVE const std::uint8_t* kb_flaeche_zeigen(int k)
     bereich[1] = r.y0;
     bereich[2] = r.x1 - r.x0 + 1;
     bereich[3] = r.y1 - r.y0 + 1;
-    rgba.resize(static_cast<std::size_t>(bereich[2]) * static_cast<std::size_t>(bereich[3]));
-    std::uint32_t* ziel = rgba.data();
-    for (int y = r.y0; y <= r.y1; ++y) {
-        const Farbe* zeile = bild.daten() + static_cast<std::size_t>(y) * static_cast<std::size_t>(bild.breite());
-        // 0xAARRGGBB becomes the bytes R, G, B, 255: in WebAssembly's
-        // little-endian memory the word 0xFFBBGGRR, one store a pixel.
-        for (int x = r.x0; x <= r.x1; ++x) {
-            const Farbe farbe = zeile[x];
-            *ziel++ = 0xff000000u | (farbe & 0x0000ff00u) | ((farbe >> 16) & 0xffu) | ((farbe & 0xffu) << 16);
-        }
-    }
-    return reinterpret_cast<const std::uint8_t*>(rgba.data());
+    return reinterpret_cast<const std::uint8_t*>(bild.daten());
 }
 
 // A point in the picture's device pixels in user coordinates.

@@ -43,7 +43,7 @@ struct Haarlinie::Schritte
 
 Haarlinie::Haarlinie(Pixelbild& bild, Farbe farbe)
     : m_bild(bild)
-    , m_farbe(farbe)
+    , m_farbe(imSpeicher(farbe))
     , m_xmin(-1.0)
     , m_xmax(bild.breite() + 1.0)
     , m_ymin(-1.0)

@@ -58,7 +58,7 @@ private:
     void teilen(double (&x)[4], double (&y)[4], int stufe, int kappen);
 
     Pixelbild& m_bild;
-    Farbe m_farbe;
+    Farbe m_farbe; // as held in the picture's memory
     double m_xmin, m_xmax, m_ymin, m_ymax;
     Pixel m_letztes;
     Richtung m_letzteRichtung = linksNachRechts;

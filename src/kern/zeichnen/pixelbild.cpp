@@ -22,7 +22,7 @@ Pixelrechteck Pixelrechteck::geschnitten(const Pixelrechteck& anderes) const
 Pixelbild::Pixelbild(int breite, int hoehe, Farbe grund)
     : m_breite(std::max(0, breite))
     , m_hoehe(std::max(0, hoehe))
-    , m_pixel(static_cast<std::size_t>(m_breite) * static_cast<std::size_t>(m_hoehe), grund)
+    , m_pixel(static_cast<std::size_t>(m_breite) * static_cast<std::size_t>(m_hoehe), imSpeicher(grund))
 {
 }
 
@@ -33,13 +33,13 @@ Pixelrechteck Pixelbild::fuellen(Pixelrechteck bereich, Farbe farbe)
         return {};
     for (int y = bereich.y0; y <= bereich.y1; ++y)
         std::fill_n(m_pixel.begin() + static_cast<std::ptrdiff_t>(index(bereich.x0, y)),
-                    bereich.x1 - bereich.x0 + 1, farbe);
+                    bereich.x1 - bereich.x0 + 1, imSpeicher(farbe));
     return bereich;
 }
 
 void Pixelbild::alles(Farbe farbe)
 {
-    std::fill(m_pixel.begin(), m_pixel.end(), farbe);
+    std::fill(m_pixel.begin(), m_pixel.end(), imSpeicher(farbe));
 }
 
 void Pixelbild::skaliertUebernehmen(const Pixelbild& quelle)
@@ -51,7 +51,7 @@ void Pixelbild::skaliertUebernehmen(const Pixelbild& quelle)
         const int qy = static_cast<int>((2LL * y + 1) * quelle.m_hoehe / (2LL * m_hoehe));
         for (int x = 0; x < m_breite; ++x) {
             const int qx = static_cast<int>((2LL * x + 1) * quelle.m_breite / (2LL * m_breite));
-            m_pixel[index(x, y)] = quelle.pixel(qx, qy);
+            m_pixel[index(x, y)] = quelle.m_pixel[quelle.index(qx, qy)];
         }
     }
 }

@@ -14,6 +14,20 @@ constexpr Farbe farbeAus(int rot, int gruen, int blau)
         | static_cast<Farbe>(blau & 0xff);
 }
 
+// How a pixel is held in a picture's memory, so that each edition shows the
+// buffer as it is: on the desktop the 32-bit image's word 0xffRRGGBB (the
+// colour itself); in the browser the canvas's bytes R, G, B, A, which in
+// WebAssembly's little-endian memory are the word 0xffBBGGRR. It turns a
+// held pixel back into its colour as well.
+constexpr Farbe imSpeicher(Farbe farbe)
+{
+#ifdef __EMSCRIPTEN__
+    return 0xff000000u | (farbe & 0x0000ff00u) | ((farbe >> 16) & 0xffu) | ((farbe & 0xffu) << 16);
+#else
+    return farbe;
+#endif
+}
+
 // A rectangle of whole pixels, both corners included; empty when x1 < x0
 // or y1 < y0.
 struct Pixelrechteck
@@ -41,11 +55,11 @@ public:
     bool istLeer() const { return m_pixel.empty(); }
     Pixelrechteck rechteck() const { return {0, 0, m_breite - 1, m_hoehe - 1}; }
 
-    Farbe pixel(int x, int y) const { return m_pixel[index(x, y)]; }
+    Farbe pixel(int x, int y) const { return imSpeicher(m_pixel[index(x, y)]); }
     void setzen(int x, int y, Farbe farbe)
     {
         if (x >= 0 && y >= 0 && x < m_breite && y < m_hoehe)
-            m_pixel[index(x, y)] = farbe;
+            m_pixel[index(x, y)] = imSpeicher(farbe);
     }
     // Fills the part of the rectangle that lies in the picture and returns it.
     Pixelrechteck fuellen(Pixelrechteck bereich, Farbe farbe);
@@ -55,6 +69,7 @@ public:
     // of the source's colours.
     void skaliertUebernehmen(const Pixelbild& quelle);
 
+    // The pixels as held in memory (see imSpeicher), row by row.
     const Farbe* daten() const { return m_pixel.data(); }
     Farbe* daten() { return m_pixel.data(); }
 

@@ -182,20 +182,21 @@ export class Modell {
     /** The surface at a zoom of the window and the screen's device pixel ratio; returns its device pixels. */
     flaecheZoom(k: number, zoom: number, verhaeltnis: number): { breite: number; hoehe: number } {
         this.zahl("kb_flaeche_zoom", ["number", "number", "number"], [k, zoom, verhaeltnis]);
+        return this.flaechengroesse(k);
+    }
+    private flaechengroesse(k: number): { breite: number; hoehe: number } {
         return { breite: this.zahl("kb_flaeche_breite", ["number"], [k]), hoehe: this.zahl("kb_flaeche_hoehe", ["number"], [k]) };
     }
-    /** The pixels changed since last asked, or null; a view on the module's memory, valid until its next call. */
-    flaecheZeigen(k: number): ImageData | null {
+    /** The surface's picture, over the module's memory, once part of it changed; null when nothing did. */
+    flaecheZeigen(k: number): { bild: ImageData; x: number; y: number; breite: number; hoehe: number } | null {
         const daten = this.zahl("kb_flaeche_zeigen", ["number"], [k]);
         if (daten === 0) return null;
         const b = this.zahl("kb_flaeche_bereich") / 4;
-        const [x, y, breite, hoehe] = Array.from(this.modul.HEAP32.subarray(b, b + 4));
-        const bild = new ImageData(new Uint8ClampedArray(this.modul.HEAPU8.buffer, daten, breite! * hoehe! * 4), breite!, hoehe!);
-        this.bereich = { x: x!, y: y! };
-        return bild;
+        const [x, y, breite, hoehe] = Array.from(this.modul.HEAP32.subarray(b, b + 4)) as [number, number, number, number];
+        const g = this.flaechengroesse(k);
+        const pixel = new Uint8ClampedArray(this.modul.HEAPU8.buffer, daten, g.breite * g.hoehe * 4);
+        return { bild: new ImageData(pixel, g.breite, g.hoehe), x, y, breite, hoehe };
     }
-    /** Where the last picture of flaecheZeigen goes. */
-    bereich = { x: 0, y: 0 };
     /** A point in device pixels of a surface's picture in its user coordinates. */
     zuNutzer(k: number, x: number, y: number): { x: number; y: number } {
         const p = this.zahl("kb_zu_nutzer", ["number", "number", "number"], [k, x, y]) / 8;

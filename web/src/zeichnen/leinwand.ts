@@ -97,7 +97,8 @@ export class Leinwand {
 
     private zeigen(): void {
         this.zeigenGeplant = false;
-        const bild = this.modell.flaecheZeigen(this.k);
-        if (bild) this.kontext.putImageData(bild, this.modell.bereich.x, this.modell.bereich.y);
+        // Only the changed rectangle is copied, straight from the module's memory.
+        const neu = this.modell.flaecheZeigen(this.k);
+        if (neu) this.kontext.putImageData(neu.bild, 0, 0, neu.x, neu.y, neu.breite, neu.hoehe);
     }
 }

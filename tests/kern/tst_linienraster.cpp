@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The layer's lines and circles against the desktop's painter: every pixel of
-// QPainter's picture must come out the same in the Pixelbild.
+// The layer's lines, circles and filled rectangles against the desktop's
+// painter: every pixel of QPainter's picture must come out the same in the
+// Pixelbild.
 #include "linienraster.h"
 
 #include <QImage>
@@ -158,6 +159,8 @@ private slots:
     void kreise();
     void zufallsLinien();
     void zufallsKreise();
+    void rechtecke_data();
+    void rechtecke();
 };
 
 void TstLinienraster::linien_data()
@@ -285,6 +288,44 @@ void TstLinienraster::zufallsKreise()
     qInfo("%d random circles, %d exact, %d pixels differ in all, %d beyond the bound", faelle, genau, pixel,
           falsch);
     QVERIFY2(falsch == 0, qPrintable(erster));
+}
+
+Q_DECLARE_METATYPE(Pixelrechteck)
+
+void TstLinienraster::rechtecke_data()
+{
+    QTest::addColumn<int>("w");
+    QTest::addColumn<int>("h");
+    QTest::addColumn<Pixelrechteck>("rechteck");
+    QTest::addColumn<Pixelrechteck>("gefuellt");
+    // The chart's size at zoom 2 and odd sizes around the fill's first block of 256.
+    QTest::newRow("whole chart") << 1667 << 425 << Pixelrechteck{0, 0, 1666, 424} << Pixelrechteck{0, 0, 1666, 424};
+    QTest::newRow("beyond every edge") << 1667 << 425 << Pixelrechteck{-5, -9, 2000, 500}
+                                       << Pixelrechteck{0, 0, 1666, 424};
+    QTest::newRow("wide, inside") << 1667 << 425 << Pixelrechteck{10, 20, 700, 300} << Pixelrechteck{10, 20, 700, 300};
+    QTest::newRow("a bar") << 1667 << 425 << Pixelrechteck{100, 50, 102, 424} << Pixelrechteck{100, 50, 102, 424};
+    QTest::newRow("one row") << 1667 << 425 << Pixelrechteck{0, 7, 1666, 7} << Pixelrechteck{0, 7, 1666, 7};
+    QTest::newRow("257 wide") << 300 << 3 << Pixelrechteck{1, 0, 257, 2} << Pixelrechteck{1, 0, 257, 2};
+    QTest::newRow("one pixel") << 1 << 1 << Pixelrechteck{0, 0, 0, 0} << Pixelrechteck{0, 0, 0, 0};
+    QTest::newRow("left of the picture") << 300 << 200 << Pixelrechteck{-10, 5, -1, 50} << Pixelrechteck{};
+    QTest::newRow("empty") << 300 << 200 << Pixelrechteck{10, 10, 9, 20} << Pixelrechteck{};
+}
+
+void TstLinienraster::rechtecke()
+{
+    QFETCH(int, w);
+    QFETCH(int, h);
+    QFETCH(Pixelrechteck, rechteck);
+    QFETCH(Pixelrechteck, gefuellt);
+    Pixelbild bild(w, h, grund);
+    const Pixelrechteck r = bild.fuellen(rechteck, tinte);
+    QVERIFY(r == gefuellt);
+    QImage soll = leer(w, h);
+    QPainter maler(&soll);
+    maler.fillRect(QRect(QPoint(rechteck.x0, rechteck.y0), QPoint(rechteck.x1, rechteck.y1)), QColor::fromRgb(tinte));
+    maler.end();
+    const Vergleich v = vergleichen(soll, bild, r);
+    QVERIFY2(v.abweichend == 0 && v.rechteckHaelt, qPrintable(v.bericht));
 }
 
 QTEST_MAIN(TstLinienraster)

@@ -10,8 +10,6 @@
 #include <emscripten/emscripten.h>
 
 #include <cstdint>
-#include <string>
-#include <vector>
 
 namespace {
 

@@ -2,9 +2,12 @@
 // The one transform between user coordinates and the pixels of a picture,
 // and the rules that turn a point into a pixel.
 #include "abbildung.h"
+#include "ausschnitt.h"
 
 #include <QPoint>
 #include <QPointF>
+#include <QRect>
+#include <QSize>
 
 #include <QTest>
 
@@ -22,6 +25,8 @@ private slots:
     void boxEdgesCoverHalfAPixel();
     void penWidthInWholePixels_data();
     void penWidthInWholePixels();
+    void partTheParentShows_data();
+    void partTheParentShows();
 };
 
 void TestAbbildung::userPointsOnPixels_data()
@@ -104,6 +109,41 @@ void TestAbbildung::penWidthInWholePixels()
     QFETCH(int, pixel);
     const Abbildung chart(0, 2500, 120, 0, 1667, 425, massstab);
     QCOMPARE(chart.stiftPixel(stift), pixel);
+}
+
+void TestAbbildung::partTheParentShows_data()
+{
+    QTest::addColumn<QSize>("bild");
+    QTest::addColumn<QPointF>("lage");
+    QTest::addColumn<double>("geraeteProPixel");
+    QTest::addColumn<QRect>("teil");
+    // The chart (1667 x 425 at zoom 1) at 440, 160 in the window's panel of
+    // 885 x 613: its first 445 columns show.
+    const QSize chart(1667, 425);
+    QTest::newRow("the chart at its place") << chart << QPointF(440, 160) << 1.0 << QRect(0, 0, 445, 425);
+    QTest::newRow("panned by 64 pixels") << chart << QPointF(376, 160) << 1.0 << QRect(0, 0, 509, 425);
+    QTest::newRow("panned past the panel's left edge") << chart << QPointF(-100, 160) << 1.0 << QRect(100, 0, 885, 425);
+    QTest::newRow("at zoom 2") << QSize(3334, 850) << QPointF(440, 160) << 2.0 << QRect(0, 0, 890, 850);
+    // 445 x 1.5 = 667.5 and 100 x 1.5 = 150: a pixel partly shown is shown.
+    QTest::newRow("at zoom 1.5") << QSize(2501, 638) << QPointF(-100, 160) << 1.5 << QRect(150, 0, 1328, 638);
+    QTest::newRow("a quarter of a column") << chart << QPointF(-0.25, 160) << 1.0 << QRect(0, 0, 886, 425);
+    QTest::newRow("its lower part below the panel") << chart << QPointF(440, 400) << 1.0 << QRect(0, 0, 445, 213);
+    // The field lies wholly inside.
+    QTest::newRow("the field") << QSize(442, 425) << QPointF(0, 160) << 1.0 << QRect(0, 0, 442, 425);
+    QTest::newRow("right of the panel") << chart << QPointF(885, 160) << 1.0 << QRect();
+    QTest::newRow("far left of it") << chart << QPointF(-1e12, 160) << 1.0 << QRect();
+    QTest::newRow("a zoom that is not a number") << chart << QPointF(440, 160) << std::nan("") << QRect();
+}
+
+void TestAbbildung::partTheParentShows()
+{
+    QFETCH(QSize, bild);
+    QFETCH(QPointF, lage);
+    QFETCH(double, geraeteProPixel);
+    QFETCH(QRect, teil);
+    const Pixelrechteck r = sichtbarerTeil({0, 0, bild.width() - 1, bild.height() - 1}, -lage.x(), -lage.y(),
+                                           885 - lage.x(), 613 - lage.y(), geraeteProPixel);
+    QCOMPARE(QRect(QPoint(r.x0, r.y0), QPoint(r.x1, r.y1)), teil);
 }
 
 QTEST_APPLESS_MAIN(TestAbbildung)

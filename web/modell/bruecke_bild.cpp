@@ -4,6 +4,7 @@
 // that the page copies onto its canvases.
 #include "bruecke.h"
 
+#include "ausschnitt.h"
 #include "histoansicht.h"
 #include "twips.h"
 
@@ -22,10 +23,18 @@ Zeichenflaeche& flaeche(int k)
     return k == 0 ? spiel().feldflaeche : spiel().histoflaeche;
 }
 
-// What the page reads back: the changed rectangle (x, y, width, height)
-// of the picture, a user point.
+// What the page reads back: a rectangle (x, y, width, height) of the
+// picture (the changed one, the shown one), a user point.
 int bereich[4];
 double nutzerpunkt[2];
+
+void bereichSetzen(const Pixelrechteck& r)
+{
+    bereich[0] = r.x0;
+    bereich[1] = r.y0;
+    bereich[2] = r.x1 - r.x0 + 1;
+    bereich[3] = r.y1 - r.y0 + 1;
+}
 
 } // namespace
 
@@ -52,21 +61,27 @@ EMSCRIPTEN_KEEPALIVE int kb_flaeche_hoehe(int k) { return flaeche(k).bild().hoeh
 EMSCRIPTEN_KEEPALIVE const int* kb_flaeche_bereich() { return bereich; }
 
 // The whole picture, whose pixels are held as the canvas takes them (R, G,
-// B, A bytes row by row), when part of it changed since the last call: the
-// changed rectangle is in kb_flaeche_bereich. Null when nothing changed.
-EMSCRIPTEN_KEEPALIVE const std::uint8_t* kb_flaeche_zeigen(int k)
+// B, A bytes row by row), when part of it changed since the last call, or
+// always with `alles`: the changed rectangle (or the whole) is in
+// kb_flaeche_bereich. Null when nothing changed.
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* kb_flaeche_zeigen(int k, int alles)
 {
     Zeichenflaeche& f = flaeche(k);
     const Pixelbild& bild = f.bild();
-    const Pixelrechteck r = f.geaendert().geschnitten(bild.rechteck());
+    const Pixelrechteck r = alles ? bild.rechteck() : f.geaendert().geschnitten(bild.rechteck());
     f.geaendertVergessen();
     if (r.leer())
         return nullptr;
-    bereich[0] = r.x0;
-    bereich[1] = r.y0;
-    bereich[2] = r.x1 - r.x0 + 1;
-    bereich[3] = r.y1 - r.y0 + 1;
+    bereichSetzen(r);
     return reinterpret_cast<const std::uint8_t*>(bild.daten());
+}
+
+// The part of the picture that the surface's parent shows (see
+// sichtbarerTeil), into kb_flaeche_bereich; 0 x 0 when none is.
+EMSCRIPTEN_KEEPALIVE void kb_flaeche_ausschnitt(int k, double x0, double y0, double x1, double y1,
+                                                double geraeteProPixel)
+{
+    bereichSetzen(sichtbarerTeil(flaeche(k).bild().rechteck(), x0, y0, x1, y1, geraeteProPixel));
 }
 
 // A point in the picture's device pixels in user coordinates.

@@ -2,7 +2,8 @@
 // The lesson of tests/lektion/lektion.json, played on the page step by step
 // as the desktop player (tests/lektion) played it in the desktop window. At
 // each checkpoint the page must show what the desktop showed there: both
-// surfaces pixel for pixel, the main window's caption (the page's tab),
+// surfaces pixel for pixel (as far as the window shows them: the page's
+// canvas covers only that part), the main window's caption (the page's tab),
 // every control's text, enabled state and
 // visibility, the surfaces' descriptions, the messages closed since the
 // last checkpoint with their captions, and the evaluation's caption,
@@ -99,26 +100,32 @@ function standLesen(seite: Page, desktop: Stand): Promise<Stand> {
 }
 
 /**
- * The canvas of the surface `id`, its own device pixels, against the
- * desktop's PNG of the same surface: the differences by number and place.
+ * The canvas of the surface `id`, its own device pixels, against the same
+ * part of the desktop's PNG of the whole surface (where the canvas lies on
+ * the surface): the differences by number and place.
  */
 async function pixelVergleichen(seite: Page, id: string, png: Buffer): Promise<string | null> {
     const ergebnis = await seite.evaluate(async (id, png) => {
         const leinwand = document.querySelector<HTMLCanvasElement>(`#${id} canvas`)!;
         const ist = leinwand.getContext("2d")!.getImageData(0, 0, leinwand.width, leinwand.height);
+        // Where the canvas lies on the surface, in device pixels.
+        const teil = leinwand.getBoundingClientRect(), flaeche = leinwand.parentElement!.getBoundingClientRect();
+        const x0 = Math.round((teil.left - flaeche.left) * devicePixelRatio);
+        const y0 = Math.round((teil.top - flaeche.top) * devicePixelRatio);
         const bytes = Uint8Array.from(atob(png), (z) => z.charCodeAt(0));
         const bild = await createImageBitmap(new Blob([bytes], { type: "image/png" }),
             { colorSpaceConversion: "none", premultiplyAlpha: "none" });
         const kopie = new OffscreenCanvas(bild.width, bild.height).getContext("2d")!;
         kopie.drawImage(bild, 0, 0);
-        const soll = kopie.getImageData(0, 0, bild.width, bild.height);
-        const groesse = `${ist.width} x ${ist.height}, Desktop ${soll.width} x ${soll.height}`;
-        if (ist.width !== soll.width || ist.height !== soll.height) return { pixel: 0, fehler: `Größe ${groesse}` };
-        let anders = 0, links = ist.width, oben = ist.height, rechts = -1, unten = -1;
+        const groesse = `${ist.width} x ${ist.height} bei ${x0}, ${y0}, Desktop ${bild.width} x ${bild.height}`;
+        if (x0 < 0 || y0 < 0 || x0 + ist.width > bild.width || y0 + ist.height > bild.height || ist.width === 0)
+            return { pixel: 0, fehler: `Größe ${groesse}` };
+        const soll = kopie.getImageData(x0, y0, ist.width, ist.height);
+        let anders = 0, links = bild.width, oben = bild.height, rechts = -1, unten = -1;
         const beispiele: string[] = [];
         for (let i = 0; i < ist.data.length; i += 4) {
             if ([0, 1, 2].every((k) => ist.data[i + k] === soll.data[i + k])) continue;
-            const x = (i / 4) % ist.width, y = Math.floor(i / 4 / ist.width);
+            const x = x0 + (i / 4) % ist.width, y = y0 + Math.floor(i / 4 / ist.width);
             ++anders;
             [links, oben, rechts, unten] = [Math.min(links, x), Math.min(oben, y), Math.max(rechts, x), Math.max(unten, y)];
             const farbe = (d: Uint8ClampedArray): string => `rgb(${d.slice(i, i + 3).join(",")})`;

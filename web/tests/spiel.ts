@@ -75,9 +75,11 @@ await pruefen({
             const { seite } = s;
             // The top pixel row of the pale bar of cycle n after a new start, or -1.
             const blassOben = (n: number): Promise<number> => seite.evaluate((n, farbe) => {
+                // The canvas shows the chart from its left edge on (the part the window shows).
                 const l = document.querySelector<HTMLCanvasElement>("#picHisto canvas")!;
+                const breite = Math.round(l.parentElement!.getBoundingClientRect().width * devicePixelRatio);
                 // Beside the 1-pixel grid line that runs through the middle of a pale bar.
-                const spalte = Math.floor(n * l.width / 120) + 1;
+                const spalte = Math.floor(n * breite / 120) + 1;
                 const d = l.getContext("2d")!.getImageData(spalte, 0, 1, l.height).data;
                 for (let y = 0; y < l.height; ++y) if (d[4 * y] === farbe[0] && d[4 * y + 1] === farbe[1] && d[4 * y + 2] === farbe[2]) return y;
                 return -1;
@@ -93,7 +95,7 @@ await pruefen({
             assert.equal(await seite.$eval("#HScroll2", (e) => e.getAttribute("aria-valuenow")), "960");
             assert.equal(linksAmAnfang - await links(), 64);
             // The readout under the pointer: cycle floor(x), players floor(y / 10) * 10.
-            const diagramm = (await (await seite.$("#picHisto canvas"))!.boundingBox())!;
+            const diagramm = (await (await seite.$("#picHisto"))!.boundingBox())!;
             await seite.mouse.move(diagramm.x + 12.7 * diagramm.width / 120, diagramm.y + (2500 - 1234.5) * diagramm.height / 2500);
             assert.match(await wert(seite, "txtHilfe"), /^Balkendiagramme zur Gesamtzahl der Mitspieler\. {4}n = {2}12 {3}A\(n\)= {2}12[23]0$/);
             // Where the surfaces overlap, the one brought to the front is hit.

@@ -84,6 +84,9 @@ export interface EnsembleGrenzen {
     hoechstZyklen: number;
 }
 
+/** A rectangle of a surface's picture in its device pixels. */
+export type Bereich = Record<"x" | "y" | "breite" | "hoehe", number>;
+
 export class Modell {
     private constructor(readonly modul: ModellModul) {}
 
@@ -179,23 +182,30 @@ export class Modell {
     flaecheEinrichten(k: number, breiteTwips: number, hoeheTwips: number, hintergrund: number): void {
         this.zahl("kb_flaeche_einrichten", ["number", "number", "number", "number"], [k, breiteTwips, hoeheTwips, hintergrund]);
     }
-    /** The surface at a zoom of the window and the screen's device pixel ratio; returns its device pixels. */
-    flaecheZoom(k: number, zoom: number, verhaeltnis: number): { breite: number; hoehe: number } {
+    /** The surface at a zoom of the window and the screen's device pixel ratio. */
+    flaecheZoom(k: number, zoom: number, verhaeltnis: number): void {
         this.zahl("kb_flaeche_zoom", ["number", "number", "number"], [k, zoom, verhaeltnis]);
-        return this.flaechengroesse(k);
     }
     private flaechengroesse(k: number): { breite: number; hoehe: number } {
         return { breite: this.zahl("kb_flaeche_breite", ["number"], [k]), hoehe: this.zahl("kb_flaeche_hoehe", ["number"], [k]) };
     }
-    /** The surface's picture, over the module's memory, once part of it changed; null when nothing did. */
-    flaecheZeigen(k: number): { bild: ImageData; x: number; y: number; breite: number; hoehe: number } | null {
-        const daten = this.zahl("kb_flaeche_zeigen", ["number"], [k]);
+    /** The surface's picture, over the module's memory, once part of it changed (`bereich`) or `alles`; null when nothing did. */
+    flaecheZeigen(k: number, alles = false): { bild: ImageData; bereich: Bereich } | null {
+        const daten = this.zahl("kb_flaeche_zeigen", ["number", "number"], [k, alles ? 1 : 0]);
         if (daten === 0) return null;
-        const b = this.zahl("kb_flaeche_bereich") / 4;
-        const [x, y, breite, hoehe] = Array.from(this.modul.HEAP32.subarray(b, b + 4)) as [number, number, number, number];
         const g = this.flaechengroesse(k);
         const pixel = new Uint8ClampedArray(this.modul.HEAPU8.buffer, daten, g.breite * g.hoehe * 4);
-        return { bild: new ImageData(pixel, g.breite, g.hoehe), x, y, breite, hoehe };
+        return { bild: new ImageData(pixel, g.breite, g.hoehe), bereich: this.bereich() };
+    }
+    /** The part of the picture that the parent's rectangle `rahmen` (x0, y0, x1, y1 from the surface's top left) shows. */
+    flaecheAusschnitt(k: number, rahmen: [number, number, number, number], geraeteProPixel: number): Bereich {
+        this.zahl("kb_flaeche_ausschnitt", Array(6).fill("number"), [k, ...rahmen, geraeteProPixel]);
+        return this.bereich();
+    }
+    private bereich(): Bereich {
+        const b = this.zahl("kb_flaeche_bereich") / 4;
+        const [x, y, breite, hoehe] = Array.from(this.modul.HEAP32.subarray(b, b + 4)) as [number, number, number, number];
+        return { x, y, breite, hoehe };
     }
     /** A point in device pixels of a surface's picture in its user coordinates. */
     zuNutzer(k: number, x: number, y: number): { x: number; y: number } {

@@ -51,8 +51,9 @@ export class Fensterhuelle implements Spielzugang {
         for (const name of kastennamen) this.kaesten[name] = this.element(name) as HTMLInputElement;
         const leinwand = (name: Bildname, k: number): Leinwand => {
             const entwurf = tabelle.controls.find((c) => c.name === name);
-            if (!entwurf) throw new Error(`${name} fehlt in der Steuertabelle.`);
-            return new Leinwand(this.element(name), modell, k, entwurf, rahmen.zoom.zoom);
+            const eltern = tabelle.controls.find((c) => c.name === entwurf?.parent);
+            if (!entwurf || !eltern) throw new Error(`${name} fehlt in der Steuertabelle.`);
+            return new Leinwand(this.element(name), modell, k, entwurf, [eltern.rechteck[2], eltern.rechteck[3]], rahmen.zoom.zoom);
         };
         this.bilder = { picAusgabe: leinwand("picAusgabe", 0), picHisto: leinwand("picHisto", 1) };
         modell.beimZeichnen = () => {
@@ -168,7 +169,7 @@ export class Fensterhuelle implements Spielzugang {
         this.schieber.vscFaktor.beiAenderung((wert) => this.modell.sitzungMit("vsc_faktor_change", null, wert));
         this.schieber.HScroll2.beiAenderung((wert) => {
             this.modell.sitzungMit("wert_geaendert", "HScroll2", wert);
-            this.bilder.picHisto.element.style.left = `${this.modell.histoLinkerRand(wert)}px`;
+            this.bilder.picHisto.verschieben(this.modell.histoLinkerRand(wert));
         });
         for (const name of ["txtStart", "txtFaktor"] as const)
             this.kaesten[name].addEventListener("pointermove", () => this.rahmen.hilfezeile.zeigen(this.modell.hilfetextVon(name)));

@@ -3,7 +3,11 @@
 // layer draws for it (in WebAssembly, as for the desktop), at the window's
 // zoom and the screen's device pixel ratio, and reports the pointer in the
 // surface's user coordinates.
-import { Modell } from "../modell/modell";
+//
+// The canvas covers only the part of the box that its parent shows: the
+// chart reaches far beyond the window, and a canvas as large would hold and
+// copy three times as many pixels that nobody sees.
+import { Bereich, Modell } from "../modell/modell";
 
 /** A point in a surface's user coordinates. */
 export interface Punkt {
@@ -22,18 +26,24 @@ export class Leinwand {
     private readonly leinwand: HTMLCanvasElement;
     private readonly kontext: CanvasRenderingContext2D;
     private zeigenGeplant = false;
+    // The box's top left in its parent (CSS pixels at zoom 1), and the part of its picture the canvas shows.
+    private readonly lage: Punkt;
+    private ausschnitt: Bereich = { x: 0, y: 0, breite: 0, hoehe: 0 };
 
     /**
-     * `k`: 0 the field, 1 the chart; the size in twips and the back colour as
-     * its control is designed; the window's zoom it is first shown at.
+     * `k`: 0 the field, 1 the chart; the size in twips, the place in its
+     * parent (in CSS pixels at zoom 1) and the back colour as its control is
+     * designed; the parent's size; the window's zoom it is first shown at.
      */
     constructor(
         readonly element: HTMLElement,
         private readonly modell: Modell,
         private readonly k: number,
-        entwurf: { width: number; height: number; backColour: number },
-        zoom: number,
+        entwurf: { width: number; height: number; backColour: number; rechteck: [number, number, number, number] },
+        private readonly rahmen: [breite: number, hoehe: number],
+        private zoom: number,
     ) {
+        this.lage = { x: entwurf.rechteck[0], y: entwurf.rechteck[1] };
         const leinwand = element.querySelector("canvas") ?? element.appendChild(document.createElement("canvas"));
         this.leinwand = leinwand;
         // Opaque, as every pixel of the game layer's pictures is: the browser composes it without blending.
@@ -52,17 +62,31 @@ export class Leinwand {
     /** Draws everything again at a zoom of the whole window (and the device pixel ratio). */
     neuZeichnen(zoom: number): void {
         this.groesseSetzen(zoom);
-        this.zeigen();
+        this.zeigen(true);
+    }
+
+    /** Moves the box in its parent, to `links` CSS pixels at zoom 1. */
+    verschieben(links: number): void {
+        this.element.style.left = `${(this.lage.x = links)}px`;
+        this.ausschnittSetzen();
+        this.zeigen(true);
     }
 
     private groesseSetzen(zoom: number): void {
-        const { breite, hoehe } = this.modell.flaecheZoom(this.k, zoom, window.devicePixelRatio);
-        this.leinwand.width = breite;
-        this.leinwand.height = hoehe;
-        // The canvas in the window's own (unzoomed) CSS pixels: the window's
-        // zoom scales it to exactly its device pixels.
-        this.leinwand.style.width = `${breite / window.devicePixelRatio / zoom}px`;
-        this.leinwand.style.height = `${hoehe / window.devicePixelRatio / zoom}px`;
+        this.zoom = zoom;
+        this.modell.flaecheZoom(this.k, zoom, window.devicePixelRatio);
+        this.ausschnittSetzen();
+    }
+
+    private ausschnittSetzen(): void {
+        const f = this.zoom * window.devicePixelRatio;
+        const { lage: { x, y }, rahmen: [breite, hoehe] } = this;
+        const a = (this.ausschnitt = this.modell.flaecheAusschnitt(this.k, [-x, -y, breite - x, hoehe - y], f));
+        Object.assign(this.leinwand, { width: a.breite, height: a.hoehe });
+        // In the window's own (unzoomed) CSS pixels: the window's zoom scales
+        // the canvas to exactly its device pixels.
+        const css = (geraet: number): string => `${geraet / f}px`;
+        Object.assign(this.leinwand.style, { left: css(a.x), top: css(a.y), width: css(a.breite), height: css(a.hoehe) });
     }
 
     /** Reports pointer presses, moves and releases in user coordinates; the surface holds the pointer while pressed. */
@@ -91,14 +115,15 @@ export class Leinwand {
 
     private nutzerpunkt(e: PointerEvent): Punkt {
         const rahmen = this.leinwand.getBoundingClientRect();
-        return this.modell.zuNutzer(this.k, (e.clientX - rahmen.left) * this.leinwand.width / rahmen.width,
-            (e.clientY - rahmen.top) * this.leinwand.height / rahmen.height);
+        return this.modell.zuNutzer(this.k, this.ausschnitt.x + (e.clientX - rahmen.left) * this.leinwand.width / rahmen.width,
+            this.ausschnitt.y + (e.clientY - rahmen.top) * this.leinwand.height / rahmen.height);
     }
 
-    private zeigen(): void {
+    // The changed rectangle (or all of it) straight from the module's memory;
+    // the canvas's pixel (0, 0) is the picture's at the part's top left.
+    private zeigen(alles = false): void {
         this.zeigenGeplant = false;
-        // Only the changed rectangle is copied, straight from the module's memory.
-        const neu = this.modell.flaecheZeigen(this.k);
-        if (neu) this.kontext.putImageData(neu.bild, 0, 0, neu.x, neu.y, neu.breite, neu.hoehe);
+        const neu = this.modell.flaecheZeigen(this.k, alles), { x, y } = this.ausschnitt;
+        if (neu) this.kontext.putImageData(neu.bild, -x, -y, neu.bereich.x, neu.bereich.y, neu.bereich.breite, neu.bereich.hoehe);
     }
 }

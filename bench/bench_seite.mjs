@@ -3,8 +3,8 @@
 // puppeteer-core from the web build's node_modules):
 // - opening: from the navigation's start (performance's time origin) to the
 //   first frame after the page says it is ready (body[data-bereit=ja]),
-//   taken inside the page, in a browser that is already running, as a
-//   teacher's is; one load first fills the caches;
+//   taken inside the page, in a browser that is already running and has
+//   settled, as a teacher's is; one load first fills the caches;
 // - a pass ("Zielsuche") on the full field at p = 15 (the game from the
 //   start played at p = 15 until all 2500 play, as bench_spielzyklus does),
 //   each after a commit: from the click to the end of its handler, which
@@ -101,6 +101,10 @@ async function durchlaeufeMessen(tab, anzahl) {
 try {
     // The first load fills the caches, as the desktop's first start does.
     (await oeffnen()).tab.close();
+    // A browser just started goes on setting itself up for a few seconds
+    // (here the first three loads took 370, 360 and 280 ms, the rest about
+    // 200); a teacher's browser has long done so.
+    await new Promise((weiter) => setTimeout(weiter, 3000));
     const zeiten = [];
     for (let i = 0; i < Number(starts); ++i) {
         const { tab, ms } = await oeffnen();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the page: the window's frame and controls, then the model.
 import { Modell } from "./modell/modell";
-import { auswertungEinrichten } from "./auswertung/auswertungsdialog";
+import { Auswertungsdialog } from "./auswertung/auswertungsdialog";
 import { Fensterhuelle } from "./spiel/fensterhuelle";
 import { ergebnisSpeichern, klasseEinrichten } from "./spiel/klassenverbindung";
 import { rahmenEinrichten } from "./fenster/rahmen";
@@ -27,7 +27,7 @@ export async function seiteStarten(laden: Promise<Modell>): Promise<void> {
     // The game plays without its evaluation, should that fail to start.
     try {
         // The evaluation opens beside the window with its menu bar.
-        const auswertung = auswertungEinrichten(huelle, fenster.parentElement ?? fenster, rahmen.ende);
+        const auswertung = new Auswertungsdialog(huelle, fenster.parentElement ?? fenster, rahmen.ende);
         rahmen.menueleiste.handlerSetzen("cmdAuswertung", () => auswertung.umschalten());
     } catch (fehler) {
         document.getElementById("cmdAuswertung")?.remove();

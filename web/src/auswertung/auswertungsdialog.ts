@@ -26,6 +26,7 @@ function element<T extends HTMLElement>(selektor: string): T {
     return gefunden;
 }
 
+// Set up beside the main window, hidden until Ctrl+T.
 export class Auswertungsdialog {
     private readonly rahmen: Fensterrahmen;
     private readonly bruecke: Auswertungsbruecke;
@@ -62,13 +63,13 @@ export class Auswertungsdialog {
         this.vieleSpiele = new Arbeiterauftrag(spiel.modell, {
             fortschritt: (fertig, spiele) => this.fortschritt.setzen(fertig, spiele),
             fertig: () => {
-                this.vieleSpieleBeendet();
+                this.knopfTauschen(this.abbrechen, this.starten);
                 this.aktualisieren();
             },
             abgebrochen: (fertig, spiele) => {
                 this.fortschritt.setzen(fertig, spiele);
                 this.fortschritt.textSetzen(this.bruecke.vieleSpieleAbbruchtext(fertig, spiele));
-                this.vieleSpieleBeendet();
+                this.knopfTauschen(this.abbrechen, this.starten);
             },
         });
         this.verbinden();
@@ -78,7 +79,9 @@ export class Auswertungsdialog {
 
     private verbinden(): void {
         const handlungen: Record<string, () => void> = {
-            auswertungUebernehmen: () => this.bestesTUebernehmen(),
+            auswertungUebernehmen: () => {
+                if (this.bestesT !== null) this.spiel.exponentUebernehmen(this.bestesT);
+            },
             auswertungVieleSpiele: () => this.vieleSpieleStarten(),
             auswertungAbbrechen: () => this.vieleSpiele.abbrechen(),
             auswertungTabelleKopieren: () => void textKopieren(this.tabelle.alsText()),
@@ -175,18 +178,11 @@ export class Auswertungsdialog {
         this.zeitgeber = null;
         const darstellung = this.bruecke.darstellung();
         this.bestesT = darstellung.bestesT;
-        this.ergebnis.replaceChildren(...darstellung.absaetze.map((absatz) => {
-            const p = document.createElement("p");
-            p.textContent = absatz;
-            return p;
-        }));
+        this.ergebnis.replaceChildren(...darstellung.absaetze.map((absatz) =>
+            Object.assign(document.createElement("p"), { textContent: absatz })));
         this.uebernehmen.disabled = darstellung.bestesT === null;
         this.tabelle.setzen(darstellung.tabelle);
         this.diagramm.zeigen(darstellung.diagramm);
-    }
-
-    private bestesTUebernehmen(): void {
-        if (this.bestesT !== null) this.spiel.exponentUebernehmen(this.bestesT);
     }
 
     private vieleSpieleStarten(): void {
@@ -201,10 +197,6 @@ export class Auswertungsdialog {
         });
     }
 
-    private vieleSpieleBeendet(): void {
-        this.knopfTauschen(this.abbrechen, this.starten);
-    }
-
     // A button that disables itself hands the focus to the one it enables,
     // as the desktop moves it on in its window: left to the page, the focus
     // would take Esc and the window's other keys away from this window.
@@ -214,9 +206,4 @@ export class Auswertungsdialog {
         aus.disabled = true;
         if (hatteFokus) an.focus();
     }
-}
-
-/** Sets the evaluation up beside `hauptfenster`, hidden until Ctrl+T. */
-export function auswertungEinrichten(spiel: Spielzugang, hauptfenster: HTMLElement, ende: Programmende): Auswertungsdialog {
-    return new Auswertungsdialog(spiel, hauptfenster, ende);
 }

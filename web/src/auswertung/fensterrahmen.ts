@@ -35,14 +35,12 @@ export class Fensterrahmen {
     }
 
     oeffnen(): void {
-        const bereich = sichtbereich();
-        const breite = Math.min(this.groesse.breite, bereich.breite);
-        const hoehe = Math.min(this.groesse.hoehe, bereich.hoehe);
         if (!this.platziert) {
             // Once, as the desktop does: later it opens where it was left.
             this.platziert = true;
+            const [breite, hoehe] = this.bemessen();
             const ecke = this.platz.platzNeben(alsRechteck(this.hauptfenster.getBoundingClientRect()), breite, hoehe,
-                bereich);
+                sichtbereich());
             this.lage = { ...ecke, breite, hoehe };
         }
         this.element.hidden = false;
@@ -55,19 +53,19 @@ export class Fensterrahmen {
 
     /** Keeps the window within the page's view, as large as it may be. */
     private einpassen(): void {
+        this.verschieben(this.lage.x, this.lage.y, ...this.bemessen());
+    }
+
+    /** The window's size at zoom 1, but no larger than the page's view. */
+    private bemessen(): [breite: number, hoehe: number] {
         const bereich = sichtbereich();
-        const breite = Math.min(this.groesse.breite, bereich.breite);
-        const hoehe = Math.min(this.groesse.hoehe, bereich.hoehe);
-        this.verschieben(this.lage.x, this.lage.y, breite, hoehe);
+        return [Math.min(this.groesse.breite, bereich.breite), Math.min(this.groesse.hoehe, bereich.hoehe)];
     }
 
     private verschieben(x: number, y: number, breite = this.lage.breite, hoehe = this.lage.hoehe): void {
         this.lage = { ...this.platz.imBereich(x, y, breite, hoehe, sichtbereich()), breite, hoehe };
-        const stil = this.element.style;
-        stil.left = `${this.lage.x}px`;
-        stil.top = `${this.lage.y}px`;
-        stil.width = `${breite}px`;
-        stil.height = `${hoehe}px`;
+        const px = (wert: number): string => `${wert}px`;
+        Object.assign(this.element.style, { left: px(this.lage.x), top: px(this.lage.y), width: px(breite), height: px(hoehe) });
     }
 
     private ziehbarMachen(kopf: HTMLElement): void {
@@ -80,10 +78,6 @@ export class Fensterrahmen {
         kopf.addEventListener("pointermove", (e) => {
             if (griff) this.verschieben(e.clientX - griff.x, e.clientY - griff.y);
         });
-        const loslassen = (): void => {
-            griff = null;
-        };
-        kopf.addEventListener("pointerup", loslassen);
-        kopf.addEventListener("pointercancel", loslassen);
+        for (const art of ["pointerup", "pointercancel"]) kopf.addEventListener(art, () => (griff = null));
     }
 }

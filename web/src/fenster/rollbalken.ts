@@ -23,6 +23,18 @@ const kleinsterDaumen = 26;
 const ersteWiederholung = 500;
 const wiederholung = 50;
 
+// Calls `ende` once the pointer held on `ziel` is let go or lost; what is
+// listened to with the signal it returns stops then too.
+function bisLoslassen(ziel: HTMLElement, ende: () => void): AbortSignal {
+    const halt = new AbortController();
+    const los = (): void => {
+        halt.abort();
+        ende();
+    };
+    for (const art of ["pointerup", "pointercancel"]) ziel.addEventListener(art, los, { signal: halt.signal });
+    return halt.signal;
+}
+
 export class Rollbalken {
     readonly element: HTMLElement;
     /** False: a change is reported when the thumb is released, not while it moves. */
@@ -135,13 +147,7 @@ export class Rollbalken {
     private wiederholen(schritt: () => void, ziel: HTMLElement, e: PointerEvent): void {
         ziel.setPointerCapture(e.pointerId);
         schritt();
-        const ende = (): void => {
-            window.clearTimeout(this.wiederholer);
-            ziel.removeEventListener("pointerup", ende);
-            ziel.removeEventListener("pointercancel", ende);
-        };
-        ziel.addEventListener("pointerup", ende);
-        ziel.addEventListener("pointercancel", ende);
+        bisLoslassen(ziel, () => window.clearTimeout(this.wiederholer));
         const weiter = (pause: number): void => {
             this.wiederholer = window.setTimeout(() => {
                 schritt();
@@ -159,7 +165,7 @@ export class Rollbalken {
         const ziel = this.lageInRinne(e);
         this.wiederholen(() => {
             const lage = this.lageVon(this.wertIntern);
-            if (Math.abs(lage - ziel) * this.rinnenLaenge() > this.daumenLaenge() / 2) this.schieben(ziel > lage ? 1 : -1);
+            if (Math.abs(lage - ziel) * this.laengs(this.rinne)[1] > this.laengs(this.daumen)[1] / 2) this.schieben(ziel > lage ? 1 : -1);
         }, this.rinne, e);
     }
 
@@ -177,33 +183,23 @@ export class Rollbalken {
                 this.anzeigen();
             }
         };
-        const loslassen = (): void => {
-            this.daumen.removeEventListener("pointermove", bewegen);
-            this.daumen.removeEventListener("pointerup", loslassen);
-            this.daumen.removeEventListener("pointercancel", loslassen);
+        const signal = bisLoslassen(this.daumen, () => {
             if (this.gezogenerWert !== null) this.setzen(this.gezogenerWert);
-        };
-        this.daumen.addEventListener("pointermove", bewegen);
-        this.daumen.addEventListener("pointerup", loslassen);
-        this.daumen.addEventListener("pointercancel", loslassen);
+        });
+        this.daumen.addEventListener("pointermove", bewegen, { signal });
     }
 
-    private rinnenLaenge(): number {
-        const r = this.rinne.getBoundingClientRect();
-        return this.ausrichtung === "senkrecht" ? r.height : r.width;
-    }
-
-    private daumenLaenge(): number {
-        const r = this.daumen.getBoundingClientRect();
-        return this.ausrichtung === "senkrecht" ? r.height : r.width;
+    /** Where a box of the bar begins along it, and its length. */
+    private laengs(e: HTMLElement): [anfang: number, laenge: number] {
+        const r = e.getBoundingClientRect();
+        return this.ausrichtung === "senkrecht" ? [r.top, r.height] : [r.left, r.width];
     }
 
     /** Where the pointer is along the groove, as the thumb's position 0..1. */
     private lageInRinne(e: PointerEvent): number {
-        const r = this.rinne.getBoundingClientRect();
-        const [anfang, laenge, zeiger] = this.ausrichtung === "senkrecht" ? [r.top, r.height, e.clientY] : [r.left, r.width, e.clientX];
-        const weg = laenge - this.daumenLaenge();
-        return weg > 0 ? (zeiger - anfang - this.daumenLaenge() / 2) / weg : 0;
+        const [[anfang, laenge], [, daumen]] = [this.laengs(this.rinne), this.laengs(this.daumen)];
+        const zeiger = this.ausrichtung === "senkrecht" ? e.clientY : e.clientX;
+        return laenge > daumen ? (zeiger - anfang - daumen / 2) / (laenge - daumen) : 0;
     }
 
     // As on the desktop: Up, Left and Page Up go towards the top or left end,

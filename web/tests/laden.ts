@@ -1,19 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page opened from a file: no request to the network, no console error,
-// a policy that forbids requests, a file that fits the limit, fonts that
+// a policy that forbids requests, a file that fits the limit and is ASCII
+// alone (its other letters escaped), fonts that
 // have every letter it shows, and the whole page where an engine lacks a
 // part of what it uses, or a clear message where it cannot start.
 import assert from "node:assert/strict";
 import { spawnSync } from "node:child_process";
-import { readdirSync, statSync } from "node:fs";
+import { readdirSync, readFileSync } from "node:fs";
 import { dirname, join } from "node:path";
 import { oeffnen, pruefen, seitenPfad } from "./browser.js";
 
 const pfad = seitenPfad();
 
 await pruefen({
-    "höchstens 3 MiB": async () => {
-        assert.ok(statSync(pfad).size <= 3 * 1024 * 1024, `${statSync(pfad).size} Bytes`);
+    "höchstens 3 MiB, nur ASCII (so liest der Browser sie als 8-Bit-Text)": async () => {
+        const bytes = readFileSync(pfad);
+        assert.ok(bytes.length <= 3 * 1024 * 1024, `${bytes.length} Bytes`);
+        const erstes = bytes.findIndex((b) => b > 0x7f);
+        assert.equal(erstes, -1, `bei Byte ${erstes}: ${bytes.subarray(Math.max(0, erstes - 60), erstes + 20).toString()}`);
     },
     "lädt ohne Anfrage und ohne Fehler": async () => {
         const s = await oeffnen(pfad);

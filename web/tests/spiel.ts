@@ -86,11 +86,15 @@ await pruefen({
             }, n, [215, 150, 150]);
             const links = (): Promise<number> => seite.$eval("#picHisto", (e) => e.getBoundingClientRect().left);
             const linksAmAnfang = await links();
-            for (let lauf = 1; lauf <= 4; ++lauf) {
-                await klick(seite, "Command2");
-                await seite.waitForFunction((n) => document.getElementById("picHisto")!.getAttribute("aria-description")
-                    ?.startsWith(`Letzter Zyklus ${n} `), { timeout: 20000 }, 10 * lauf);
-            }
+            // Quick runs of ten cycles, numbers von to bis.
+            const laeufe = async (von: number, bis: number): Promise<void> => {
+                for (let lauf = von; lauf <= bis; ++lauf) {
+                    await klick(seite, "Command2");
+                    await seite.waitForFunction((n) => document.getElementById("picHisto")!.getAttribute("aria-description")
+                        ?.startsWith(`Letzter Zyklus ${n} `), { timeout: 20000 }, 10 * lauf);
+                }
+            };
+            await laeufe(1, 4);
             // Cycles 37 to 40 pan the chart by 240 twips (16 pixels) each.
             assert.equal(await seite.$eval("#HScroll2", (e) => e.getAttribute("aria-valuenow")), "960");
             assert.equal(linksAmAnfang - await links(), 64);
@@ -98,6 +102,16 @@ await pruefen({
             const diagramm = (await (await seite.$("#picHisto"))!.boundingBox())!;
             await seite.mouse.move(diagramm.x + 12.7 * diagramm.width / 120, diagramm.y + (2500 - 1234.5) * diagramm.height / 2500);
             assert.match(await wert(seite, "txtHilfe"), /^Balkendiagramme zur Gesamtzahl der Mitspieler\. {4}n = {2}12 {3}A\(n\)= {2}12[23]0$/);
+            // By cycle 70 the chart reaches past the panel's left edge, and its
+            // canvas shows it from within: the readout still finds the cycle.
+            await laeufe(5, 7);
+            const ganz = (await (await seite.$("#picHisto"))!.boundingBox())!;
+            const feldbox = (await (await seite.$("#picAusgabe"))!.boundingBox())!;
+            assert.ok(ganz.x < feldbox.x, `das Diagramm beginnt bei ${ganz.x}, das Feld bei ${feldbox.x}`);
+            // The middle of a cycle right of the field, which lies above the chart.
+            const zyklus = Math.ceil((feldbox.x + feldbox.width + 50 - ganz.x) / ganz.width * 120);
+            await seite.mouse.move(ganz.x + (zyklus + 0.5) * ganz.width / 120, ganz.y + (2500 - 1234.5) * ganz.height / 2500);
+            assert.match(await wert(seite, "txtHilfe"), new RegExp(`n = +${zyklus} {3}A\\(n\\)= {2}12[23]0$`));
             // Where the surfaces overlap, the one brought to the front is hit.
             const feld = (await (await seite.$("#picAusgabe"))!.boundingBox())!;
             const oben = (): Promise<string> => seite.evaluate((x, y) => document.elementFromPoint(x, y)?.parentElement?.id ?? "",

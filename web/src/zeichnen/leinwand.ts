@@ -5,8 +5,9 @@
 // surface's user coordinates.
 //
 // The canvas covers only the part of the box that its parent shows: the
-// chart reaches far beyond the window, and a canvas as large would hold and
-// copy three times as many pixels that nobody sees.
+// chart reaches far beyond the window (1667 columns at zoom 1, of which 445
+// show), and a canvas as large would hold and copy nearly four times the
+// pixels that are seen.
 import { Bereich, Modell } from "../modell/modell";
 
 /** A point in a surface's user coordinates. */

@@ -121,7 +121,6 @@ void TestAbbildung::partTheParentShows_data()
     // 885 x 613: its first 445 columns show.
     const QSize chart(1667, 425);
     QTest::newRow("the chart at its place") << chart << QPointF(440, 160) << 1.0 << QRect(0, 0, 445, 425);
-    QTest::newRow("panned by 64 pixels") << chart << QPointF(376, 160) << 1.0 << QRect(0, 0, 509, 425);
     QTest::newRow("panned past the panel's left edge") << chart << QPointF(-100, 160) << 1.0 << QRect(100, 0, 885, 425);
     QTest::newRow("at zoom 2") << QSize(3334, 850) << QPointF(440, 160) << 2.0 << QRect(0, 0, 890, 850);
     // 445 x 1.5 = 667.5 and 100 x 1.5 = 150: a pixel partly shown is shown.

@@ -68,7 +68,8 @@ export class Leinwand {
 
     /** Moves the box in its parent, to `links` CSS pixels at zoom 1. */
     verschieben(links: number): void {
-        this.element.style.left = `${(this.lage.x = links)}px`;
+        this.lage.x = links;
+        this.element.style.left = `${links}px`;
         this.ausschnittSetzen();
         this.zeigen(true);
     }
